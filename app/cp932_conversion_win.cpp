@@ -1,0 +1,45 @@
+#include "app/cp932_conversion_win.h"
+
+#include <windows.h>
+
+#include <climits>  // INT_MAX
+#include <stdexcept>
+
+namespace tintrel {
+
+namespace {
+
+constexpr UINT kCodePage = 932;
+
+int CheckedLength(std::size_t size) {
+    if (size > INT_MAX) {
+        throw std::length_error("text too long");
+    }
+    return static_cast<int>(size);
+}
+
+}  // namespace
+
+std::wstring WidenCp932(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = CheckedLength(text.size());
+    const int wideLength = MultiByteToWideChar(kCodePage, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(kCodePage, 0, text.data(), length, wide.data(), wideLength);
+    return wide;
+}
+
+std::string NarrowCp932(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = CheckedLength(text.size());
+    const int narrowLength = WideCharToMultiByte(kCodePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(narrowLength), '\0');
+    WideCharToMultiByte(kCodePage, 0, text.data(), length, narrow.data(), narrowLength, nullptr, nullptr);
+    return narrow;
+}
+
+}  // namespace tintrel

@@ -1,0 +1,10 @@
+#include "persist/file_error.h"
+
+#include <utility>
+
+namespace tintrel {
+
+FileError::FileError(std::string messageFormat, std::filesystem::path path)
+    : std::runtime_error(messageFormat), messageFormat_(std::move(messageFormat)), path_(std::move(path)) {}
+
+}  // namespace tintrel

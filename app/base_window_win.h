@@ -1,0 +1,67 @@
+#pragma once
+
+#include <windows.h>
+
+namespace tintrel {
+
+// A window class whose static window procedure forwards every message to the C++ object that created
+// the window: the object passes `this` as the creation parameter, the procedure stores it at
+// WM_NCCREATE and clears it at WM_NCDESTROY. Derived classes implement
+//     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+// which unpacks the parameters once and calls a named handler.
+template <class Derived>
+class BaseWindow {
+public:
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        Derived* self = nullptr;
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            self = static_cast<Derived*>(create->lpCreateParams);
+            self->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        } else {
+            self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        }
+        if (self == nullptr) {
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) const {
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+// Registers a window class once per process; returns its atom as a name for CreateWindowExW.
+// Throws std::runtime_error when the class cannot be registered.
+LPCWSTR RegisterWindowClassOnce(const wchar_t* name,
+                                WNDPROC procedure,
+                                HCURSOR cursor,
+                                HBRUSH background,
+                                UINT style = 0);
+
+// Creates a window; throws std::runtime_error when the platform refuses.
+HWND CreateWindowChecked(DWORD exStyle,
+                         LPCWSTR className,
+                         LPCWSTR title,
+                         DWORD style,
+                         int x,
+                         int y,
+                         int width,
+                         int height,
+                         HWND parent,
+                         HMENU menuOrId,
+                         void* creationParameter);
+
+}  // namespace tintrel

@@ -1,0 +1,118 @@
+#include "app/command_menu.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace tintrel {
+
+namespace {
+
+constexpr Shortcut Plain(unsigned key) {
+    return Shortcut{key, false, false};
+}
+constexpr Shortcut CtrlKey(char letter) {
+    return Shortcut{static_cast<unsigned>(letter), false, true};
+}
+constexpr Shortcut ShiftCtrlKey(char letter) {
+    return Shortcut{static_cast<unsigned>(letter), true, true};
+}
+
+using C = CommandId;
+constexpr std::string_view kSeparator = "-";
+
+// Captions are code page 932 bytes; the comment beside each gives the text.
+constexpr std::array kItems{
+    MenuItemDef{C::Clear1, 1, "\x8F\xC1\x8B\x8E(&D)", Plain(kKeyDelete), false, 0},  // 消去(&D)
+    MenuItemDef{C::MI1, 1, "\x90\xDD\x92\xE8(&T)", std::nullopt, false, 0},          // 設定(&T)
+    // 文字列を自動でクリップボードにコピー(&C)
+    MenuItemDef{C::Popup1, 2,
+                "\x95\xB6\x8E\x9A\x97\xF1\x82\xF0\x8E\xA9\x93\xAE\x82\xC5\x83N\x83\x8A\x83"
+                "b\x83v\x83{\x81[\x83h\x82\xC9\x83R\x83s\x81[(&C)",
+                std::nullopt, false, 0},
+    // 16進数を小文字で入力(&L)
+    MenuItemDef{C::Popup2, 2, "16\x90i\x90\x94\x82\xF0\x8F\xAC\x95\xB6\x8E\x9A\x82\xC5\x93\xFC\x97\xCD(&L)",
+                std::nullopt, false, 0},
+    // 常に手前に表示（再起動後有効）(&V)
+    MenuItemDef{C::Popup3, 2,
+                "\x8F\xED\x82\xC9\x8E\xE8\x91O\x82\xC9\x95\x5C\x8E\xA6\x81i\x8D\xC4\x8BN\x93\xAE\x8C\xE3\x97L\x8C\xF8"
+                "\x81j(&V)",
+                std::nullopt, false, 0},
+    // パレットの表示(&P)
+    MenuItemDef{C::NPallet, 2,
+                "\x83p\x83\x8C\x83"
+                "b\x83g\x82\xCC\x95\x5C\x8E\xA6(&P)",
+                CtrlKey('P'), false, 0},
+    MenuItemDef{C::MS3, 2, kSeparator, std::nullopt, false, 0},
+    // フォーマットエディタ(&F)
+    MenuItemDef{C::NFormat, 2,
+                "\x83t\x83H\x81[\x83}\x83"
+                "b\x83g\x83G\x83"
+                "f\x83"
+                "B\x83^(&F)",
+                ShiftCtrlKey('F'), false, 0},
+    // パレットの設定
+    MenuItemDef{C::NPalDlg, 2,
+                "\x83p\x83\x8C\x83"
+                "b\x83g\x82\xCC\x90\xDD\x92\xE8",
+                ShiftCtrlKey('P'), false, 0},
+    MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
+    MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
+    MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)
+    MenuItemDef{C::RGB2, 2, "16\x90i\x90\x94(&B)", std::nullopt, false, 2},                      // 16進数(&B)
+    MenuItemDef{C::RGB3, 2, "\x81\x93\x95\x5C\x8BL(&C)", std::nullopt, false, 2},                // ％表記(&C)
+    MenuItemDef{C::RGB4, 2, "0\x81`1\x95\x5C\x8BL(&D)", std::nullopt, false, 2},                 // 0～1表記(&D)
+    MenuItemDef{C::MI4, 1, "CMYK\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&C)", std::nullopt, false, 0},  // CMYK表示設定(&C)
+    MenuItemDef{C::CMYK1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 3},                      // 10進数(&A)
+    MenuItemDef{C::CMYK2, 2, "16\x90i\x90\x94(&B)", std::nullopt, false, 3},                     // 16進数(&B)
+    MenuItemDef{C::CMYK3, 2, "\x81\x93\x95\x5C\x8BL(&C)", std::nullopt, false, 3},               // ％表記(&C)
+    MenuItemDef{C::CMYK4, 2, "0\x81`1\x95\x5C\x8BL(&D)", std::nullopt, false, 3},                // 0～1表記(&D)
+    MenuItemDef{C::MS2, 1, kSeparator, std::nullopt, false, 0},
+    // バージョン情報(&A)
+    MenuItemDef{C::MVar, 1, "\x83o\x81[\x83W\x83\x87\x83\x93\x8F\xEE\x95\xF1(&A)", std::nullopt, false, 0},
+    MenuItemDef{C::Exit1, 1, "\x8FI\x97\xB9(&X)", Plain(kKeyEscape), false, 0},  // 終了(&X)
+};
+
+}  // namespace
+
+std::span<const MenuItemDef> CommandMenuItems() {
+    return kItems;
+}
+
+const MenuItemDef& CommandMenuItem(CommandId id) {
+    const auto found =
+        std::find_if(kItems.begin(), kItems.end(), [id](const MenuItemDef& item) { return item.Id == id; });
+    if (found == kItems.end()) {
+        throw std::out_of_range("unknown command");
+    }
+    return *found;
+}
+
+std::optional<CommandId> CommandForShortcut(const Shortcut& pressed) {
+    for (const MenuItemDef& item : kItems) {
+        if (item.Key && *item.Key == pressed) {
+            return item.Id;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ShortcutText(const Shortcut& shortcut) {
+    std::string text;
+    if (shortcut.Shift) {
+        text += "Shift+";
+    }
+    if (shortcut.Ctrl) {
+        text += "Ctrl+";
+    }
+    switch (shortcut.Key) {
+        case kKeyDelete:
+            return text + "Del";
+        case kKeyEscape:
+            return text + "Esc";
+        default:
+            return text + static_cast<char>(shortcut.Key);
+    }
+}
+
+}  // namespace tintrel

@@ -1,0 +1,645 @@
+#include "app/main_form_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>  // GET_X_LPARAM, ComboBox_GetCurSel
+
+#include <array>
+#include <utility>
+
+#include "app/clipboard_win.h"
+#include "app/cp932_conversion_win.h"
+#include "app/fonts_win.h"
+#include "app/message_box_win.h"
+#include "app/modal_form_win.h"
+#include "app/resource_ids.h"
+#include "app/screen_cursor_win.h"
+#include "app/version_info.h"
+#include "color/format_editor_win.h"
+#include "palette/pallet_settings_win.h"
+#include "persist/file_names.h"
+#include "persist/profile_file.h"
+#include "sampler/magnifier_win.h"
+
+namespace tintrel {
+
+namespace {
+
+// The fixed layout, in client pixels.
+constexpr int kClientWidth = 192;
+constexpr int kWindowWidth = 200;
+constexpr int kPanelDefHeight = 170;
+constexpr int kDesignClientHeight = 248;
+constexpr RECT kPaintBox1{4, 4, 136, 72};
+constexpr POINT kImage1{15, 15};
+constexpr int kComboFHeight = 20;
+constexpr int kComboFItemHeight = 12;
+constexpr int kComboFDropDownRows = 16;
+constexpr COLORREF kSilver = 0x00C0C0C0;
+
+enum ControlId : int {
+    kComboFId = 1001,
+    kEditFId,
+    kEditRId,
+    kEditGId,
+    kEditBId,
+    kEditCId,
+    kEditMId,
+    kEditYId,
+    kEditKId,
+    kPanelDefId,
+    kPanelPId,
+    kPanelDId,
+    kPalletPanelId,
+    kPalletTabId,
+};
+
+// Backgrounds of the component fields EditR to EditK.
+constexpr std::array<COLORREF, 7> kReadoutColors{0x00AAAAFF, 0x00AAFFAA, 0x00FFAAAA, 0x00FFFF88,
+                                                 0x00FF88FF, 0x0088FFFF, 0x00AAAAAA};
+
+// Hints show 50 ms after the pointer rests, follow each other after 50 ms and hide after 5 s.
+constexpr int kHintPause = 50;
+constexpr int kHintHidePause = 5000;
+
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+
+// カラーパレット
+constexpr std::string_view kPalletPanelCaption =
+    "\x83J\x83\x89\x81[\x83p\x83\x8C\x83"
+    "b\x83g";
+
+UINT ToId(CommandId command) {
+    return static_cast<UINT>(command);
+}
+
+void SetText(HWND control, std::string_view textCp932) {
+    SetWindowTextW(control, WidenCp932(textCp932).c_str());
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+RECT WindowRectIn(HWND window, HWND parent) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int NonClientHeight(HWND window) {
+    RECT outer;
+    RECT client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    return (outer.bottom - outer.top) - client.bottom;
+}
+
+}  // namespace
+
+TFMain::TFMain(std::filesystem::path executablePath, TFFormat& formatEditor, TFPallet& palletDialog)
+    : executablePath_(std::move(executablePath)), formatEditor_(formatEditor), palletDialog_(palletDialog) {}
+
+TFMain::~TFMain() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    if (hintWindow_ != nullptr) {
+        DestroyWindow(hintWindow_);
+    }
+    if (popupMenu1_ != nullptr) {
+        DestroyMenu(popupMenu1_);
+    }
+}
+
+void TFMain::Create() {
+    const LPCWSTR className = RegisterWindowClassOnce(L"TFMain", &TFMain::WindowProc, LoadCursorW(nullptr, IDC_ARROW),
+                                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    RECT bounds{0, 0, kClientWidth, kDesignClientHeight};
+    AdjustWindowRectEx(&bounds, kMainStyle, FALSE, 0);
+    CreateWindowChecked(0, className, WidenCp932(kApplicationTitle).c_str(), kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        kWindowWidth, bounds.bottom - bounds.top, nullptr, nullptr, this);
+    SetControlFont(hwnd_, FormFont());
+    CreateControls();
+    BuildPopupMenu();
+    ReadDecimalSeparator();
+    FormCreate();
+}
+
+void TFMain::Show() {
+    RunGuarded([this] { FormShow(); });
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+}
+
+void TFMain::CreateControls() {
+    const RECT comboBounds{4, 76, 189, 96};
+    comboF_ = CreateWindowChecked(0, L"COMBOBOX", L"",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST,
+                                  comboBounds.left, comboBounds.top, comboBounds.right - comboBounds.left,
+                                  kComboFHeight + kComboFDropDownRows * kComboFItemHeight + 2, hwnd_,
+                                  reinterpret_cast<HMENU>(kComboFId), nullptr);
+    SetControlFont(comboF_, FormFont());
+    if (SendMessageW(comboF_, CB_SETITEMHEIGHT, 0, kComboFItemHeight) == CB_ERR) {
+        // Some combo box implementations accept the list's item height only from the list itself.
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        GetComboBoxInfo(comboF_, &parts);
+        SendMessageW(parts.hwndList, LB_SETITEMHEIGHT, 0, kComboFItemHeight);
+    }
+    // The selection field is sized so that the closed box is exactly 20 pixels high.
+    const RECT closed = WindowRectIn(comboF_, hwnd_);
+    const auto fieldHeight = static_cast<int>(SendMessageW(comboF_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    SendMessageW(comboF_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                 fieldHeight + kComboFHeight - (closed.bottom - closed.top));
+    SendMessageW(comboF_, CB_SETMINVISIBLE, kComboFDropDownRows, 0);
+
+    editF_ = CreateEdit(kEditFId, 4, 100, 137);
+    editR_ = CreateEdit(kEditRId, 4, 124, 41);
+    editG_ = CreateEdit(kEditGId, 52, 124, 41);
+    editB_ = CreateEdit(kEditBId, 100, 124, 41);
+    panelD_.Create(hwnd_, kPanelDId, RECT{152, 106, 184, 138}, Panel::Options{.LoweredBevel = true});
+    editC_ = CreateEdit(kEditCId, 4, 148, 41);
+    editM_ = CreateEdit(kEditMId, 52, 148, 41);
+    editY_ = CreateEdit(kEditYId, 100, 148, 41);
+    editK_ = CreateEdit(kEditKId, 148, 148, 41);
+
+    panelP_.Create(hwnd_, kPanelPId, RECT{144, 14, 189, 59},
+                   Panel::Options{.LoweredBevel = true, .Cursor = LoadCursorW(nullptr, IDC_HAND)});
+    dropperBitmap_.Reset(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DROPPER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    panelP_.OnPaint = [this](HDC dc, const RECT&) {
+        // Drawn transparently: pixels of the bottom-left pixel's colour let the panel show through.
+        MemoryDC source(dc);
+        ScopedSelect select(source.Get(), dropperBitmap_.Get());
+        BITMAP info;
+        GetObjectW(dropperBitmap_.Get(), sizeof(info), &info);
+        const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
+        TransparentBlt(dc, kImage1.x, kImage1.y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
+                       info.bmHeight, transparent);
+    };
+
+    panelDef_.Create(hwnd_, kPanelDefId, RECT{0, 0, kClientWidth, kPanelDefHeight},
+                     Panel::Options{.DoubleBuffered = true});
+    panelDef_.OnPaint = [this](HDC dc, const RECT&) { PaintBox1Paint(dc); };
+
+    palletPanel_.Create(hwnd_, kPalletPanelId, RECT{0, kPanelDefHeight, kClientWidth, kDesignClientHeight},
+                        Panel::Options{}, WidenCp932(kPalletPanelCaption).c_str());
+    palletTab_ = CreateWindowChecked(
+        0, WC_TABCONTROLW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_RAGGEDRIGHT | TCS_HOTTRACK, 0, 0,
+        kClientWidth, kDesignClientHeight - kPanelDefHeight, palletPanel_.Handle(),
+        reinterpret_cast<HMENU>(kPalletTabId), nullptr);
+    SetControlFont(palletTab_, FormFont());
+
+    for (std::size_t index = 0; index < kReadoutColors.size(); ++index) {
+        readoutBrushes_[index].Reset(CreateSolidBrush(kReadoutColors[index]));
+    }
+}
+
+HWND TFMain::CreateEdit(int id, int x, int y, int width) {
+    const HWND edit = CreateWindowChecked(
+        WS_EX_CLIENTEDGE, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL | ES_LEFT, x, y, width, 20,
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
+    SetControlFont(edit, FixedFont());
+    return edit;
+}
+
+void TFMain::BuildPopupMenu() {
+    popupMenu1_ = CreatePopupMenu();
+    const auto items = CommandMenuItems();
+    HMENU submenu = nullptr;
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        const MenuItemDef& item = items[index];
+        const bool opensSubmenu = index + 1 < items.size() && items[index + 1].Level > item.Level;
+        std::wstring caption = WidenCp932(item.Caption);
+        if (item.Key) {
+            caption += L'\t' + WidenCp932(ShortcutText(*item.Key));
+        }
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.wID = ToId(item.Id);
+        info.fType = item.Caption == "-" ? MFT_SEPARATOR : (item.RadioGroup != 0 ? MFT_RADIOCHECK : MFT_STRING);
+        info.fState = item.CheckedAtDesign ? MFS_CHECKED : MFS_UNCHECKED;
+        info.dwTypeData = caption.data();
+        if (opensSubmenu) {
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = CreatePopupMenu();
+        }
+        HMENU parent = item.Level == 1 ? popupMenu1_ : submenu;
+        InsertMenuItemW(parent, static_cast<UINT>(GetMenuItemCount(parent)), TRUE, &info);
+        if (opensSubmenu) {
+            submenu = info.hSubMenu;
+        }
+    }
+}
+
+// ---- Life cycle
+
+void TFMain::FormCreate() {
+    palletDocked_ = false;
+    InstallPalletPanelHook();
+    SetHintTiming();
+    CreateMagBitmap();
+    ApplyStayOnTop();
+}
+
+void TFMain::InstallPalletPanelHook() {
+    savedWndProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        palletPanel_.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFMain::PalletPanelWndProc)));
+    SetPropW(palletPanel_.Handle(), L"TintrelMainForm", this);
+}
+
+LRESULT CALLBACK TFMain::PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<TFMain*>(GetPropW(hwnd, L"TintrelMainForm"));
+    if (message == WM_NCDESTROY) {
+        RemovePropW(hwnd, L"TintrelMainForm");
+    }
+    return CallWindowProcW(self->savedWndProc_, hwnd, message, wParam, lParam);
+}
+
+void TFMain::SetHintTiming() {
+    // Not owned by the main window: an owned topmost popup keeps some window managers from making the
+    // owner itself stay on top.
+    hintWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(hintWindow_, TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
+    SendMessageW(hintWindow_, TTM_SETDELAYTIME, TTDT_RESHOW, kHintPause);
+    SendMessageW(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
+}
+
+void TFMain::CreateMagBitmap() {
+    const SIZE size{kPaintBox1.right - kPaintBox1.left, kPaintBox1.bottom - kPaintBox1.top};
+    WindowDC screen(nullptr);
+    magBitmap_.Reset(CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
+    MemoryDC dc(screen.Get());
+    ScopedSelect select(dc.Get(), magBitmap_.Get());
+    Brush silver(CreateSolidBrush(kSilver));
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(dc.Get(), &all, silver.Get());
+    magCenterX_ = size.cx / 2;
+    magCenterY_ = size.cy / 2;
+}
+
+void TFMain::ApplyStayOnTop() {
+    ProfileFile settings(SiblingFileName(executablePath_, ".ini"));
+    const bool stayOnTop = settings.ReadBool("System", "StayOnTop", true);
+    SetWindowPos(hwnd_, stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TFMain::FormShow() {
+    resizeAllowed_ = true;
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left, kPanelDefHeight + NonClientHeight(hwnd_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(hwnd_, &window);
+    minimumHeight_ = window.bottom - window.top;
+    resizeAllowed_ = false;
+    LoadSettings();
+    UpdateReadout();
+    palletModified_ = false;
+}
+
+void TFMain::LoadSettings() {
+    // Until the settings and palette files are read here, their defaults for a first start apply.
+    RebuildFormatList();
+    SetWindowPos(hwnd_, nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetCheck(CommandId::Popup3, true);
+    SetCheck(CommandId::NPallet, true);
+    ShowPallet(IsChecked(CommandId::NPallet));
+}
+
+void TFMain::ShowPallet(bool) {}
+
+bool TFMain::FormClose() {
+    if (!palletDocked_) {
+        RememberFloatRect();
+    }
+    SetScreenCursor(LoadCursorW(nullptr, IDC_WAIT));
+    // A failed save keeps the window open, and the busy cursor goes at once: closing again retries.
+    const bool saved = RunGuarded([this] { SaveSettings(); });
+    SetScreenCursor(nullptr);
+    if (!saved) {
+        return false;
+    }
+    magBitmap_.Reset();
+    return true;
+}
+
+void TFMain::RememberFloatRect() {}
+
+void TFMain::SaveSettings() {}
+
+// ---- Keyboard and menu
+
+bool TFMain::PreTranslateMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
+        return true;
+    }
+    return IsDialogMessageW(hwnd_, &message) != FALSE;
+}
+
+bool TFMain::RouteShortcut(const MSG& message) {
+    if (message.hwnd == comboF_ && SendMessageW(comboF_, CB_GETDROPPEDSTATE, 0, 0)) {
+        return false;  // the open list takes its keys itself
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    const Shortcut pressed{static_cast<unsigned>(message.wParam), GetKeyState(VK_SHIFT) < 0,
+                           GetKeyState(VK_CONTROL) < 0};
+    const std::optional<CommandId> command = CommandForShortcut(pressed);
+    if (!command) {
+        return false;
+    }
+    // The key is tried against the menu of the focused control, then of each control around it.
+    for (HWND window = message.hwnd; window != nullptr && window != hwnd_; window = GetParent(window)) {
+        if (CarriesMenu(window)) {
+            ExecuteCommand(*command);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TFMain::CarriesMenu(HWND control) const {
+    return control != nullptr &&
+           (control == comboF_ || control == panelDef_.Handle() || control == panelP_.Handle() ||
+            control == panelD_.Handle() || control == palletPanel_.Handle() || control == palletTab_);
+}
+
+void TFMain::ShowPopupMenu(HWND control, LPARAM screenPosition) {
+    POINT at{GET_X_LPARAM(screenPosition), GET_Y_LPARAM(screenPosition)};
+    if (screenPosition == -1) {
+        // Opened from the keyboard: at the control's top-left corner.
+        RECT bounds;
+        GetWindowRect(control, &bounds);
+        at = POINT{bounds.left, bounds.top};
+    }
+    const auto chosen = static_cast<UINT>(TrackPopupMenuEx(
+        popupMenu1_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, hwnd_, nullptr));
+    if (chosen != 0) {
+        ExecuteCommand(static_cast<CommandId>(chosen));
+    }
+}
+
+void TFMain::ExecuteCommand(CommandId command) {
+    RunGuarded([&] {
+        switch (command) {
+            case CommandId::Clear1:
+                Clear1Click();
+                break;
+            case CommandId::Popup1:
+            case CommandId::Popup2:
+            case CommandId::Popup3:
+                PopupClick(command);
+                break;
+            case CommandId::NPallet:
+                SysPalletClick();
+                break;
+            case CommandId::NFormat:
+                NFormatClick();
+                break;
+            case CommandId::NPalDlg:
+                NPalDlgClick();
+                break;
+            case CommandId::RGB1:
+            case CommandId::RGB2:
+            case CommandId::RGB3:
+            case CommandId::RGB4:
+            case CommandId::CMYK1:
+            case CommandId::CMYK2:
+            case CommandId::CMYK3:
+            case CommandId::CMYK4:
+                PopupToClick(command);
+                break;
+            case CommandId::MVar:
+                MVarClick();
+                break;
+            case CommandId::Exit1:
+                Action1Execute();
+                break;
+            default:
+                break;
+        }
+    });
+}
+
+bool TFMain::IsChecked(CommandId item) const {
+    return (GetMenuState(popupMenu1_, ToId(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void TFMain::SetCheck(CommandId item, bool checked) {
+    CheckMenuItem(popupMenu1_, ToId(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TFMain::Clear1Click() {
+    ClearColor();
+    UpdateReadout();
+}
+
+void TFMain::PopupClick(CommandId sender) {
+    SetCheck(sender, !IsChecked(sender));
+    UpdateReadout();
+}
+
+void TFMain::PopupToClick(CommandId sender) {
+    const int group = CommandMenuItem(sender).RadioGroup;
+    const auto first = group == CommandMenuItem(CommandId::RGB1).RadioGroup ? CommandId::RGB1 : CommandId::CMYK1;
+    CheckMenuRadioItem(popupMenu1_, ToId(first), ToId(first) + 3, ToId(sender), MF_BYCOMMAND);
+    UpdateReadout();
+}
+
+void TFMain::SysPalletClick() {
+    SetCheck(CommandId::NPallet, !IsChecked(CommandId::NPallet));
+    ShowPallet(IsChecked(CommandId::NPallet));
+}
+
+void TFMain::NFormatClick() {
+    if (formatEditor_.ShowModal(hwnd_) == kModalResultOk) {
+        RebuildFormatList();
+    }
+    UpdateReadout();
+}
+
+void TFMain::NPalDlgClick() {}
+
+void TFMain::MVarClick() {
+    ShowMessageBox(kVersionMessage, MB_OK);
+}
+
+void TFMain::Action1Execute() {
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+// ---- Colour, templates and readout
+
+void TFMain::SetColor(ColorRef color) {
+    tintrel::SetColor(colorState_, color);
+    panelD_.SetColor(static_cast<COLORREF>(color) & 0x00FFFFFF);
+    panelD_.SetCursor(LoadCursorW(nullptr, IDC_HAND));
+}
+
+void TFMain::ClearColor() {
+    tintrel::ClearColor(colorState_);
+    panelD_.SetSystemColor(COLOR_BTNFACE);
+    panelD_.SetCursor(nullptr);
+}
+
+TextOptions TFMain::CurrentTextOptions() const {
+    return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_};
+}
+
+std::string TFMain::ApplyHexCase(std::string_view text) const {
+    return tintrel::ApplyHexCase(text, IsChecked(CommandId::Popup2));
+}
+
+std::string TFMain::ExpandFormat(std::string_view formatTemplate) const {
+    return tintrel::ExpandFormat(formatTemplate, colorState_, CurrentTextOptions());
+}
+
+Notation TFMain::GroupNotation(CommandId first) const {
+    std::array<bool, 4> checked{};
+    for (unsigned offset = 0; offset < checked.size(); ++offset) {
+        checked[offset] = IsChecked(static_cast<CommandId>(ToId(first) + offset));
+    }
+    return NotationFromChecks(checked);
+}
+
+void TFMain::UpdateReadout() {
+    std::string formatTemplate;
+    if (colorState_.HasColor) {
+        const auto selected = static_cast<int>(ComboBox_GetCurSel(comboF_));
+        formatTemplate = selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
+    }
+    const ReadoutTexts texts = ComposeReadout(colorState_, formatTemplate, GroupNotation(CommandId::RGB1),
+                                              GroupNotation(CommandId::CMYK1), CurrentTextOptions());
+    SetText(editF_, texts.F);
+    SetText(editR_, texts.R);
+    SetText(editG_, texts.G);
+    SetText(editB_, texts.B);
+    SetText(editC_, texts.C);
+    SetText(editM_, texts.M);
+    SetText(editY_, texts.Y);
+    SetText(editK_, texts.K);
+}
+
+void TFMain::RebuildFormatList() {
+    ComboBox_ResetContent(comboF_);
+    for (const std::string& label : FormatLabels(formatEditor_.FormatList())) {
+        ComboBox_AddString(comboF_, WidenCp932(label).c_str());
+    }
+    if (ComboBox_GetCount(comboF_) > 0) {
+        ComboBox_SetCurSel(comboF_, 0);
+    }
+}
+
+void TFMain::ComboFChange() {
+    UpdateReadout();
+    if (colorState_.HasColor && IsChecked(CommandId::Popup1)) {
+        // Exactly what the text line shows goes to the clipboard.
+        PutTextOnClipboard(hwnd_, WindowText(editF_));
+    }
+}
+
+void TFMain::ReadDecimalSeparator() {
+    wchar_t separator[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    const std::string narrow = length > 1 ? NarrowCp932(std::wstring_view(separator, length - 1)) : std::string();
+    decimalSeparator_ = narrow.empty() ? "." : narrow;
+}
+
+void TFMain::PaintBox1Paint(HDC dc) {
+    PaintMagnifier(dc, POINT{kPaintBox1.left, kPaintBox1.top},
+                   SIZE{kPaintBox1.right - kPaintBox1.left, kPaintBox1.bottom - kPaintBox1.top}, magBitmap_.Get(),
+                   magCenterX_, magCenterY_);
+}
+
+// ---- Messages
+
+HBRUSH TFMain::ReadoutBrush(HWND edit, HDC dc) const {
+    const std::array<HWND, 7> fields{editR_, editG_, editB_, editC_, editM_, editY_, editK_};
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        if (fields[index] == edit) {
+            SetBkColor(dc, kReadoutColors[index]);
+            return readoutBrushes_[index].Get();
+        }
+    }
+    // The text line keeps the window colour, although it is read-only.
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+void TFMain::LayOutPalletPanel() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int height = std::max<int>(client.bottom - kPanelDefHeight, 0);
+    SetWindowPos(palletPanel_.Handle(), nullptr, 0, kPanelDefHeight, client.right, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(panelDef_.Handle(), nullptr, 0, 0, client.right, kPanelDefHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(palletTab_, nullptr, 0, 0, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFMain::OnGetMinMaxInfo(MINMAXINFO& info) const {
+    info.ptMinTrackSize.x = kWindowWidth;
+    info.ptMaxTrackSize.x = kWindowWidth;
+    if (minimumHeight_ > 0) {
+        info.ptMinTrackSize.y = minimumHeight_;
+    }
+}
+
+LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kComboFId && HIWORD(wParam) == CBN_SELCHANGE) {
+                RunGuarded([this] { ComboFChange(); });
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU: {
+            const auto control = reinterpret_cast<HWND>(wParam);
+            if (CarriesMenu(control)) {
+                RunGuarded([&] { ShowPopupMenu(control, lParam); });
+            }
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                ReadoutBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+        case WM_SETCURSOR:
+            if (ApplyScreenCursor()) {
+                return TRUE;
+            }
+            if (reinterpret_cast<HWND>(wParam) != hwnd_) {
+                return FALSE;  // a control under the pointer chooses its own cursor
+            }
+            break;
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_SIZE:
+            LayOutPalletPanel();
+            return 0;
+        case WM_SETTINGCHANGE:
+            RunGuarded([this] { ReadDecimalSeparator(); });
+            break;
+        case WM_CLOSE:
+            if (FormClose()) {
+                DestroyWindow(hwnd_);
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace tintrel

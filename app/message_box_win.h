@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tintrel {
+
+// How a message box is shown. Tests replace it to record boxes instead of waiting for a user.
+using MessageBoxHandler =
+    std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
+
+// Installs `handler` and returns the one it replaces.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// A modal message box captioned with the application title, owned by the active window of the
+// thread so that it is modal to whatever the user is looking at. Returns the button pressed.
+int ShowMessageBox(std::string_view textCp932, UINT type);
+
+// The text of the standard error box: the error's message (a file error with its full path in the
+// message's "%s"), with "." appended when its last character sorts after ".".
+std::wstring ErrorBoxText(const std::exception& error);
+
+// The standard error box: the error's text, the application title, the error icon, one OK button.
+void ShowErrorBox(const std::exception& error) noexcept;
+
+// Runs a handler so that no exception leaves it: an error ends the handler and reaches the user
+// through the standard error box. Returns false when the handler ended with an error.
+template <class Handler>
+bool RunGuarded(Handler&& handler) noexcept {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        ShowErrorBox(error);
+    } catch (...) {
+        ShowErrorBox(std::runtime_error("Unknown error"));
+    }
+    return false;
+}
+
+}  // namespace tintrel

@@ -1,0 +1,119 @@
+#include "app/panel_win.h"
+
+#include <windowsx.h>  // GET_X_LPARAM
+
+#include "app/gdi_handles_win.h"
+#include "app/message_box_win.h"
+#include "app/screen_cursor_win.h"
+
+namespace tintrel {
+
+void Panel::Create(HWND parent, int id, const RECT& bounds, const Options& options, const wchar_t* caption) {
+    options_ = options;
+    const LPCWSTR className = RegisterWindowClassOnce(L"TintrelPanel", &Panel::WindowProc, nullptr, nullptr);
+    CreateWindowChecked(0, className, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left,
+                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), this);
+}
+
+void Panel::SetColor(COLORREF color) {
+    color_ = color;
+    usesSystemColor_ = false;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Panel::SetSystemColor(int index) {
+    systemColor_ = index;
+    usesSystemColor_ = true;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Panel::SetCursor(HCURSOR cursor) {
+    options_.Cursor = cursor;
+    POINT position;
+    RECT window;
+    if (GetCursorPos(&position) && GetWindowRect(hwnd_, &window) && PtInRect(&window, position)) {
+        ::SetCursor(cursor != nullptr ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+    }
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            RunGuarded([&] { Paint(); });
+            return 0;
+        case WM_SETCURSOR:
+            if (SetCursorFor(wParam, lParam)) {
+                return TRUE;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MOUSEMOVE:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            if (OnMouse) {
+                const POINT position{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                RunGuarded([&] { OnMouse(message, wParam, position); });
+            }
+            break;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+bool Panel::SetCursorFor(WPARAM wParam, LPARAM lParam) {
+    // The parent decides first, so that a screen-wide cursor overrides the panel's own.
+    if (SendMessageW(GetParent(hwnd_), WM_SETCURSOR, wParam, lParam)) {
+        return true;
+    }
+    if (LOWORD(lParam) != HTCLIENT) {
+        return false;
+    }
+    ::SetCursor(options_.Cursor != nullptr ? options_.Cursor : LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+}
+
+void Panel::Paint() {
+    PaintScope paint(hwnd_);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (!options_.DoubleBuffered) {
+        PaintContents(paint.Dc(), client);
+        return;
+    }
+    // Drawn off-screen and shown in one step, so that the repaints while picking do not flicker.
+    MemoryDC buffer(paint.Dc());
+    Bitmap bitmap(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
+    ScopedSelect select(buffer.Get(), bitmap.Get());
+    PaintContents(buffer.Get(), client);
+    BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+void Panel::PaintContents(HDC dc, const RECT& client) {
+    Brush background(CreateSolidBrush(usesSystemColor_ ? GetSysColor(systemColor_) : color_));
+    FillRect(dc, &client, background.Get());
+    if (options_.LoweredBevel) {
+        RECT edge = client;
+        Brush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+        Brush highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
+        const RECT top{edge.left, edge.top, edge.right - 1, edge.top + 1};
+        const RECT left{edge.left, edge.top, edge.left + 1, edge.bottom - 1};
+        const RECT bottom{edge.left, edge.bottom - 1, edge.right, edge.bottom};
+        const RECT right{edge.right - 1, edge.top, edge.right, edge.bottom};
+        FillRect(dc, &top, shadow.Get());
+        FillRect(dc, &left, shadow.Get());
+        FillRect(dc, &bottom, highlight.Get());
+        FillRect(dc, &right, highlight.Get());
+    }
+    if (OnPaint) {
+        OnPaint(dc, client);
+    }
+}
+
+}  // namespace tintrel

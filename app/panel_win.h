@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "app/base_window_win.h"
+
+namespace tintrel {
+
+// A panel: a rectangle in a background colour, optionally with a lowered one-pixel inner bevel. It
+// draws its windowless contents (a paint box, a picture) through OnPaint, reports mouse input through
+// OnMouse, and leaves its context menu to its parent (WM_CONTEXTMENU travels up with the panel's handle).
+class Panel : public BaseWindow<Panel> {
+public:
+    struct Options {
+        bool LoweredBevel = false;
+        bool DoubleBuffered = false;
+        HCURSOR Cursor = nullptr;  // the arrow when null
+    };
+
+    void Create(HWND parent, int id, const RECT& bounds, const Options& options, const wchar_t* caption = L"");
+
+    // The background: a colour, or a system colour (COLOR_BTNFACE, ...) that follows the user's scheme.
+    void SetColor(COLORREF color);
+    void SetSystemColor(int index);
+    void SetCursor(HCURSOR cursor);
+
+    // Paints over the background and bevel, in client coordinates.
+    std::function<void(HDC dc, const RECT& client)> OnPaint;
+    // Mouse messages (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...) with the position in client coordinates.
+    std::function<void(UINT message, WPARAM keys, POINT position)> OnMouse;
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+private:
+    void Paint();
+    void PaintContents(HDC dc, const RECT& client);
+    bool SetCursorFor(WPARAM wParam, LPARAM lParam);
+
+    Options options_;
+    COLORREF color_ = 0;
+    int systemColor_ = COLOR_BTNFACE;
+    bool usesSystemColor_ = true;
+};
+
+}  // namespace tintrel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace tintrel {
+
+// The screen-wide cursor: while set, it overrides the cursor of every window of the program (the
+// busy cursor while saving, the cross while picking). nullptr restores the windows' own cursors.
+void SetScreenCursor(HCURSOR cursor);
+
+// Shows the screen-wide cursor if one is set; for WM_SETCURSOR handlers. True when it was shown.
+bool ApplyScreenCursor();
+
+}  // namespace tintrel

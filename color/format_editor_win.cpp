@@ -1,0 +1,142 @@
+#include "color/format_editor_win.h"
+
+#include "app/cp932_conversion_win.h"
+#include "app/fonts_win.h"
+#include "app/message_box_win.h"
+#include "app/modal_form_win.h"
+#include "color/format_template.h"
+
+namespace tintrel {
+
+namespace {
+
+constexpr SIZE kClientSize{317, 268};
+constexpr int kMemoId = 10;
+
+// フォーマットエディタ
+constexpr std::string_view kCaption =
+    "\x83t\x83H\x81[\x83}\x83"
+    "b\x83g\x83G\x83"
+    "f\x83"
+    "B\x83^";
+constexpr std::string_view kCancelCaption = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";  // キャンセル
+
+HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x, int y) {
+    const HWND button =
+        CreateWindowChecked(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, y, 75,
+                            25, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
+    SetControlFont(button, FormFont());
+    return button;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+TFFormat::~TFFormat() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+void TFFormat::Create() {
+    CreateDialogForm(L"TFFormat", &TFFormat::WindowProc, WidenCp932(kCaption).c_str(), kClientSize, this);
+    // Word wrap (no ES_AUTOHSCROLL) and no scroll bars: a long template shows as several lines.
+    memo_ = CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0,
+                                0, kClientSize.cx, 233, hwnd_, reinterpret_cast<HMENU>(kMemoId), nullptr);
+    SetControlFont(memo_, FixedFont());
+    SendMessageW(memo_, EM_SETLIMITTEXT, 0, 0);
+    okButton_ = CreateButton(hwnd_, IDOK, L"OK", 76, 240);
+    cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption), 167, 240);
+    SetMemoText(kDefaultFormatListText);
+}
+
+int TFFormat::ShowModal(HWND owner) {
+    modalResult_ = kModalResultNone;
+    FormShow();
+    return RunModalForm(hwnd_, owner, memo_, modalResult_, [this] { Button2Click(); });
+}
+
+std::string TFFormat::MemoText() const {
+    return NarrowCp932(WindowText(memo_));
+}
+
+void TFFormat::SetMemoText(std::string_view text) {
+    SetWindowTextW(memo_, WidenCp932(text).c_str());
+}
+
+int TFFormat::FormatLineCount() const {
+    const auto count = static_cast<int>(SendMessageW(memo_, EM_GETLINECOUNT, 0, 0));
+    const auto lastStart = SendMessageW(memo_, EM_LINEINDEX, static_cast<WPARAM>(count - 1), 0);
+    const bool lastIsEmpty = SendMessageW(memo_, EM_LINELENGTH, static_cast<WPARAM>(lastStart), 0) == 0;
+    return lastIsEmpty ? count - 1 : count;
+}
+
+std::vector<std::string> TFFormat::FormatList() const {
+    std::vector<std::string> lines;
+    const int count = FormatLineCount();
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int index = 0; index < count; ++index) {
+        lines.push_back(FormatLine(index));
+    }
+    return lines;
+}
+
+std::string TFFormat::FormatLine(int index) const {
+    if (index < 0 || index >= FormatLineCount()) {
+        return {};
+    }
+    const auto start = SendMessageW(memo_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
+    const auto length = static_cast<std::size_t>(SendMessageW(memo_, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+    // EM_GETLINE takes the buffer size in its first character and needs room for at least that one.
+    std::wstring line(std::max<std::size_t>(length, 1), L'\0');
+    line[0] = static_cast<wchar_t>(std::min<std::size_t>(line.size(), 0xFFFF));
+    const auto copied =
+        SendMessageW(memo_, EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
+    line.resize(static_cast<std::size_t>(copied));
+    return NarrowCp932(line);
+}
+
+LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDOK:
+                    RunGuarded([this] { Button1Click(); });
+                    return 0;
+                case IDCANCEL:
+                    RunGuarded([this] { Button2Click(); });
+                    return 0;
+                default:
+                    break;
+            }
+            break;
+        case WM_CLOSE:
+            // The close box cancels like the Cancel button, so that the memo never differs from the list.
+            RunGuarded([this] { Button2Click(); });
+            return 0;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void TFFormat::FormShow() {
+    formatBackup_ = WindowText(memo_);
+}
+
+void TFFormat::Button1Click() {
+    modalResult_ = kModalResultOk;
+}
+
+void TFFormat::Button2Click() {
+    SetWindowTextW(memo_, formatBackup_.c_str());
+    modalResult_ = kModalResultCancel;
+}
+
+}  // namespace tintrel

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/base_window_win.h"
+
+namespace tintrel {
+
+// The format editor: a modal dialog whose memo holds the format list, one template per displayed line,
+// for the whole run. OK keeps the edits; Cancel, Esc and the close box put back the text as it was when
+// the dialog opened.
+class TFFormat : public BaseWindow<TFFormat> {
+public:
+    TFFormat() = default;
+    ~TFFormat();
+    TFFormat(const TFFormat&) = delete;
+    TFFormat& operator=(const TFFormat&) = delete;
+
+    // Creates the hidden dialog with the built-in format list in its memo.
+    void Create();
+
+    // Shows the dialog modally over `owner`; returns kModalResultOk or kModalResultCancel.
+    int ShowModal(HWND owner);
+
+    // The memo's whole text (code page 932), with the line breaks the user typed.
+    std::string MemoText() const;
+    void SetMemoText(std::string_view text);
+
+    // The format list: the memo's lines as displayed (a long template wraps into several lines), without
+    // a final empty line.
+    std::vector<std::string> FormatList() const;
+    // Line `index` of the format list; empty when there is no such line.
+    std::string FormatLine(int index) const;
+
+    HWND MFormat() const { return memo_; }
+    HWND Button1() const { return okButton_; }
+    HWND Button2() const { return cancelButton_; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+private:
+    void FormShow();
+    void Button1Click();
+    void Button2Click();
+    int FormatLineCount() const;
+
+    HWND memo_ = nullptr;
+    HWND okButton_ = nullptr;
+    HWND cancelButton_ = nullptr;
+    int modalResult_ = 0;
+    std::wstring formatBackup_;
+};
+
+}  // namespace tintrel

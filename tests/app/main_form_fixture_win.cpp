@@ -1,0 +1,99 @@
+#include "tests/app/main_form_fixture_win.h"
+
+#include <atomic>
+#include <utility>
+
+namespace tintrel::testing_win {
+
+namespace {
+
+std::function<void()>& PendingAction() {
+    static std::function<void()> action;
+    return action;
+}
+
+void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    auto action = std::exchange(PendingAction(), nullptr);
+    if (action) {
+        action();
+    }
+}
+
+}  // namespace
+
+void MainFormTest::SetUp() {
+    static std::atomic<int> counter{0};
+    directory = std::filesystem::temp_directory_path() /
+                ("tintrel-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(directory);
+    previousHandler_ =
+        SetMessageBoxHandler([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+            boxes.push_back(ShownBox{text, caption, type});
+            return IDOK;
+        });
+    StartProgram();
+}
+
+void MainFormTest::StartProgram() {
+    formatEditor = std::make_unique<TFFormat>();
+    palletDialog = std::make_unique<TFPallet>();
+    mainForm = std::make_unique<TFMain>(directory / "Tintrel.exe", *formatEditor, *palletDialog);
+    mainForm->Create();
+    formatEditor->Create();
+    palletDialog->Create();
+    mainForm->Show();
+    Pump();
+}
+
+void MainFormTest::RestartProgram() {
+    mainForm.reset();
+    formatEditor.reset();
+    palletDialog.reset();
+    Pump();
+    StartProgram();
+}
+
+void MainFormTest::TearDown() {
+    mainForm.reset();
+    formatEditor.reset();
+    palletDialog.reset();
+    Pump();
+    SetMessageBoxHandler(std::move(previousHandler_));
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+}
+
+void MainFormTest::Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (mainForm == nullptr || mainForm->Handle() == nullptr || !mainForm->PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+std::filesystem::path MainFormTest::SettingsFile() const {
+    return directory / "Tintrel.ini";
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+RECT BoundsInParent(HWND control) {
+    RECT bounds;
+    GetWindowRect(control, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+void CallSoon(std::function<void()> action, UINT delay) {
+    PendingAction() = std::move(action);
+    SetTimer(nullptr, 0, delay, &RunPendingAction);
+}
+
+}  // namespace tintrel::testing_win

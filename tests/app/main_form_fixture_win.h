@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/main_form_win.h"
+#include "app/message_box_win.h"
+#include "color/format_editor_win.h"
+#include "palette/pallet_settings_win.h"
+
+namespace tintrel::testing_win {
+
+// A message box the program showed, recorded instead of waiting for a user.
+struct ShownBox {
+    std::wstring Text;
+    std::wstring Caption;
+    UINT Type;
+};
+
+// A fresh main window with its two dialogs, created and shown as the program does, whose files live in
+// a directory of its own. Message boxes are recorded in `boxes`.
+class MainFormTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates and shows the forms as the program does at start.
+    void StartProgram();
+    // Ends the program without saving and starts it again, for tests that prepare files first.
+    void RestartProgram();
+    // Dispatches every pending message through the program's own keyboard routing.
+    void Pump();
+    std::filesystem::path SettingsFile() const;
+
+    std::filesystem::path directory;
+    std::unique_ptr<TFFormat> formatEditor;
+    std::unique_ptr<TFPallet> palletDialog;
+    std::unique_ptr<TFMain> mainForm;
+    std::vector<ShownBox> boxes;
+
+private:
+    MessageBoxHandler previousHandler_;
+};
+
+// The text of a window as UTF-16.
+std::wstring TextOf(HWND window);
+// The position and size of a control within its parent's client area.
+RECT BoundsInParent(HWND control);
+// Calls `action` from the message loop of a modal dialog or menu, `delay` milliseconds from now.
+void CallSoon(std::function<void()> action, UINT delay = 30);
+
+}  // namespace tintrel::testing_win

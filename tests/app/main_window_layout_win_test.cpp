@@ -1,0 +1,188 @@
+// The main window as the user first sees it: frame, size, controls, fonts, colours and tab order.
+#include <windows.h>
+
+#include <array>
+#include <fstream>
+
+#include "app/cp932_conversion_win.h"
+#include "tests/app/main_form_fixture_win.h"
+
+namespace tintrel::testing_win {
+namespace {
+
+using MainWindowLayout = MainFormTest;
+
+struct Placement {
+    const char* Name;
+    HWND (TFMain::*Control)() const;
+    RECT Bounds;  // left, top, right, bottom in the parent's client area
+};
+
+TEST_F(MainWindowLayout, PlacesEveryControlAsDesigned) {
+    const std::array<Placement, 14> placements{{
+        {"PanelDef", &TFMain::PanelDef, {0, 0, 192, 170}},
+        {"PanelP", &TFMain::PanelP, {144, 14, 189, 59}},
+        {"ComboF", &TFMain::ComboF, {4, 76, 189, 96}},
+        {"EditF", &TFMain::EditF, {4, 100, 141, 120}},
+        {"PanelD", &TFMain::PanelD, {152, 106, 184, 138}},
+        {"EditR", &TFMain::EditR, {4, 124, 45, 144}},
+        {"EditG", &TFMain::EditG, {52, 124, 93, 144}},
+        {"EditB", &TFMain::EditB, {100, 124, 141, 144}},
+        {"EditC", &TFMain::EditC, {4, 148, 45, 168}},
+        {"EditM", &TFMain::EditM, {52, 148, 93, 168}},
+        {"EditY", &TFMain::EditY, {100, 148, 141, 168}},
+        {"EditK", &TFMain::EditK, {148, 148, 189, 168}},
+        {"PalletPanel", &TFMain::PalletPanel, {0, 170, 192, 170}},
+        {"PalletTab", &TFMain::PalletTab, {0, 0, 192, 0}},
+    }};
+    for (const Placement& placement : placements) {
+        const RECT actual = BoundsInParent((mainForm.get()->*placement.Control)());
+        EXPECT_EQ(actual.left, placement.Bounds.left) << placement.Name;
+        EXPECT_EQ(actual.top, placement.Bounds.top) << placement.Name;
+        EXPECT_EQ(actual.right, placement.Bounds.right) << placement.Name;
+        EXPECT_EQ(actual.bottom, placement.Bounds.bottom) << placement.Name;
+    }
+}
+
+TEST_F(MainWindowLayout, IsA200PixelToolWindowCollapsedToItsUpperPanel) {
+    RECT outer;
+    RECT client;
+    GetWindowRect(mainForm->Handle(), &outer);
+    GetClientRect(mainForm->Handle(), &client);
+    EXPECT_EQ(outer.right - outer.left, 200);
+    EXPECT_EQ(client.right, 192);
+    EXPECT_EQ(client.bottom, 170);
+    EXPECT_EQ(outer.left, 200);
+    EXPECT_EQ(outer.top, 200);
+    EXPECT_EQ(TextOf(mainForm->Handle()), L"Tintrel");
+
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_STYLE));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+}
+
+TEST_F(MainWindowLayout, SizingKeepsTheWidthAndNeverGoesBelowCollapsed) {
+    MINMAXINFO limits{};
+    SendMessageW(mainForm->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT outer;
+    GetWindowRect(mainForm->Handle(), &outer);
+    EXPECT_EQ(limits.ptMinTrackSize.x, 200);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, 200);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
+
+    SetWindowPos(mainForm->Handle(), nullptr, 0, 0, 320, 100, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client;
+    GetClientRect(mainForm->Handle(), &client);
+    EXPECT_EQ(client.right, 192);
+    EXPECT_EQ(client.bottom, 170);
+}
+
+TEST_F(MainWindowLayout, StaysOnTopWithoutSettings) {
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_EXSTYLE));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+}
+
+TEST_F(MainWindowLayout, StoredStayOnTopOfZeroGivesANormalWindow) {
+    std::ofstream(SettingsFile(), std::ios::binary) << "[System]\r\nStayOnTop=0\r\n";
+    RestartProgram();
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_EXSTYLE));
+    EXPECT_FALSE(exStyle & WS_EX_TOPMOST);
+}
+
+TEST_F(MainWindowLayout, StoredStayOnTopThatIsNoNumberKeepsTheDefault) {
+    std::ofstream(SettingsFile(), std::ios::binary) << "[System]\r\nStayOnTop=false\r\n";
+    RestartProgram();
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_EXSTYLE));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+}
+
+LOGFONTW FontOf(HWND control) {
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    GetObjectW(handle, sizeof(font), &font);
+    return font;
+}
+
+TEST_F(MainWindowLayout, TextFieldsUseTheFixedPitchGothicAndTheRestThePropotionalOne) {
+    const std::wstring fixed = WidenCp932(
+        "\x82l\x82r \x83S\x83V\x83"
+        "b\x83N");  // ＭＳ ゴシック
+    const std::wstring proportional = WidenCp932(
+        "\x82l\x82r \x82o\x83S\x83V\x83"
+        "b\x83N");  // ＭＳ Ｐゴシック
+    for (HWND edit : {mainForm->EditF(), mainForm->EditR(), mainForm->EditG(), mainForm->EditB(), mainForm->EditC(),
+                      mainForm->EditM(), mainForm->EditY(), mainForm->EditK()}) {
+        const LOGFONTW font = FontOf(edit);
+        EXPECT_EQ(std::wstring(font.lfFaceName), fixed);
+        EXPECT_EQ(font.lfHeight, -12);
+        EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+    }
+    for (HWND control : {mainForm->Handle(), mainForm->ComboF(), mainForm->PalletTab()}) {
+        const LOGFONTW font = FontOf(control);
+        EXPECT_EQ(std::wstring(font.lfFaceName), proportional);
+        EXPECT_EQ(font.lfHeight, -12);
+        EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+    }
+}
+
+COLORREF PixelOf(HWND window, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    const COLORREF color = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+TEST_F(MainWindowLayout, ComponentFieldsShowTheirColours) {
+    const std::array<std::pair<HWND, COLORREF>, 8> fields{{
+        {mainForm->EditF(), GetSysColor(COLOR_WINDOW)},
+        {mainForm->EditR(), 0x00AAAAFF},
+        {mainForm->EditG(), 0x00AAFFAA},
+        {mainForm->EditB(), 0x00FFAAAA},
+        {mainForm->EditC(), 0x00FFFF88},
+        {mainForm->EditM(), 0x00FF88FF},
+        {mainForm->EditY(), 0x0088FFFF},
+        {mainForm->EditK(), 0x00AAAAAA},
+    }};
+    for (const auto& [edit, color] : fields) {
+        RECT client;
+        GetClientRect(edit, &client);
+        EXPECT_EQ(PixelOf(edit, client.right - 2, client.bottom / 2), color)
+            << "field at x " << BoundsInParent(edit).left;
+    }
+}
+
+TEST_F(MainWindowLayout, TabOrderStartsAtTheTemplateListWhichHasTheFocus) {
+    EXPECT_EQ(GetFocus(), mainForm->ComboF());
+    const std::array<HWND, 10> order{mainForm->ComboF(), mainForm->EditF(), mainForm->EditR(), mainForm->EditG(),
+                                     mainForm->EditB(),  mainForm->EditC(), mainForm->EditM(), mainForm->EditY(),
+                                     mainForm->EditK(),  mainForm->ComboF()};
+    for (std::size_t index = 0; index + 1 < order.size(); ++index) {
+        EXPECT_EQ(GetNextDlgTabItem(mainForm->Handle(), order[index], FALSE), order[index + 1])
+            << "after stop " << index;
+    }
+}
+
+TEST_F(MainWindowLayout, MagnifierShowsSilverFramedBeforeTheFirstPick) {
+    // Inside the paint box at (4, 4): the outer frame's highlight, then silver, the centre frame at (65, 33).
+    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 131, 10), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 20, 20), 0x00C0C0C0u);
+    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 65, 4 + 34), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 70, 4 + 34), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 66, 4 + 34), 0x00C0C0C0u);
+}
+
+TEST_F(MainWindowLayout, DropperPictureIsDrawnTransparentlyOnThePickTarget) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 0, 15 + 0), face);          // silver: the panel shows through
+    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 12, 15 + 1), 0x00000000u);  // the black bulb
+    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 0, 15 + 14), 0x00808000u);  // the dark cyan drop
+    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 9, 15 + 6), 0x00FFFFFFu);   // a white highlight
+}
+
+}  // namespace
+}  // namespace tintrel::testing_win

@@ -28,7 +28,8 @@ extern const std::string_view kDefaultFormatListText;
 // occurrences forever. An empty pattern changes nothing.
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string_view text);
 
-// Upper-cases ASCII letters, or lower-cases them when `lowerCase` is set; other bytes stay.
+// Upper-cases ASCII letters, or lower-cases them when `lowerCase` is set; everything else, double-byte
+// characters whose second byte has a letter's code included, stays.
 std::string ApplyHexCase(std::string_view text, bool lowerCase);
 
 // Expands a template for a colour. Reads the components whatever HasColor says.

@@ -16,7 +16,8 @@ enum class Notation { Decimal, Hexadecimal, Percent, Fraction, None };
 // The notation of the first checked item of a group (items 1 to 4 in order), None when none is checked.
 Notation NotationFromChecks(const std::array<bool, 4>& checked);
 
-// A component value (0 to 255 scale) in a notation: "26", "1A", "10%" or "0.102".
+// A component value (0 to 255 scale) in a notation: "26", "1A", "10%" or "0.102" (with the options'
+// separator); hexadecimal digits in the options' case. Notation::None gives an empty text.
 std::string FormatComponent(double value, Notation notation, const TextOptions& options);
 
 // The eight readout texts for a colour.

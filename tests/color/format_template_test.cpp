@@ -1,0 +1,173 @@
+#include "color/format_template.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace tintrel {
+namespace {
+
+// Red 26, green 43, blue 60: C, M, Y, K = 34, 17, 0, 195 and CurColor 3943194.
+ColorState WorkedColor() {
+    ColorState color;
+    SetColor(color, 0x003C2B1A);
+    return color;
+}
+
+const TextOptions kUpper{};
+const TextOptions kLower{true, "."};
+
+struct ExpandCase {
+    const char* formatTemplate;
+    const char* expected;
+};
+
+void PrintTo(const ExpandCase& c, std::ostream* os) {
+    *os << "template \"" << c.formatTemplate << "\"";
+}
+
+class ExpandWorkedColor : public testing::TestWithParam<ExpandCase> {};
+
+TEST_P(ExpandWorkedColor, GivesTheText) {
+    EXPECT_EQ(ExpandFormat(GetParam().formatTemplate, WorkedColor(), kUpper), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes,
+                         ExpandWorkedColor,
+                         testing::Values(ExpandCase{"", ""},
+                                         ExpandCase{"\\R \\RR \\R% \\R3", "26 1A 10 0.102"},
+                                         ExpandCase{"\\R%%", "10%"},
+                                         ExpandCase{"\\C%,\\M%,\\Y%,\\K%", "13,7,0,76"},
+                                         ExpandCase{"\\C3,\\M3,\\Y3,\\K3", "0.133,0.067,0.000,0.765"},
+                                         ExpandCase{"\\CC\\MM\\YY\\KK", "221100C3"},
+                                         ExpandCase{"\\R1 \\R2 \\R9", "0.1 0.10 0.101960784"},
+                                         ExpandCase{"\\W", "3943194"}));
+
+INSTANTIATE_TEST_SUITE_P(EdgeCases,
+                         ExpandWorkedColor,
+                         testing::Values(ExpandCase{"\\\\RR", "\\RR"},
+                                         ExpandCase{"\\\\\\RR", "\\1A"},
+                                         // \L0 is no fraction code; \R1 takes one digit and leaves the 0.
+                                         ExpandCase{"\\R0", "260"},
+                                         ExpandCase{"\\R10", "0.10"},
+                                         ExpandCase{"\\RRR", "1AR"},
+                                         ExpandCase{"\\KK", "C3"},
+                                         ExpandCase{"\\r\\R", "r26"},
+                                         ExpandCase{"\\X", "X"},
+                                         ExpandCase{"100\\%", "100%"},
+                                         ExpandCase{"ab\\", "ab"},
+                                         ExpandCase{"\\", ""},
+                                         // After the R codes, "\G26" holds the G fraction code "\G2".
+                                         ExpandCase{"\\G\\R", "0.176"},
+                                         ExpandCase{"\\W\\\\W", "3943194\\W"},
+                                         // 表 ("\x95\x5C") ends in the backslash's code; it stays whole.
+                                         ExpandCase{"\x95\x5C\\R",
+                                                    "\x95\x5C"
+                                                    "26"},
+                                         ExpandCase{"\x95\x5C\\\\", "\x95\x5C\\"}));
+
+TEST(ExpandFormat, ChangesTheCaseOfProducedDigitsOnly) {
+    EXPECT_EQ(ExpandFormat("Color \\RR\\KK", WorkedColor(), kLower), "Color 1ac3");
+    EXPECT_EQ(ExpandFormat("0x\\RR", WorkedColor(), kUpper), "0x1A");
+}
+
+TEST(ExpandFormat, UsesTheDecimalSeparator) {
+    const TextOptions comma{false, ","};
+    EXPECT_EQ(ExpandFormat("\\R3,\\G3,\\B3", WorkedColor(), comma), "0,102,0,169,0,235");
+}
+
+TEST(ExpandFormat, KeepsADoubleByteSeparatorWholeInLowerCase) {
+    const TextOptions fullWidthStop{true, "\x81\x44"};  // "．", whose second byte is the code of 'D'
+    EXPECT_EQ(ExpandFormat("\\R3", WorkedColor(), fullWidthStop),
+              "0\x81\x44"
+              "102");
+}
+
+TEST(ExpandFormat, WritesTheWholeColorValueSigned) {
+    ColorState color;
+    SetColor(color, -1);
+    EXPECT_EQ(ExpandFormat("\\W \\RR", color, kUpper), "-1 FF");
+    SetColor(color, 0x013C2B1A);
+    EXPECT_EQ(ExpandFormat("\\W \\RR", color, kUpper), "20720410 1A");
+}
+
+TEST(ExpandFormat, ReadsTheComponentsWithoutAColor) {
+    ColorState color = WorkedColor();
+    ClearColor(color);
+    EXPECT_EQ(ExpandFormat("\\R \\W", color, kUpper), "26 0");
+}
+
+TEST(ApplyHexCase, ChangesAsciiLettersOnly) {
+    EXPECT_EQ(ApplyHexCase("1a2B-z", false), "1A2B-Z");
+    EXPECT_EQ(ApplyHexCase("1a2B-Z", true), "1a2b-z");
+    EXPECT_EQ(ApplyHexCase("0.102", true), "0.102");
+    // The second bytes of "Ｂ" ("\x82\x61") and "．" ("\x81\x44") have the codes of 'a' and 'D'.
+    EXPECT_EQ(ApplyHexCase("\x82\x61"
+                           "a",
+                           false),
+              "\x82\x61"
+              "A");
+    EXPECT_EQ(ApplyHexCase("\x81\x44"
+                           "A",
+                           true),
+              "\x81\x44"
+              "a");
+}
+
+TEST(FormatLabel, ShowsCodesByTheirLetters) {
+    EXPECT_EQ(FormatLabel("#\\RR\\GG\\BB"), "#RRGGBB");
+    EXPECT_EQ(FormatLabel("\\W"), "DWORD");
+    EXPECT_EQ(FormatLabel("\\\\W"), "\\W");
+    EXPECT_EQ(FormatLabel("\\\\\\W"), "\\DWORD");
+    EXPECT_EQ(FormatLabel("a\\"), "a");
+    EXPECT_EQ(FormatLabel(""), "");
+    EXPECT_EQ(FormatLabel("\x95\x5C\\R"), "\x95\x5CR");
+}
+
+TEST(FormatLabels, KeepsTheOrderOfTheList) {
+    EXPECT_EQ(FormatLabels({}), std::vector<std::string>{});
+    EXPECT_EQ(FormatLabels({"\\W", "\\R,\\G"}), (std::vector<std::string>{"DWORD", "R,G"}));
+}
+
+std::vector<std::string> SplitLines(const std::string& text, const std::string& lineEnd) {
+    std::vector<std::string> lines;
+    for (std::size_t begin = 0; begin < text.size();) {
+        std::size_t end = text.find(lineEnd, begin);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + lineEnd.size();
+    }
+    return lines;
+}
+
+// The golden file holds one line per default template: the template, its label, its text and its
+// text with lower-case digits, separated by tabs.
+TEST(DefaultFormatList, GivesTheGoldenLabelsAndTexts) {
+    std::ifstream file(TINTREL_TEST_SOURCE_DIR "/color/default_templates.golden", std::ios::binary);
+    ASSERT_TRUE(file) << "cannot open the golden file";
+    std::stringstream golden;
+    golden << file.rdbuf();
+    const std::vector<std::string> goldenLines = SplitLines(golden.str(), "\n");
+
+    const std::string listText(kDefaultFormatListText);
+    ASSERT_TRUE(listText.ends_with("\r\n"));
+    const std::vector<std::string> templates = SplitLines(listText, "\r\n");
+    ASSERT_EQ(templates.size(), 16u);
+    ASSERT_EQ(goldenLines.size(), templates.size());
+    EXPECT_EQ(templates.front(), kWebColorTemplate);
+
+    for (std::size_t i = 0; i < templates.size(); ++i) {
+        const std::string& t = templates[i];
+        const std::string actual = t + "\t" + FormatLabel(t) + "\t" + ExpandFormat(t, WorkedColor(), kUpper) + "\t" +
+                                   ExpandFormat(t, WorkedColor(), kLower);
+        EXPECT_EQ(actual, goldenLines[i]) << "template " << i + 1;
+    }
+}
+
+}  // namespace
+}  // namespace tintrel

@@ -136,8 +136,26 @@ std::string ApplyHexCase(std::string_view text, bool lowerCase) {
     return result;
 }
 
+namespace {
+
+// Replaces every occurrence in `chars`, left to right, without searching the inserted text again.
+void ReplaceEveryOccurrence(std::u16string& chars, std::u16string_view find, std::u16string_view with) {
+    for (std::size_t pos = chars.find(find); pos != std::u16string::npos; pos = chars.find(find, pos + with.size())) {
+        chars.replace(pos, find.size(), with);
+    }
+}
+
+}  // namespace
+
+// Each step replaces every occurrence of its code in the text as the earlier steps left it, so a
+// piece inserted for one letter can still take part in the codes of later letters ("\G\R" gives
+// "0.176"). Within one step the inserted pieces are not searched again: with ReplaceAll's early stop a
+// piece could complete a code with the backslash before it ("\B\BB\BB" with blue 187) and leave the
+// codes after it unexpanded.
 std::string ExpandFormat(std::string_view formatTemplate, const ColorState& color, const TextOptions& options) {
-    const auto produced = [&options](std::string_view piece) { return ApplyHexCase(piece, options.LowerCaseHex); };
+    const auto produced = [&options](std::string_view piece) {
+        return ToChars(ApplyHexCase(piece, options.LowerCaseHex));
+    };
     const CodeLetter letters[] = {{'R', static_cast<double>(color.CurR)},
                                   {'G', static_cast<double>(color.CurG)},
                                   {'B', static_cast<double>(color.CurB)},
@@ -146,21 +164,24 @@ std::string ExpandFormat(std::string_view formatTemplate, const ColorState& colo
                                   {'Y', color.CurY},
                                   {'K', color.CurK}};
 
-    std::string s = ReplaceAll("\\\\", kPlaceholder, formatTemplate);
+    std::u16string s = ToChars(formatTemplate);
+    const std::u16string placeholder = ToChars(kPlaceholder);
+    ReplaceEveryOccurrence(s, u"\\\\", placeholder);
     // Within a letter the longer codes go first, so "\RR" is hexadecimal and "\R3" a fraction.
     for (const auto& [letter, value] : letters) {
-        const std::string code = {'\\', letter};
-        s = ReplaceAll(code + letter, produced(FormatHex2(RoundHalfAway(value))), s);
-        s = ReplaceAll(code + '%', produced(FormatDecimal(RoundHalfAway(value * 100 / 255))), s);
+        const std::u16string code = {u'\\', static_cast<char16_t>(letter)};
+        ReplaceEveryOccurrence(s, code + static_cast<char16_t>(letter), produced(FormatHex2(RoundHalfAway(value))));
+        ReplaceEveryOccurrence(s, code + u'%', produced(FormatDecimal(RoundHalfAway(value * 100 / 255))));
         for (int decimals = 1; decimals <= 9; ++decimals) {
             const std::string fraction = FormatFixed(value / 255, decimals, options.DecimalSeparator);
-            s = ReplaceAll(code + static_cast<char>('0' + decimals), produced(fraction), s);
+            ReplaceEveryOccurrence(s, code + static_cast<char16_t>(u'0' + decimals), produced(fraction));
         }
-        s = ReplaceAll(code, produced(FormatDecimal(RoundHalfAway(value))), s);
+        ReplaceEveryOccurrence(s, code, produced(FormatDecimal(RoundHalfAway(value))));
     }
-    s = ReplaceAll("\\W", FormatDecimal(color.CurColor), s);
-    s = ReplaceAll("\\", "", s);
-    return ReplaceAll(kPlaceholder, "\\", s);
+    ReplaceEveryOccurrence(s, u"\\W", ToChars(FormatDecimal(color.CurColor)));
+    ReplaceEveryOccurrence(s, u"\\", u"");
+    ReplaceEveryOccurrence(s, placeholder, u"\\");
+    return ToBytes(s);
 }
 
 std::string FormatLabel(std::string_view formatTemplate) {

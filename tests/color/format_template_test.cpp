@@ -94,6 +94,14 @@ TEST(ExpandFormat, WritesTheWholeColorValueSigned) {
     EXPECT_EQ(ExpandFormat("\\W \\RR", color, kUpper), "20720410 1A");
 }
 
+TEST(ExpandFormat, ExpandsEveryCodeEvenWhenAPieceCompletesACodeBeforeIt) {
+    ColorState color;
+    SetColor(color, 0x00BB0000);  // blue 187: its hexadecimal "BB" after a bare "\B" reads as "\BB"
+    EXPECT_EQ(ExpandFormat("\\B\\BB\\BB", color, kUpper), "187BBBB");
+    SetColor(color, 0x000000FF);  // red 255: its fraction "1.0" after a bare "\R" reads as "\R1"
+    EXPECT_EQ(ExpandFormat("\\R\\R1\\R1", color, kUpper), "2551.01.0");
+}
+
 TEST(ExpandFormat, ReadsTheComponentsWithoutAColor) {
     ColorState color = WorkedColor();
     ClearColor(color);

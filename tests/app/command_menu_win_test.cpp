@@ -1,0 +1,208 @@
+// The context menu: its items, check marks and radio groups, where it opens, and its shortcut keys.
+#include <windows.h>
+
+#include <string>
+
+#include "app/cp932_conversion_win.h"
+#include "tests/app/main_form_fixture_win.h"
+
+namespace tintrel::testing_win {
+namespace {
+
+using CommandMenu = MainFormTest;
+
+std::wstring ItemText(HMENU menu, CommandId item) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(item), text, 128, MF_BYCOMMAND);
+    return text;
+}
+
+UINT ItemType(HMENU menu, CommandId item) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, static_cast<UINT>(item), FALSE, &info);
+    return info.fType;
+}
+
+TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
+    const HMENU menu = mainForm->PopupMenu1();
+    EXPECT_EQ(GetMenuItemCount(menu), 8);
+    EXPECT_EQ(ItemText(menu, CommandId::Clear1), WidenCp932("\x8F\xC1\x8B\x8E(&D)\tDel"));  // 消去
+    EXPECT_EQ(ItemText(menu, CommandId::NPallet),
+              WidenCp932("\x83p\x83\x8C\x83"
+                         "b\x83g\x82\xCC\x95\x5C\x8E\xA6(&P)\tCtrl+P"));  // パレットの表示
+    EXPECT_EQ(ItemText(menu, CommandId::NFormat),
+              WidenCp932("\x83t\x83H\x81[\x83}\x83"
+                         "b\x83g\x83G\x83"
+                         "f\x83"
+                         "B\x83^(&F)\tShift+Ctrl+F"));  // フォーマットエディタ
+    EXPECT_EQ(ItemText(menu, CommandId::NPalDlg),
+              WidenCp932("\x83p\x83\x8C\x83"
+                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));  // パレットの設定
+    EXPECT_EQ(ItemText(menu, CommandId::Exit1), WidenCp932("\x8FI\x97\xB9(&X)\tEsc"));  // 終了
+    EXPECT_EQ(ItemText(menu, CommandId::RGB4), WidenCp932("0\x81`1\x95\x5C\x8BL(&D)"));  // 0～1表記
+    // The three submenus hold the options and the two notation groups.
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 7);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 3)), 4);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 4)), 4);
+    EXPECT_TRUE(ItemType(menu, CommandId::RGB2) & MFT_RADIOCHECK);
+    EXPECT_FALSE(ItemType(menu, CommandId::Popup1) & MFT_RADIOCHECK);
+}
+
+TEST_F(CommandMenu, StartsWithTheDefaultsOfAFirstStart) {
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1));
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup2));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup3));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1));
+}
+
+TEST_F(CommandMenu, OptionsToggleTheirCheckMark) {
+    mainForm->ExecuteCommand(CommandId::Popup1);
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup1));
+    mainForm->ExecuteCommand(CommandId::Popup1);
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1));
+}
+
+TEST_F(CommandMenu, StayOnTopOptionChangesOnlyTheCheckMarkUntilTheNextStart) {
+    mainForm->ExecuteCommand(CommandId::Popup3);
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup3));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_EXSTYLE));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+}
+
+TEST_F(CommandMenu, NotationItemsFormRadioGroups) {
+    mainForm->ExecuteCommand(CommandId::RGB3);
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::RGB1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB3));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1)) << "the other group is untouched";
+
+    mainForm->ExecuteCommand(CommandId::RGB3);
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB3)) << "clicking the checked item keeps it checked";
+
+    mainForm->ExecuteCommand(CommandId::CMYK4);
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::CMYK1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK4));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB3));
+}
+
+TEST_F(CommandMenu, VersionBoxHasFiveLinesAndNoIcon) {
+    mainForm->ExecuteCommand(CommandId::MVar);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Caption, L"Tintrel");
+    EXPECT_EQ(boxes[0].Type, static_cast<UINT>(MB_OK));
+    const std::wstring& text = boxes[0].Text;
+    EXPECT_EQ(text.substr(0, 23), L"Tintrel version2.02\r\n\r\n");
+    // やるきのないバージョン情報でごめんなさい。
+    const std::wstring apology = WidenCp932(
+        "\x82\xE2\x82\xE9\x82\xAB\x82\xCC\x82\xC8\x82\xA2\x83o\x81[\x83W\x83\x87\x83\x93\x8F\xEE\x95\xF1\x82\xC5\x82"
+        "\xB2\x82\xDF\x82\xF1\x82\xC8\x82\xB3\x82\xA2\x81"
+        "B");
+    EXPECT_EQ(text.substr(23, apology.size() + 4), apology + L"\r\n\r\n");
+    const std::wstring owner = text.substr(23 + apology.size() + 4);
+    EXPECT_FALSE(owner.empty());
+    EXPECT_EQ(owner.find(L"\r\n"), std::wstring::npos);
+}
+
+TEST_F(CommandMenu, ExitClosesTheWindowLikeTheCloseBox) {
+    mainForm->ExecuteCommand(CommandId::Exit1);
+    Pump();
+    EXPECT_EQ(mainForm->Handle(), nullptr);
+}
+
+// ---- Where the menu opens
+
+// Asks the window for its context menu over `control` and reports whether a menu appeared.
+bool OpensMenuOver(TFMain& mainForm, HWND control) {
+    bool shown = false;
+    CallSoon([&shown] {
+        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+        shown = menuWindow != nullptr && IsWindowVisible(menuWindow);
+        EndMenu();
+    });
+    RECT bounds;
+    GetWindowRect(control, &bounds);
+    SendMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(bounds.left + 2, bounds.top + 2));
+    // A control that shows no menu returns at once: let the pending timer pass anyway.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+    return shown;
+}
+
+TEST_F(CommandMenu, OpensOverTheControlsThatCarryIt) {
+    for (HWND control : {mainForm->PanelDef(), mainForm->PanelP(), mainForm->PanelD(), mainForm->ComboF(),
+                         mainForm->PalletPanel(), mainForm->PalletTab()}) {
+        EXPECT_TRUE(OpensMenuOver(*mainForm, control)) << "control at x " << BoundsInParent(control).left;
+    }
+}
+
+TEST_F(CommandMenu, DoesNotOpenOverTheTextFields) {
+    // The edit boxes keep the platform's own edit menu; the main window never shows its menu for them.
+    SendMessageW(mainForm->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(mainForm->EditF()), MAKELPARAM(0, 0));
+    EXPECT_EQ(FindWindowW(L"#32768", nullptr) != nullptr && IsWindowVisible(FindWindowW(L"#32768", nullptr)), false);
+}
+
+// ---- Shortcut keys
+
+// Presses a key with the given modifiers as the message loop would see it on `target`.
+bool Press(TFMain& mainForm, HWND target, UINT key, bool shift = false, bool ctrl = false) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    MSG message{target, WM_KEYDOWN, key, 1, 0, {}};
+    const bool handled = mainForm.PreTranslateMessage(message);
+    keys[VK_SHIFT] = 0;
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    return handled;
+}
+
+TEST_F(CommandMenu, ShortcutsActWhileTheTemplateListHasTheFocus) {
+    mainForm->SetColor(0x003C2B1A);
+    EXPECT_TRUE(Press(*mainForm, mainForm->ComboF(), VK_DELETE));
+    EXPECT_FALSE(mainForm->Color().HasColor);
+
+    EXPECT_TRUE(Press(*mainForm, mainForm->ComboF(), 'P', false, true));
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::NPallet));
+}
+
+TEST_F(CommandMenu, ShortcutsNeedExactlyTheirModifiers) {
+    EXPECT_FALSE(Press(*mainForm, mainForm->ComboF(), 'P'));
+    EXPECT_FALSE(Press(*mainForm, mainForm->ComboF(), VK_DELETE, false, true));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
+}
+
+TEST_F(CommandMenu, ShortcutsActInsideThePalette) {
+    EXPECT_TRUE(Press(*mainForm, mainForm->PalletTab(), 'P', false, true));
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::NPallet));
+}
+
+TEST_F(CommandMenu, ShortcutsDoNothingWhileATextFieldHasTheFocus) {
+    mainForm->SetColor(0x003C2B1A);
+    EXPECT_FALSE(Press(*mainForm, mainForm->EditF(), VK_DELETE));
+    EXPECT_FALSE(Press(*mainForm, mainForm->EditR(), 'P', false, true));
+    EXPECT_TRUE(mainForm->Color().HasColor);
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
+}
+
+TEST_F(CommandMenu, EscapeOnTheTemplateListClosesTheProgram) {
+    EXPECT_TRUE(Press(*mainForm, mainForm->ComboF(), VK_ESCAPE));
+    Pump();
+    EXPECT_EQ(mainForm->Handle(), nullptr);
+}
+
+TEST_F(CommandMenu, EscapeInATextFieldDoesNothing) {
+    Press(*mainForm, mainForm->EditF(), VK_ESCAPE);
+    Pump();
+    EXPECT_NE(mainForm->Handle(), nullptr);
+}
+
+}  // namespace
+}  // namespace tintrel::testing_win

@@ -1,0 +1,160 @@
+// The format editor: the memo that holds the template list, and its OK / Cancel discipline.
+#include <windows.h>
+#include <windowsx.h>  // ComboBox_GetCount
+
+#include <string>
+#include <vector>
+
+#include "app/cp932_conversion_win.h"
+#include "color/format_template.h"
+#include "tests/app/main_form_fixture_win.h"
+
+namespace tintrel::testing_win {
+namespace {
+
+class FormatEditor : public MainFormTest {
+protected:
+    // Opens the editor from the menu; while it is open, `edit` runs and then ends it with `finish`.
+    void OpenEditor(const std::wstring& newText, std::function<void(TFFormat&)> finish) {
+        CallSoon([this, newText, finish] {
+            opened = IsWindowVisible(formatEditor->Handle()) != FALSE;
+            focusOnMemo = GetFocus() == formatEditor->MFormat();
+            SetWindowTextW(formatEditor->MFormat(), newText.c_str());
+            finish(*formatEditor);
+        });
+        mainForm->ExecuteCommand(CommandId::NFormat);
+    }
+
+    static void PressOk(TFFormat& editor) { SendMessageW(editor.Button1(), BM_CLICK, 0, 0); }
+    static void PressCancel(TFFormat& editor) { SendMessageW(editor.Button2(), BM_CLICK, 0, 0); }
+
+    std::vector<std::wstring> Labels() const {
+        std::vector<std::wstring> labels;
+        for (int index = 0; index < ComboBox_GetCount(mainForm->ComboF()); ++index) {
+            wchar_t label[256] = {};
+            ComboBox_GetLBText(mainForm->ComboF(), index, label);
+            labels.emplace_back(label);
+        }
+        return labels;
+    }
+
+    void Choose(int index) {
+        ComboBox_SetCurSel(mainForm->ComboF(), index);
+        SendMessageW(mainForm->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(mainForm->ComboF()), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(mainForm->ComboF()));
+    }
+
+    bool opened = false;
+    bool focusOnMemo = false;
+};
+
+using Labels = std::vector<std::wstring>;
+
+TEST_F(FormatEditor, IsACentredDialogWithTheFormatListInItsMemo) {
+    RECT client;
+    GetClientRect(formatEditor->Handle(), &client);
+    EXPECT_EQ(client.right, 317);
+    EXPECT_EQ(client.bottom, 268);
+    EXPECT_EQ(formatEditor->MemoText(), std::string(kDefaultFormatListText));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(formatEditor->MFormat(), GWL_STYLE));
+    EXPECT_TRUE(style & ES_MULTILINE);
+    EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL)) << "word wrap and no scroll bars";
+
+    OpenEditor(L"#\\RR\\GG\\BB\r\n", PressCancel);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(focusOnMemo);
+    EXPECT_FALSE(IsWindowVisible(formatEditor->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(mainForm->Handle()));
+}
+
+TEST_F(FormatEditor, OkWithoutChangesStillSelectsTheFirstTemplateAgain) {
+    Choose(5);
+    CallSoon([this] { PressOk(*formatEditor); });
+    mainForm->ExecuteCommand(CommandId::NFormat);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
+    EXPECT_EQ(Labels().size(), 16u);
+}
+
+TEST_F(FormatEditor, CancelPutsTheTextBackAndKeepsTheSelection) {
+    Choose(5);
+    const std::string before = formatEditor->MemoText();
+    OpenEditor(L"edited", PressCancel);
+    EXPECT_EQ(formatEditor->MemoText(), before);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 5);
+}
+
+TEST_F(FormatEditor, EscapeCancelsLikeTheCancelButton) {
+    const std::string before = formatEditor->MemoText();
+    OpenEditor(L"edited", [](TFFormat& editor) {
+        PostMessageW(editor.MFormat(), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    EXPECT_EQ(formatEditor->MemoText(), before);
+    EXPECT_EQ(Labels().size(), 16u);
+}
+
+TEST_F(FormatEditor, TheCloseBoxAlsoPutsTheTextBackSoTheListStaysInStep) {
+    const std::string before = formatEditor->MemoText();
+    OpenEditor(L"edited", [](TFFormat& editor) { PostMessageW(editor.Handle(), WM_CLOSE, 0, 0); });
+    EXPECT_EQ(formatEditor->MemoText(), before);
+    EXPECT_EQ(Labels().size(), 16u);
+}
+
+TEST_F(FormatEditor, OkRebuildsTheListFromTheDisplayedLines) {
+    OpenEditor(L"\\W\r\n\r\n\\R,\\G,\\B\r\n", PressOk);
+    EXPECT_EQ(Labels(), (Labels{L"DWORD", L"", L"R,G,B"})) << "a blank line is an item, a final line break is not";
+}
+
+TEST_F(FormatEditor, AnEmptyTemplateEmptiesTheTextLine) {
+    mainForm->SetColor(0x003C2B1A);
+    OpenEditor(L"\\W\r\n\r\n\\R,\\G,\\B", PressOk);
+    Choose(1);
+    EXPECT_EQ(TextOf(mainForm->EditF()), L"");
+    Choose(2);
+    EXPECT_EQ(TextOf(mainForm->EditF()), L"26,43,60");
+}
+
+TEST_F(FormatEditor, DeletingEveryLineEmptiesTheListAndTheTextLineUsesTheWebColour) {
+    mainForm->SetColor(0x003C2B1A);
+    OpenEditor(L"", PressOk);
+    EXPECT_TRUE(Labels().empty());
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), CB_ERR);
+    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+}
+
+TEST_F(FormatEditor, ALongTemplateWrapsIntoSeveralItems) {
+    const std::wstring longLine = L"\\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B";
+    OpenEditor(longLine, PressOk);
+    const Labels labels = Labels();
+    ASSERT_GE(labels.size(), 2u);
+    std::wstring joined;
+    for (const std::wstring& label : labels) {
+        joined += label;
+    }
+    std::wstring expected;
+    for (wchar_t c : longLine) {
+        if (c != L'\\') {
+            expected += c;
+        }
+    }
+    // Wrapping breaks at spaces; the displayed lines together hold the whole template.
+    std::erase(joined, L' ');
+    std::erase(expected, L' ');
+    EXPECT_EQ(joined, expected);
+    EXPECT_EQ(formatEditor->MemoText(), NarrowCp932(longLine)) << "the text keeps only the typed line breaks";
+}
+
+TEST_F(FormatEditor, ANewFirstLineShowsItsLabelWhileTheTextLineKeepsTheWebColour) {
+    mainForm->SetColor(0x003C2B1A);
+    OpenEditor(L"\\R,\\G,\\B\r\n\\W\r\n", PressOk);
+    EXPECT_EQ(Labels(), (Labels{L"R,G,B", L"DWORD"}));
+    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+}
+
+TEST_F(FormatEditor, TheReadoutIsRefreshedAfterCancelToo) {
+    mainForm->SetColor(0x003C2B1A);  // no readout refresh yet
+    OpenEditor(L"", PressCancel);
+    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+}
+
+}  // namespace
+}  // namespace tintrel::testing_win

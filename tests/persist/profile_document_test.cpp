@@ -79,6 +79,7 @@ TEST(ProfileDocumentRead, FindsKeysOnlyAfterAHeaderAndOnlyInLinesWithAnEqualsSig
         {"[s]\r\na=b=c\r\n", "s", "a", "b=c"},
         {"[s]\r\n=v\r\n", "s", "", "v"},
         {"[s]\r\nk\r\n", "s", "k", std::nullopt},
+        {"[s]\r\nk\r\nk=5\r\n", "s", "k", "5"},
         {"[s]\r\n;k=v\r\n", "s", ";k", std::nullopt},
         {"[s]\r\n \t\v;k=v\r\n", "s", "k", std::nullopt},
         {"[s]\r\nk=;x\r\n", "s", "k", ";x"},

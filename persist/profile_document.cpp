@@ -54,8 +54,9 @@ std::string_view Trim(std::string_view text, std::string_view blanks) {
     return text.substr(start, text.find_last_not_of(blanks) - start + 1);
 }
 
-// Names compare without letter case. Only single-byte letters fold: the program's names are ASCII,
-// and folding a second byte would merge different double-byte characters.
+// Names compare without letter case. Only single-byte letters fold (the service also folds
+// full-width ones, but the program's names are ASCII), and never a second byte, which would merge
+// different double-byte characters.
 std::string Fold(std::string_view name) {
     std::string folded(name);
     for (std::size_t pos = 0; pos < folded.size(); pos += CharLength(folded, pos)) {
@@ -113,16 +114,16 @@ bool HoldsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != text.npos;
 }
 
-bool HasBlankEnds(std::string_view name) {
-    return name != Trim(name, kBlanks);
-}
-
-// A write must read back as written, and a value must never add lines, sections or keys of its own.
+// A write must read back as written, and a value must never add lines, sections or keys of its own:
+// the header and the key line are parsed back to check that they give the same names.
 void CheckStorable(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string headerText = Concat("[", section, "]");
+    const std::string keyText = Concat(key, "=", "");
+    const LineParts header = ParseLine(headerText);
+    const LineParts keyLine = ParseLine(keyText);
     const bool storable = !HoldsLineBreak(section) && !HoldsLineBreak(key) && !HoldsLineBreak(value) &&
-                          FindCloseBracket(section) == section.npos && key.find('=') == key.npos &&
-                          !key.starts_with('[') && !key.starts_with(';') && !HasBlankEnds(section) &&
-                          !HasBlankEnds(key);
+                          header.kind == LineKind::kHeader && header.name == section &&
+                          keyLine.kind == LineKind::kKey && keyLine.name == key;
     if (!storable) {
         throw std::invalid_argument("profile file: a section, key or value that the file cannot hold");
     }

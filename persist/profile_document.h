@@ -32,9 +32,10 @@ public:
 
     // Sets the value of `key`: edits its line in place, or adds the key after the last entry of the
     // first section named `section`, or appends a new section at the end. The value is written as
-    // it is. Throws std::invalid_argument for a name or value that the file could not give back:
-    // one holding a line break, a section name holding "]", a key name holding "=" or starting
-    // with "[" or ";", or a name with tabs or vertical tabs at its ends.
+    // it is. Throws std::invalid_argument, changing nothing, for a name or value that the file could
+    // not give back: one holding a line break, or a name that would not read back as itself (a
+    // section name holding "]", a key name holding "=" or starting with "[" or ";", a name with tabs
+    // at its ends).
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes the first section named `section`: its header, its entries and its blank lines.

@@ -168,9 +168,9 @@ TEST(ProfileDocumentWrite, RefusesWhatTheFileCouldNotGiveBack) {
     const struct {
         std::string section, key, value;
     } cases[] = {
-        {"s", "k", "a\r\n[t]"}, {"s", "k", "a\rb"}, {"s", "k", "a\nb"}, {"s\n", "k", "v"},
-        {"s]", "k", "v"},       {"s", "k\r", "v"},  {"s", "k=", "v"},   {"s", "[k", "v"},
-        {"s", ";k", "v"},       {"\ts", "k", "v"},  {"s", "k\v", "v"},
+        {"s", "k", "a\r\n[t]"}, {"s", "k", "a\rb"},  {"s", "k", "a\nb"}, {"s\n", "k", "v"}, {"s]", "k", "v"},
+        {"s", "k\r", "v"},      {"s", "k=", "v"},    {"s", "[k", "v"},   {"s", ";k", "v"},  {"\ts", "k", "v"},
+        {"s", "k\v", "v"},      {"s\x83", "k", "v"},  // a lead byte at the end would take the "]" for its second byte
     };
     for (const auto& [section, key, value] : cases) {
         ProfileDocument document("[s]\r\nk=1\r\n");

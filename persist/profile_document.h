@@ -59,9 +59,12 @@ private:
         std::size_t entryEnd = 0;
     };
 
+    // The first section named `section`, or nullptr.
     Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;
+    // The file's last line, or nullptr for an empty file.
     Line* LastLine();
+    // Rebuilds sectionIndex_ after sections were removed.
     void IndexSections();
 
     std::vector<Line> preamble_;  // lines before the first header: no name reaches them

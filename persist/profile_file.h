@@ -62,6 +62,7 @@ private:
         bool erase;
     };
 
+    // Makes `change` in `document`.
     static void Apply(ProfileDocument& document, const Change& change);
 
     std::filesystem::path path_;

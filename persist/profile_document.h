@@ -64,7 +64,7 @@ private:
     const Section* FindSection(std::string_view section) const;
     // The file's last line, or nullptr for an empty file.
     Line* LastLine();
-    // Rebuilds sectionIndex_ after sections were removed.
+    // Builds sectionIndex_ from the section headers.
     void IndexSections();
 
     std::vector<Line> preamble_;  // lines before the first header: no name reaches them

@@ -4,34 +4,70 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "persist/profile_document.h"
 
 namespace tintrel {
 
 // A profile (INI) file opened for one block of reads and writes, read and written as the Windows
 // profile-string service does. Texts are code page 932 bytes.
+//
+// Writes change a copy in memory, which the block's reads see; Commit() puts them into the file in
+// one atomic replacement. Destroying the object without Commit() discards the uncommitted writes and
+// leaves the file untouched, so a block that an error ends early writes nothing.
 class ProfileFile {
 public:
-    // Reads the file; a missing file reads as one without sections.
+    // Reads the file at `path`, the file's full path. A missing file, a directory in its place, an
+    // unreadable file and a UTF-16 file (which the program never writes) all read as no sections.
     explicit ProfileFile(std::filesystem::path path);
+    // Discards writes not yet committed.
     ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
 
+    // The key's value (at most ProfileDocument::kMaxValueBytes bytes), or `defaultValue` when the
+    // section or key is absent.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // The value read by ParseInteger; an absent key reads as empty text and so gives `defaultValue`.
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
+    // Read as an integer with the default 1 or 0; true when that integer is not 0.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
+    // Sets the key's value as it stands (see ProfileDocument::Set, which throws std::invalid_argument
+    // for what the file cannot hold). Pending until Commit().
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes `value` in signed decimal.
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // Writes "1" or "0".
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
+    // True when the section holds at least one key.
     bool SectionExists(std::string_view section) const;
+    // Removes the section's header and keys; its comment lines stay. Pending until Commit().
     void EraseSection(std::string_view section);
 
     // Puts the block's writes into the file in one atomic replacement, applied to the file as it is
-    // now, so that keys another instance wrote meanwhile survive. Throws FileError
-    // ("%s に書き込めません") and leaves the file as it was when it cannot be written.
+    // now, so that keys another instance wrote meanwhile survive. Does nothing when there are none.
+    // Throws FileError ("%s に書き込めません") and leaves the file as it was when it cannot be
+    // written; the writes then stay pending.
     void Commit();
+
+private:
+    // One write or erasure of the block, kept to be replayed onto the file as it is at Commit().
+    struct Change {
+        std::string section;
+        std::string key;
+        std::string value;
+        bool erase;
+    };
+
+    // Makes `change` in `document`.
+    static void Apply(ProfileDocument& document, const Change& change);
+
+    std::filesystem::path path_;
+    ProfileDocument document_;
+    std::vector<Change> changes_;
 };
 
 }  // namespace tintrel

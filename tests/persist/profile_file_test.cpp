@@ -1,0 +1,266 @@
+#include "persist/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "persist/file_error.h"
+#include "tests/persist/test_support.h"
+
+namespace tintrel {
+namespace {
+
+using testing::Escaped;
+using testing::ReadBytes;
+using testing::TemporaryDirectory;
+using testing::WriteBytes;
+
+const std::filesystem::path kGoldenDir = std::filesystem::path(TINTREL_TEST_SOURCE_DIR) / "persist" / "golden";
+
+// "%s に書き込めません" in code page 932.
+const std::string kCannotWrite = "%s \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
+
+// "色1" in code page 932.
+const std::string kColorOne = "\x90\x46\x31";
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        auto end = bytes.find_first_of("\r\n");
+        end = end == bytes.npos ? bytes.size() : end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+        lines.emplace_back(bytes.substr(0, end));
+        bytes.remove_prefix(end);
+    }
+    return lines;
+}
+
+// Compares line by line, so that a failure names the first line that differs.
+void ExpectSameBytes(const std::string& actual, const std::filesystem::path& expectedFile) {
+    const std::string expected = ReadBytes(expectedFile);
+    if (actual == expected) {
+        return;
+    }
+    const auto actualLines = SplitLines(actual);
+    const auto expectedLines = SplitLines(expected);
+    std::size_t line = 0;
+    while (line < actualLines.size() && line < expectedLines.size() && actualLines[line] == expectedLines[line]) {
+        ++line;
+    }
+    const auto lineOf = [line](const std::vector<std::string>& lines) {
+        return line < lines.size() ? Escaped(lines[line]) : "(end of file)";
+    };
+    std::ostringstream whole;
+    for (const auto& text : actualLines) {
+        whole << "\n    " << Escaped(text);
+    }
+    ADD_FAILURE() << "written file differs from " << expectedFile.filename() << " at line " << line + 1
+                  << "\n  expected " << lineOf(expectedLines) << "\n  actual   " << lineOf(actualLines)
+                  << "\n  whole written file:" << whole.str();
+}
+
+struct GoldenCase {
+    std::string name;  // golden/<name>.before.ini (absent: no file) and golden/<name>.after.ini
+    std::function<void(ProfileFile&)> writes;
+};
+
+TEST(ProfileFileWrite, ProducesTheGoldenFiles) {
+    const GoldenCase cases[] = {
+        {"new_file", [](ProfileFile& file) { file.WriteString("App", "key", "value"); }},
+        {"edit",
+         [](ProfileFile& file) {
+             file.WriteBool("SYSTEM", "WRITECLIP", true);
+             file.WriteInteger("system", "Small16", 0);
+             file.WriteInteger("Color", "CMYKformat", 3);
+             file.WriteInteger("Color", "SelectedColor", -1);
+             file.WriteInteger("Window", "Top", 200);
+             file.WriteInteger("Window", "Height", 270);
+             file.WriteString("Tab1", "NAME", kColorOne);
+         }},
+        {"erase",
+         [](ProfileFile& file) {
+             for (int page = 3; page <= 16; ++page) {
+                 const std::string section = "Tab" + std::to_string(page);
+                 if (file.SectionExists(section)) {
+                     file.EraseSection(section);
+                 }
+             }
+         }},
+        {"no_final_break",
+         [](ProfileFile& file) {
+             file.WriteInteger("A", "n", 2);
+             file.WriteString("B", "x", "y");
+         }},
+        {"cr_only",
+         [](ProfileFile& file) {
+             file.WriteInteger("A", "k", 2);
+             file.WriteInteger("A", "n", 3);
+             file.WriteInteger("B", "y", 4);
+         }},
+        {"lf_only",
+         [](ProfileFile& file) {
+             file.WriteInteger("A", "k", 2);
+             file.WriteInteger("A", "n", 3);
+             file.WriteInteger("B", "y", 4);
+         }},
+        {"duplicates",
+         [](ProfileFile& file) {
+             file.WriteInteger("S", "K", 9);
+             file.WriteInteger("s", "new", 1);
+         }},
+    };
+    for (const auto& [name, writes] : cases) {
+        SCOPED_TRACE(name);
+        TemporaryDirectory directory;
+        const auto path = directory / "Tintrel.ini";
+        if (const auto before = kGoldenDir / (name + ".before.ini"); std::filesystem::exists(before)) {
+            std::filesystem::copy_file(before, path);
+        }
+        ProfileFile file(path);
+        writes(file);
+        file.Commit();
+        ExpectSameBytes(ReadBytes(path), kGoldenDir / (name + ".after.ini"));
+        EXPECT_EQ(directory.Listing(), "Tintrel.ini");
+    }
+}
+
+TEST(ProfileFileWrite, ReplaysTheBlockOntoWhatAnotherInstanceWroteMeanwhile) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.plt";
+    std::filesystem::copy_file(kGoldenDir / "other_writer.before.ini", path);
+
+    ProfileFile ours(path);
+    ours.WriteInteger("Pallet", "Top", 2);
+    ours.WriteString("Tab1", "NAME", "x");
+    {
+        ProfileFile theirs(path);
+        theirs.WriteInteger("Pallet", "Top", 3);
+        theirs.WriteInteger("Pallet", "Left", 5);
+        theirs.Commit();
+    }
+    EXPECT_EQ(ours.ReadInteger("Pallet", "Left", -1), -1);
+    ours.Commit();
+    ExpectSameBytes(ReadBytes(path), kGoldenDir / "other_writer.after.ini");
+    EXPECT_EQ(ours.ReadInteger("Pallet", "Left", -1), 5);
+}
+
+TEST(ProfileFileWrite, KeepsTheFileUntilCommitAndDiscardsAnUncommittedBlock) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    WriteBytes(path, "[s]\r\nk=1\r\n");
+    {
+        ProfileFile file(path);
+        file.WriteInteger("s", "k", 2);
+        file.WriteInteger("t", "j", 3);
+        file.EraseSection("s");
+        EXPECT_EQ(file.ReadInteger("s", "k", 0), 0);
+        EXPECT_EQ(file.ReadInteger("t", "j", 0), 3);
+        EXPECT_EQ(ReadBytes(path), "[s]\r\nk=1\r\n");
+    }
+    EXPECT_EQ(ReadBytes(path), "[s]\r\nk=1\r\n");
+    EXPECT_EQ(directory.Listing(), "Tintrel.ini");
+}
+
+TEST(ProfileFileWrite, CommitsNothingWhenNothingWasWritten) {
+    TemporaryDirectory directory;
+    ProfileFile file(directory / "Tintrel.ini");
+    EXPECT_EQ(file.ReadString("s", "k", "d"), "d");
+    file.Commit();
+    EXPECT_EQ(directory.Listing(), "");
+}
+
+void ExpectCommitFails(ProfileFile& file, const std::filesystem::path& path) {
+    try {
+        file.Commit();
+        ADD_FAILURE() << "Commit succeeded for " << path;
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.MessageFormat(), kCannotWrite);
+        EXPECT_EQ(error.Path(), path);
+    }
+}
+
+TEST(ProfileFileWrite, FailsCleanlyWhenTheFileCannotBeWritten) {
+    TemporaryDirectory directory;
+
+    const auto inMissingDirectory = directory / "missing" / "Tintrel.ini";
+    ProfileFile orphan(inMissingDirectory);
+    orphan.WriteInteger("s", "k", 1);
+    ExpectCommitFails(orphan, inMissingDirectory);
+    EXPECT_EQ(directory.Listing(), "");
+    // The writes stay pending: once the directory exists the same block commits.
+    std::filesystem::create_directory(directory / "missing");
+    orphan.Commit();
+    EXPECT_EQ(ReadBytes(inMissingDirectory), "[s]\r\nk=1\r\n");
+
+    const auto occupied = directory / "Tintrel.plt";
+    std::filesystem::create_directory(occupied);
+    WriteBytes(occupied / "inside", "x");
+    ProfileFile blocked(occupied);
+    EXPECT_EQ(blocked.ReadInteger("s", "k", 7), 7);
+    blocked.WriteInteger("s", "k", 1);
+    ExpectCommitFails(blocked, occupied);
+    EXPECT_TRUE(std::filesystem::is_directory(occupied));
+    EXPECT_EQ(ReadBytes(occupied / "inside"), "x");
+    EXPECT_EQ(directory.Listing(), "Tintrel.plt missing");
+}
+
+TEST(ProfileFileWrite, NeitherReadsNorOverwritesAUtf16File) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0001\0", 18);
+    WriteBytes(path, utf16);
+    ProfileFile file(path);
+    EXPECT_EQ(file.ReadInteger("s", "k", 5), 5);
+    file.WriteInteger("s", "k", 2);
+    ExpectCommitFails(file, path);
+    EXPECT_EQ(ReadBytes(path), utf16);
+    EXPECT_EQ(directory.Listing(), "Tintrel.ini");
+}
+
+TEST(ProfileFileRead, GivesDefaultsWithoutAFile) {
+    TemporaryDirectory directory;
+    ProfileFile file(directory / "Tintrel.ini");
+    EXPECT_EQ(file.ReadString("s", "k", kColorOne), kColorOne);
+    EXPECT_EQ(file.ReadInteger("s", "k", -1), -1);
+    EXPECT_TRUE(file.ReadBool("s", "k", true));
+    EXPECT_FALSE(file.SectionExists("s"));
+}
+
+TEST(ProfileFileRead, ParsesIntegersAndBooleansFromTheText) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    WriteBytes(path, "[s]\r\nhex=0x0000FF\r\nbad=255abc\r\nempty=\r\nzero=0\r\ntwo=2\r\nminus=-1\r\nword=false\r\n");
+    ProfileFile file(path);
+    const struct {
+        const char* key;
+        std::int32_t integer;  // read with the default 42
+        bool boolTrue;         // read with the default true
+        bool boolFalse;        // read with the default false
+    } cases[] = {
+        {"hex", 255, true, true}, {"bad", 42, true, false},  {"empty", 42, true, false}, {"zero", 0, false, false},
+        {"two", 2, true, true},   {"minus", -1, true, true}, {"word", 42, true, false},  {"absent", 42, true, false},
+    };
+    for (const auto& [key, integer, boolTrue, boolFalse] : cases) {
+        EXPECT_EQ(file.ReadInteger("s", key, 42), integer) << "key " << key;
+        EXPECT_EQ(file.ReadBool("s", key, true), boolTrue) << "key " << key;
+        EXPECT_EQ(file.ReadBool("s", key, false), boolFalse) << "key " << key;
+    }
+}
+
+TEST(ProfileFileWrite, WritesIntegersInSignedDecimalAndBooleansAsDigits) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    ProfileFile file(path);
+    file.WriteInteger("s", "min", -2147483647 - 1);
+    file.WriteInteger("s", "max", 2147483647);
+    file.WriteInteger("s", "zero", 0);
+    file.WriteBool("s", "yes", true);
+    file.WriteBool("s", "no", false);
+    file.Commit();
+    EXPECT_EQ(ReadBytes(path), "[s]\r\nmin=-2147483648\r\nmax=2147483647\r\nzero=0\r\nyes=1\r\nno=0\r\n");
+}
+
+}  // namespace
+}  // namespace tintrel

@@ -121,7 +121,6 @@ void TFMain::Create() {
     AdjustWindowRectEx(&bounds, kMainStyle, FALSE, 0);
     CreateWindowChecked(0, className, WidenCp932(kApplicationTitle).c_str(), kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         kWindowWidth, bounds.bottom - bounds.top, nullptr, nullptr, this);
-    SetControlFont(hwnd_, FormFont());
     CreateControls();
     BuildPopupMenu();
     ReadDecimalSeparator();
@@ -131,6 +130,7 @@ void TFMain::Create() {
 void TFMain::Show() {
     RunGuarded([this] { FormShow(); });
     ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetFocus(comboF_);
     UpdateWindow(hwnd_);
 }
 
@@ -149,11 +149,17 @@ void TFMain::CreateControls() {
         GetComboBoxInfo(comboF_, &parts);
         SendMessageW(parts.hwndList, LB_SETITEMHEIGHT, 0, kComboFItemHeight);
     }
-    // The selection field is sized so that the closed box is exactly 20 pixels high.
-    const RECT closed = WindowRectIn(comboF_, hwnd_);
-    const auto fieldHeight = static_cast<int>(SendMessageW(comboF_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    SendMessageW(comboF_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 fieldHeight + kComboFHeight - (closed.bottom - closed.top));
+    // The selection field is sized so that the closed box is exactly 20 pixels high. Implementations
+    // differ in what they add to the height set, so it is corrected by what the box measures.
+    auto field = static_cast<int>(SendMessageW(comboF_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const RECT closed = WindowRectIn(comboF_, hwnd_);
+        if (closed.bottom - closed.top == kComboFHeight) {
+            break;
+        }
+        field += kComboFHeight - (closed.bottom - closed.top);
+        SendMessageW(comboF_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
     SendMessageW(comboF_, CB_SETMINVISIBLE, kComboFDropDownRows, 0);
 
     editF_ = CreateEdit(kEditFId, 4, 100, 137);
@@ -620,6 +626,18 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             }
             if (reinterpret_cast<HWND>(wParam) != hwnd_) {
                 return FALSE;  // a control under the pointer chooses its own cursor
+            }
+            break;
+        case WM_ACTIVATE:
+            // The control that had the focus gets it back when the window is activated again.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(hwnd_, focus)) {
+                    lastFocus_ = focus;
+                }
+            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+                SetFocus(lastFocus_);
+                return 0;
             }
             break;
         case WM_GETMINMAXINFO:

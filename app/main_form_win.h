@@ -130,6 +130,7 @@ private:
     HWND editK_ = nullptr;
     HWND palletTab_ = nullptr;
     HWND hintWindow_ = nullptr;
+    HWND lastFocus_ = nullptr;
     HMENU popupMenu1_ = nullptr;
     Bitmap dropperBitmap_;
     Brush readoutBrushes_[7];

@@ -1,7 +1,6 @@
 #include "app/modal_form_win.h"
 
 #include "app/base_window_win.h"
-#include "app/fonts_win.h"
 
 namespace tintrel {
 
@@ -34,7 +33,6 @@ HWND CreateDialogForm(const wchar_t* className, WNDPROC procedure, const wchar_t
     const HWND hwnd =
         CreateWindowChecked(kDialogExStyle, registered, caption, kDialogStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, form);
-    SetControlFont(hwnd, FormFont());
     return hwnd;
 }
 

@@ -3,6 +3,8 @@
 #include <stdexcept>  // std::invalid_argument
 #include <utility>
 
+#include "color/cp932_text.h"
+
 namespace tintrel {
 namespace {
 
@@ -20,25 +22,9 @@ struct LineParts {
     std::string_view value;  // key value, trimmed, quotes still on
 };
 
-bool IsLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-bool IsTrailByte(unsigned char byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
-// Length of the code page 932 character at text[pos]. The service reads the file as characters, so
-// a second byte such as the 0x5D of "ゾ" is never a "]"; a lead byte without a valid second byte
-// stands alone.
-std::size_t CharLength(std::string_view text, std::size_t pos) {
-    const bool doubleByte = IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() &&
-                            IsTrailByte(static_cast<unsigned char>(text[pos + 1]));
-    return doubleByte ? 2 : 1;
-}
-
+// The service reads the file as characters, so a second byte such as the 0x5D of "ゾ" is never a "]".
 std::size_t FindCloseBracket(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+    for (std::size_t pos = 0; pos < text.size(); pos += Cp932CharLength(text, pos)) {
         if (text[pos] == ']') {
             return pos;
         }
@@ -59,7 +45,7 @@ std::string_view Trim(std::string_view text, std::string_view blanks) {
 // different double-byte characters.
 std::string Fold(std::string_view name) {
     std::string folded(name);
-    for (std::size_t pos = 0; pos < folded.size(); pos += CharLength(folded, pos)) {
+    for (std::size_t pos = 0; pos < folded.size(); pos += Cp932CharLength(folded, pos)) {
         if (folded[pos] >= 'a' && folded[pos] <= 'z') {
             folded[pos] = static_cast<char>(folded[pos] - 'a' + 'A');
         }
@@ -98,8 +84,8 @@ std::string_view CutToBuffer(std::string_view value) {
         return value;
     }
     std::size_t end = 0;
-    while (end + CharLength(value, end) <= ProfileDocument::kMaxValueBytes) {
-        end += CharLength(value, end);
+    while (end + Cp932CharLength(value, end) <= ProfileDocument::kMaxValueBytes) {
+        end += Cp932CharLength(value, end);
     }
     return value.substr(0, end);
 }

@@ -12,10 +12,17 @@ namespace {
 
 class ColourReadout : public MainFormTest {
 protected:
-    std::array<std::wstring, 8> Fields() const {
+    std::array<std::wstring, 8> Shown() const {
         return {TextOf(mainForm->EditF()), TextOf(mainForm->EditR()), TextOf(mainForm->EditG()),
                 TextOf(mainForm->EditB()), TextOf(mainForm->EditC()), TextOf(mainForm->EditM()),
                 TextOf(mainForm->EditY()), TextOf(mainForm->EditK())};
+    }
+
+    // The cursor the swatch shows under the pointer.
+    HCURSOR SwatchCursor() const {
+        SendMessageW(mainForm->PanelD(), WM_SETCURSOR, reinterpret_cast<WPARAM>(mainForm->PanelD()),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
     }
 
     void PickWorkedColor() {
@@ -57,50 +64,47 @@ protected:
 using Fields = std::array<std::wstring, 8>;
 
 TEST_F(ColourReadout, ShowsTheComponentLettersWithoutAColour) {
-    EXPECT_EQ(Fields(), (Fields{L"", L"R", L"G", L"B", L"C", L"M", L"Y", L"K"}));
+    EXPECT_EQ(Shown(), (Fields{L"", L"R", L"G", L"B", L"C", L"M", L"Y", L"K"}));
 }
 
 TEST_F(ColourReadout, ShowsTheWorkedColourInEveryNotation) {
     PickWorkedColor();
-    EXPECT_EQ(Fields(), (Fields{L"#1A2B3C", L"26", L"43", L"60", L"34", L"17", L"0", L"195"}));
+    EXPECT_EQ(Shown(), (Fields{L"#1A2B3C", L"26", L"43", L"60", L"34", L"17", L"0", L"195"}));
 
     mainForm->ExecuteCommand(CommandId::RGB2);
     mainForm->ExecuteCommand(CommandId::CMYK2);
-    EXPECT_EQ(Fields(), (Fields{L"#1A2B3C", L"1A", L"2B", L"3C", L"22", L"11", L"00", L"C3"}));
+    EXPECT_EQ(Shown(), (Fields{L"#1A2B3C", L"1A", L"2B", L"3C", L"22", L"11", L"00", L"C3"}));
 
     mainForm->ExecuteCommand(CommandId::Popup2);
-    EXPECT_EQ(Fields(), (Fields{L"#1a2b3c", L"1a", L"2b", L"3c", L"22", L"11", L"00", L"c3"}));
+    EXPECT_EQ(Shown(), (Fields{L"#1a2b3c", L"1a", L"2b", L"3c", L"22", L"11", L"00", L"c3"}));
 
     mainForm->ExecuteCommand(CommandId::RGB3);
     mainForm->ExecuteCommand(CommandId::CMYK3);
-    EXPECT_EQ(Fields(), (Fields{L"#1a2b3c", L"10%", L"17%", L"24%", L"13%", L"7%", L"0%", L"76%"}));
+    EXPECT_EQ(Shown(), (Fields{L"#1a2b3c", L"10%", L"17%", L"24%", L"13%", L"7%", L"0%", L"76%"}));
 
     mainForm->ExecuteCommand(CommandId::RGB4);
     mainForm->ExecuteCommand(CommandId::CMYK4);
-    EXPECT_EQ(Fields(), (Fields{L"#1a2b3c", L"0.102", L"0.169", L"0.235", L"0.133", L"0.067", L"0.000", L"0.765"}));
+    EXPECT_EQ(Shown(), (Fields{L"#1a2b3c", L"0.102", L"0.169", L"0.235", L"0.133", L"0.067", L"0.000", L"0.765"}));
 }
 
 TEST_F(ColourReadout, ClearForgetsTheColourAndShowsTheLettersAgain) {
     PickWorkedColor();
     mainForm->ExecuteCommand(CommandId::Clear1);
     EXPECT_FALSE(mainForm->Color().HasColor);
-    EXPECT_EQ(Fields(), (Fields{L"", L"R", L"G", L"B", L"C", L"M", L"Y", L"K"}));
+    EXPECT_EQ(Shown(), (Fields{L"", L"R", L"G", L"B", L"C", L"M", L"Y", L"K"}));
     mainForm->ExecuteCommand(CommandId::Clear1);
     EXPECT_FALSE(mainForm->Color().HasColor);
 }
 
 TEST_F(ColourReadout, TheSwatchShowsTheColourAndOffersItForDragging) {
     PickWorkedColor();
-    UpdateWindow(mainForm->PanelD());
-    HDC screen = GetDC(nullptr);
-    POINT centre{16, 16};
-    ClientToScreen(mainForm->PanelD(), &centre);
-    EXPECT_EQ(GetPixel(screen, centre.x, centre.y), 0x003C2B1Au);
+    EXPECT_EQ(PixelOf(mainForm->PanelD(), 16, 16), 0x003C2B1Au);
+    EXPECT_EQ(PixelOf(mainForm->PanelD(), 0, 0), GetSysColor(COLOR_BTNSHADOW)) << "the lowered bevel";
+    EXPECT_EQ(SwatchCursor(), LoadCursorW(nullptr, IDC_HAND));
 
     mainForm->ExecuteCommand(CommandId::Clear1);
-    UpdateWindow(mainForm->PanelD());
-    EXPECT_EQ(GetPixel(screen, centre.x, centre.y), GetSysColor(COLOR_BTNFACE));
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(PixelOf(mainForm->PanelD(), 16, 16), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(SwatchCursor(), LoadCursorW(nullptr, IDC_ARROW));
 }
 
 TEST_F(ColourReadout, TheListShowsTheLabelsOfTheDefaultTemplates) {

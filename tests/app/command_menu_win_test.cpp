@@ -39,8 +39,8 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                          "B\x83^(&F)\tShift+Ctrl+F"));  // フォーマットエディタ
     EXPECT_EQ(ItemText(menu, CommandId::NPalDlg),
               WidenCp932("\x83p\x83\x8C\x83"
-                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));  // パレットの設定
-    EXPECT_EQ(ItemText(menu, CommandId::Exit1), WidenCp932("\x8FI\x97\xB9(&X)\tEsc"));  // 終了
+                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));               // パレットの設定
+    EXPECT_EQ(ItemText(menu, CommandId::Exit1), WidenCp932("\x8FI\x97\xB9(&X)\tEsc"));   // 終了
     EXPECT_EQ(ItemText(menu, CommandId::RGB4), WidenCp932("0\x81`1\x95\x5C\x8BL(&D)"));  // 0～1表記
     // The three submenus hold the options and the two notation groups.
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 7);
@@ -115,7 +115,7 @@ TEST_F(CommandMenu, ExitClosesTheWindowLikeTheCloseBox) {
 // ---- Where the menu opens
 
 // Asks the window for its context menu over `control` and reports whether a menu appeared.
-bool OpensMenuOver(TFMain& mainForm, HWND control) {
+bool OpensMenuOver(HWND control) {
     bool shown = false;
     CallSoon([&shown] {
         const HWND menuWindow = FindWindowW(L"#32768", nullptr);
@@ -124,7 +124,8 @@ bool OpensMenuOver(TFMain& mainForm, HWND control) {
     });
     RECT bounds;
     GetWindowRect(control, &bounds);
-    SendMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), MAKELPARAM(bounds.left + 2, bounds.top + 2));
+    SendMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
+                 MAKELPARAM(bounds.left + 2, bounds.top + 2));
     // A control that shows no menu returns at once: let the pending timer pass anyway.
     MSG message;
     while (PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
@@ -136,7 +137,7 @@ bool OpensMenuOver(TFMain& mainForm, HWND control) {
 TEST_F(CommandMenu, OpensOverTheControlsThatCarryIt) {
     for (HWND control : {mainForm->PanelDef(), mainForm->PanelP(), mainForm->PanelD(), mainForm->ComboF(),
                          mainForm->PalletPanel(), mainForm->PalletTab()}) {
-        EXPECT_TRUE(OpensMenuOver(*mainForm, control)) << "control at x " << BoundsInParent(control).left;
+        EXPECT_TRUE(OpensMenuOver(control)) << "control at x " << BoundsInParent(control).left;
     }
 }
 
@@ -174,9 +175,12 @@ TEST_F(CommandMenu, ShortcutsActWhileTheTemplateListHasTheFocus) {
 }
 
 TEST_F(CommandMenu, ShortcutsNeedExactlyTheirModifiers) {
-    EXPECT_FALSE(Press(*mainForm, mainForm->ComboF(), 'P'));
-    EXPECT_FALSE(Press(*mainForm, mainForm->ComboF(), VK_DELETE, false, true));
+    mainForm->SetColor(0x003C2B1A);
+    Press(*mainForm, mainForm->ComboF(), 'P');
+    Press(*mainForm, mainForm->ComboF(), 'P', true, true);
+    Press(*mainForm, mainForm->ComboF(), VK_DELETE, false, true);
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
+    EXPECT_TRUE(mainForm->Color().HasColor);
 }
 
 TEST_F(CommandMenu, ShortcutsActInsideThePalette) {
@@ -186,8 +190,8 @@ TEST_F(CommandMenu, ShortcutsActInsideThePalette) {
 
 TEST_F(CommandMenu, ShortcutsDoNothingWhileATextFieldHasTheFocus) {
     mainForm->SetColor(0x003C2B1A);
-    EXPECT_FALSE(Press(*mainForm, mainForm->EditF(), VK_DELETE));
-    EXPECT_FALSE(Press(*mainForm, mainForm->EditR(), 'P', false, true));
+    Press(*mainForm, mainForm->EditF(), VK_DELETE);
+    Press(*mainForm, mainForm->EditR(), 'P', false, true);
     EXPECT_TRUE(mainForm->Color().HasColor);
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
 }

@@ -28,7 +28,7 @@ protected:
     static void PressOk(TFFormat& editor) { SendMessageW(editor.Button1(), BM_CLICK, 0, 0); }
     static void PressCancel(TFFormat& editor) { SendMessageW(editor.Button2(), BM_CLICK, 0, 0); }
 
-    std::vector<std::wstring> Labels() const {
+    std::vector<std::wstring> ListedLabels() const {
         std::vector<std::wstring> labels;
         for (int index = 0; index < ComboBox_GetCount(mainForm->ComboF()); ++index) {
             wchar_t label[256] = {};
@@ -72,7 +72,7 @@ TEST_F(FormatEditor, OkWithoutChangesStillSelectsTheFirstTemplateAgain) {
     CallSoon([this] { PressOk(*formatEditor); });
     mainForm->ExecuteCommand(CommandId::NFormat);
     EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
-    EXPECT_EQ(Labels().size(), 16u);
+    EXPECT_EQ(ListedLabels().size(), 16u);
 }
 
 TEST_F(FormatEditor, CancelPutsTheTextBackAndKeepsTheSelection) {
@@ -85,23 +85,22 @@ TEST_F(FormatEditor, CancelPutsTheTextBackAndKeepsTheSelection) {
 
 TEST_F(FormatEditor, EscapeCancelsLikeTheCancelButton) {
     const std::string before = formatEditor->MemoText();
-    OpenEditor(L"edited", [](TFFormat& editor) {
-        PostMessageW(editor.MFormat(), WM_KEYDOWN, VK_ESCAPE, 1);
-    });
+    OpenEditor(L"edited", [](TFFormat& editor) { PostMessageW(editor.MFormat(), WM_KEYDOWN, VK_ESCAPE, 1); });
     EXPECT_EQ(formatEditor->MemoText(), before);
-    EXPECT_EQ(Labels().size(), 16u);
+    EXPECT_EQ(ListedLabels().size(), 16u);
 }
 
 TEST_F(FormatEditor, TheCloseBoxAlsoPutsTheTextBackSoTheListStaysInStep) {
     const std::string before = formatEditor->MemoText();
     OpenEditor(L"edited", [](TFFormat& editor) { PostMessageW(editor.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(formatEditor->MemoText(), before);
-    EXPECT_EQ(Labels().size(), 16u);
+    EXPECT_EQ(ListedLabels().size(), 16u);
 }
 
 TEST_F(FormatEditor, OkRebuildsTheListFromTheDisplayedLines) {
     OpenEditor(L"\\W\r\n\r\n\\R,\\G,\\B\r\n", PressOk);
-    EXPECT_EQ(Labels(), (Labels{L"DWORD", L"", L"R,G,B"})) << "a blank line is an item, a final line break is not";
+    EXPECT_EQ(ListedLabels(), (Labels{L"DWORD", L"", L"R,G,B"}))
+        << "a blank line is an item, a final line break is not";
 }
 
 TEST_F(FormatEditor, AnEmptyTemplateEmptiesTheTextLine) {
@@ -116,15 +115,16 @@ TEST_F(FormatEditor, AnEmptyTemplateEmptiesTheTextLine) {
 TEST_F(FormatEditor, DeletingEveryLineEmptiesTheListAndTheTextLineUsesTheWebColour) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"", PressOk);
-    EXPECT_TRUE(Labels().empty());
+    EXPECT_TRUE(ListedLabels().empty());
     EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), CB_ERR);
     EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
 }
 
 TEST_F(FormatEditor, ALongTemplateWrapsIntoSeveralItems) {
-    const std::wstring longLine = L"\\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B";
+    const std::wstring longLine =
+        L"\\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B \\R,\\G,\\B";
     OpenEditor(longLine, PressOk);
-    const Labels labels = Labels();
+    const Labels labels = ListedLabels();
     ASSERT_GE(labels.size(), 2u);
     std::wstring joined;
     for (const std::wstring& label : labels) {
@@ -146,7 +146,7 @@ TEST_F(FormatEditor, ALongTemplateWrapsIntoSeveralItems) {
 TEST_F(FormatEditor, ANewFirstLineShowsItsLabelWhileTheTextLineKeepsTheWebColour) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"\\R,\\G,\\B\r\n\\W\r\n", PressOk);
-    EXPECT_EQ(Labels(), (Labels{L"R,G,B", L"DWORD"}));
+    EXPECT_EQ(ListedLabels(), (Labels{L"R,G,B", L"DWORD"}));
     EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
 }
 

@@ -91,6 +91,14 @@ RECT BoundsInParent(HWND control) {
     return bounds;
 }
 
+COLORREF PixelOf(HWND window, int x, int y) {
+    UpdateWindow(window);
+    const HDC dc = GetDC(window);
+    const COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return color;
+}
+
 void CallSoon(std::function<void()> action, UINT delay) {
     PendingAction() = std::move(action);
     SetTimer(nullptr, 0, delay, &RunPendingAction);

@@ -52,6 +52,9 @@ private:
 std::wstring TextOf(HWND window);
 // The position and size of a control within its parent's client area.
 RECT BoundsInParent(HWND control);
+// A pixel of a window's client area as the window has painted it. (The screen itself may show it a
+// moment later.)
+COLORREF PixelOf(HWND window, int x, int y);
 // Calls `action` from the message loop of a modal dialog or menu, `delay` milliseconds from now.
 void CallSoon(std::function<void()> action, UINT delay = 30);
 

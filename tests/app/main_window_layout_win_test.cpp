@@ -119,21 +119,12 @@ TEST_F(MainWindowLayout, TextFieldsUseTheFixedPitchGothicAndTheRestThePropotiona
         EXPECT_EQ(font.lfHeight, -12);
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
     }
-    for (HWND control : {mainForm->Handle(), mainForm->ComboF(), mainForm->PalletTab()}) {
+    for (HWND control : {mainForm->ComboF(), mainForm->PalletTab()}) {
         const LOGFONTW font = FontOf(control);
         EXPECT_EQ(std::wstring(font.lfFaceName), proportional);
         EXPECT_EQ(font.lfHeight, -12);
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
     }
-}
-
-COLORREF PixelOf(HWND window, int x, int y) {
-    HDC screen = GetDC(nullptr);
-    POINT at{x, y};
-    ClientToScreen(window, &at);
-    const COLORREF color = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return color;
 }
 
 TEST_F(MainWindowLayout, ComponentFieldsShowTheirColours) {

@@ -33,10 +33,10 @@ bench: win
 	WINEPREFIX=$(PREFIX) tools/with-display tools/wine-run $(PREFIX) $(WIN)/bench/profile_bench.exe
 
 screenshot: win
-	WINEPREFIX=$(PREFIX) tools/with-display tools/screenshot $(PREFIX) $(WIN)/app/Tintrel.exe docs/tintrel-window.png
+	WINEPREFIX=$(PREFIX) tools/with-display tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-window.png
 
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	tools/check-format --fix
 
 clean:
 	rm -rf $(BUILD)

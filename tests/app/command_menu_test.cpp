@@ -1,0 +1,59 @@
+#include "app/command_menu.h"
+
+#include <map>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+namespace tintrel {
+namespace {
+
+TEST(ShortcutText, NamesShiftThenCtrlThenTheKey) {
+    EXPECT_EQ(ShortcutText(Shortcut{kKeyDelete, false, false}), "Del");
+    EXPECT_EQ(ShortcutText(Shortcut{kKeyEscape, false, false}), "Esc");
+    EXPECT_EQ(ShortcutText(Shortcut{'P', false, true}), "Ctrl+P");
+    EXPECT_EQ(ShortcutText(Shortcut{'F', true, true}), "Shift+Ctrl+F");
+}
+
+TEST(CommandForShortcut, MatchesKeyAndModifiersExactly) {
+    EXPECT_EQ(CommandForShortcut(Shortcut{kKeyDelete, false, false}), CommandId::Clear1);
+    EXPECT_EQ(CommandForShortcut(Shortcut{kKeyEscape, false, false}), CommandId::Exit1);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'P', false, true}), CommandId::NPallet);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'P', true, true}), CommandId::NPalDlg);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'F', true, true}), CommandId::NFormat);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'F', false, true}), std::nullopt);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'P', false, false}), std::nullopt);
+    EXPECT_EQ(CommandForShortcut(Shortcut{kKeyDelete, true, false}), std::nullopt);
+}
+
+TEST(CommandMenuItems, EveryRadioGroupStartsWithExactlyOneCheckedItem) {
+    std::map<int, int> checkedPerGroup;
+    std::map<int, int> itemsPerGroup;
+    for (const MenuItemDef& item : CommandMenuItems()) {
+        if (item.RadioGroup != 0) {
+            ++itemsPerGroup[item.RadioGroup];
+            checkedPerGroup[item.RadioGroup] += item.CheckedAtDesign ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}}));
+    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}}));
+}
+
+TEST(CommandMenuItems, KeepTheirIdentifiersInDisplayOrder) {
+    // The notation groups are addressed as four consecutive identifiers.
+    EXPECT_EQ(static_cast<unsigned>(CommandId::RGB4) - static_cast<unsigned>(CommandId::RGB1), 3u);
+    EXPECT_EQ(static_cast<unsigned>(CommandId::CMYK4) - static_cast<unsigned>(CommandId::CMYK1), 3u);
+    unsigned previous = 0;
+    for (const MenuItemDef& item : CommandMenuItems()) {
+        EXPECT_GT(static_cast<unsigned>(item.Id), previous);
+        previous = static_cast<unsigned>(item.Id);
+    }
+}
+
+TEST(CommandMenuItem, RejectsAnUnknownIdentifier) {
+    EXPECT_EQ(CommandMenuItem(CommandId::MVar).Level, 1);
+    EXPECT_THROW(CommandMenuItem(CommandId::None), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace tintrel

@@ -1,0 +1,201 @@
+// The small Win32 helpers every window relies on: text conversion, handle ownership, the error box,
+// the clipboard and the program's pictures.
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/clipboard_win.h"
+#include "app/cp932_conversion_win.h"
+#include "app/gdi_handles_win.h"
+#include "app/message_box_win.h"
+#include "app/resource_ids.h"
+#include "persist/file_error.h"
+
+namespace tintrel {
+namespace {
+
+TEST(Cp932Conversion, ConvertsDoubleByteCharactersBothWays) {
+    const std::string text = "\x95\x5C\\R 0\x81`1";  // 表\R 0～1
+    const std::wstring wide = WidenCp932(text);
+    EXPECT_EQ(wide,
+              L"\x8868\\R 0\xFF5E"
+              L"1");
+    EXPECT_EQ(NarrowCp932(wide), text);
+    EXPECT_EQ(WidenCp932(""), L"");
+    EXPECT_EQ(NarrowCp932(L""), "");
+}
+
+TEST(GdiObject, DeletesItsObjectOnResetAndDestruction) {
+    const HBRUSH first = CreateSolidBrush(RGB(1, 2, 3));
+    const HBRUSH second = CreateSolidBrush(RGB(4, 5, 6));
+    {
+        Brush brush(first);
+        EXPECT_EQ(brush.Get(), first);
+        brush.Reset(second);
+        EXPECT_EQ(GetObjectType(first), 0u);
+        Brush moved(std::move(brush));
+        EXPECT_EQ(moved.Get(), second);
+        EXPECT_EQ(brush.Get(), nullptr);
+    }
+    EXPECT_EQ(GetObjectType(second), 0u);
+}
+
+TEST(ScopedSelect, SelectsThePreviousObjectBack) {
+    MemoryDC dc(nullptr);
+    ASSERT_NE(dc.Get(), nullptr);
+    const HGDIOBJ original = GetCurrentObject(dc.Get(), OBJ_BRUSH);
+    Brush brush(CreateSolidBrush(RGB(1, 2, 3)));
+    {
+        ScopedSelect select(dc.Get(), brush.Get());
+        EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BRUSH), brush.Get());
+    }
+    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
+}
+
+TEST(WindowDC, HoldsTheScreenContext) {
+    WindowDC screen(nullptr);
+    EXPECT_NE(screen.Get(), nullptr);
+    EXPECT_GT(GetDeviceCaps(screen.Get(), HORZRES), 0);
+}
+
+class ErrorBox : public testing::Test {
+protected:
+    void SetUp() override {
+        previous_ =
+            SetMessageBoxHandler([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+                shown.push_back({text, caption, type});
+                return IDOK;
+            });
+    }
+    void TearDown() override { SetMessageBoxHandler(std::move(previous_)); }
+
+    struct Shown {
+        std::wstring Text;
+        std::wstring Caption;
+        UINT Type;
+    };
+    std::vector<Shown> shown;
+
+private:
+    MessageBoxHandler previous_;
+};
+
+TEST_F(ErrorBox, AppendsAFullStopOnlyAfterACharacterThatSortsAfterIt) {
+    EXPECT_EQ(ErrorBoxText(std::runtime_error("Disk full")), L"Disk full.");
+    EXPECT_EQ(ErrorBoxText(std::runtime_error("Disk full.")), L"Disk full.");
+    EXPECT_EQ(ErrorBoxText(std::runtime_error("Disk full!")), L"Disk full!");
+    EXPECT_EQ(ErrorBoxText(std::runtime_error("")), L"");
+}
+
+TEST_F(ErrorBox, SplicesTheFullPathIntoAFileError) {
+    // %s に書き込めません
+    const FileError error("%s \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1",
+                          L"C:\\Tools\\\x8272\\Tintrel.ini");
+    EXPECT_EQ(ErrorBoxText(error), L"C:\\Tools\\\x8272\\Tintrel.ini \x306B\x66F8\x304D\x8FBC\x3081\x307E\x305B\x3093.");
+}
+
+TEST_F(ErrorBox, AnErrorEndsTheHandlerAndReachesTheUser) {
+    bool finished = false;
+    const bool succeeded = RunGuarded([&] {
+        throw std::runtime_error("Broken");
+        finished = true;
+    });
+    EXPECT_FALSE(succeeded);
+    EXPECT_FALSE(finished);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Text, L"Broken.");
+    EXPECT_EQ(shown[0].Caption, L"Tintrel");
+    EXPECT_EQ(shown[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+std::wstring ClipboardUnicodeText() {
+    std::wstring text;
+    OpenClipboard(nullptr);
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST(Clipboard, ReplacesTheWholeContentWithUnicodeText) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const HGLOBAL bitmapFormatData = GlobalAlloc(GMEM_MOVEABLE, 4);
+    SetClipboardData(CF_DIF, bitmapFormatData);
+    CloseClipboard();
+
+    PutTextOnClipboard(nullptr, L"#1A2B3C \x8868");
+    EXPECT_EQ(ClipboardUnicodeText(), L"#1A2B3C \x8868");
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIF)) << "the earlier content is gone";
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "8-bit readers get the text too";
+}
+
+TEST(Clipboard, CopiesAnEmptyTextAsAnEmptyText) {
+    PutTextOnClipboard(nullptr, L"");
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(ClipboardUnicodeText(), L"");
+}
+
+TEST(ProgramPictures, TheDropperIsA16By16FourBitBitmapOfTheDesign) {
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DROPPER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(bitmap, nullptr);
+    DIBSECTION section{};
+    GetObjectW(bitmap, sizeof(section), &section);
+    EXPECT_EQ(section.dsBm.bmWidth, 16);
+    EXPECT_EQ(section.dsBm.bmHeight, 16);
+    EXPECT_EQ(section.dsBm.bmBitsPixel, 4);
+
+    const char* const rows[16] = {
+        "SSSSSSSSSSSSSSSS", "SSSSSSSSSSSSKKKS", "SSSSSSSSSSSKGKKK", "SSSSSSSSSSKKKKKK",
+        "SSSSSSSSKKKKKKKK", "SSSSSSSSSKKKKKKS", "SSSSSSSSKWKKKKSS", "SSSSSSSKWWGKKSSS",
+        "SSSSSSKWWGKSKSSS", "SSSSSKWWGKSSSSSS", "SSSSKWWCKSSSSSSS", "SSSKWWCKSSSSSSSS",
+        "SSKWWCKSSSSSSSSS", "SCKCCKCCCSSSSSSS", "CCKKKCCCCCSSSSSS", "SCCCCCCCSSSSSSSS",
+    };
+    const auto colorOf = [](char letter) -> COLORREF {
+        switch (letter) {
+            case 'K':
+                return 0x00000000;
+            case 'C':
+                return 0x00808000;
+            case 'G':
+                return 0x00808080;
+            case 'W':
+                return 0x00FFFFFF;
+            default:
+                return 0x00C0C0C0;
+        }
+    };
+    MemoryDC dc(nullptr);
+    ScopedSelect select(dc.Get(), bitmap);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            EXPECT_EQ(GetPixel(dc.Get(), x, y), colorOf(rows[y][x])) << "pixel " << x << ", " << y;
+        }
+    }
+    DeleteObject(bitmap);
+}
+
+TEST(ProgramPictures, TheIconIs32By32) {
+    const auto icon =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTREL), IMAGE_ICON, 32, 32, 0));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP color{};
+    GetObjectW(info.hbmColor, sizeof(color), &color);
+    EXPECT_EQ(color.bmWidth, 32);
+    EXPECT_EQ(color.bmHeight, 32);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+}
+
+}  // namespace
+}  // namespace tintrel

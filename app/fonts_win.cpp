@@ -1,7 +1,7 @@
 #include "app/fonts_win.h"
 
-#include "app/cp932_conversion_win.h"
 #include "app/gdi_handles_win.h"
+#include "app/window_text_win.h"
 
 namespace tintrel {
 

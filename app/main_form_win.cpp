@@ -7,13 +7,13 @@
 #include <utility>
 
 #include "app/clipboard_win.h"
-#include "app/cp932_conversion_win.h"
 #include "app/fonts_win.h"
 #include "app/message_box_win.h"
 #include "app/modal_form_win.h"
 #include "app/resource_ids.h"
 #include "app/screen_cursor_win.h"
 #include "app/version_info.h"
+#include "app/window_text_win.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 #include "persist/file_names.h"
@@ -68,18 +68,15 @@ constexpr std::string_view kPalletPanelCaption =
     "\x83J\x83\x89\x81[\x83p\x83\x8C\x83"
     "b\x83g";
 
+// Where the palette panel's hooked window procedure finds its main form.
+constexpr const wchar_t* kMainFormProperty = L"TintrelMainForm";
+
 UINT ToId(CommandId command) {
     return static_cast<UINT>(command);
 }
 
 void SetText(HWND control, std::string_view textCp932) {
     SetWindowTextW(control, WidenCp932(textCp932).c_str());
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 RECT WindowRectIn(HWND window, HWND parent) {
@@ -255,15 +252,15 @@ void TFMain::FormCreate() {
 }
 
 void TFMain::InstallPalletPanelHook() {
+    SetPropW(palletPanel_.Handle(), kMainFormProperty, this);
     savedWndProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         palletPanel_.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFMain::PalletPanelWndProc)));
-    SetPropW(palletPanel_.Handle(), L"TintrelMainForm", this);
 }
 
 LRESULT CALLBACK TFMain::PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<TFMain*>(GetPropW(hwnd, L"TintrelMainForm"));
+    auto* self = static_cast<TFMain*>(GetPropW(hwnd, kMainFormProperty));
     if (message == WM_NCDESTROY) {
-        RemovePropW(hwnd, L"TintrelMainForm");
+        RemovePropW(hwnd, kMainFormProperty);
     }
     return CallWindowProcW(self->savedWndProc_, hwnd, message, wParam, lParam);
 }

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/cp932_conversion_win.h"
 #include "app/version_info.h"
+#include "app/window_text_win.h"
 #include "persist/file_error.h"
 
 namespace tintrel {

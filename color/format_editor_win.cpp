@@ -1,9 +1,9 @@
 #include "color/format_editor_win.h"
 
-#include "app/cp932_conversion_win.h"
 #include "app/fonts_win.h"
 #include "app/message_box_win.h"
 #include "app/modal_form_win.h"
+#include "app/window_text_win.h"
 #include "color/format_template.h"
 
 namespace tintrel {
@@ -27,12 +27,6 @@ HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x, int y
                             25, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
     SetControlFont(button, FormFont());
     return button;
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 }  // namespace

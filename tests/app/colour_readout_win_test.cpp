@@ -13,9 +13,9 @@ namespace {
 class ColourReadout : public MainFormTest {
 protected:
     std::array<std::wstring, 8> Shown() const {
-        return {TextOf(mainForm->EditF()), TextOf(mainForm->EditR()), TextOf(mainForm->EditG()),
-                TextOf(mainForm->EditB()), TextOf(mainForm->EditC()), TextOf(mainForm->EditM()),
-                TextOf(mainForm->EditY()), TextOf(mainForm->EditK())};
+        return {WindowText(mainForm->EditF()), WindowText(mainForm->EditR()), WindowText(mainForm->EditG()),
+                WindowText(mainForm->EditB()), WindowText(mainForm->EditC()), WindowText(mainForm->EditM()),
+                WindowText(mainForm->EditY()), WindowText(mainForm->EditK())};
     }
 
     // The cursor the swatch shows under the pointer.
@@ -120,11 +120,11 @@ TEST_F(ColourReadout, TheListShowsTheLabelsOfTheDefaultTemplates) {
 TEST_F(ColourReadout, ChoosingATemplateRewritesTheTextLine) {
     PickWorkedColor();
     ChooseTemplate(10);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"RGB(26,60,43)");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"RGB(26,60,43)");
     ChooseTemplate(15);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"3943194");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"3943194");
     ChooseTemplate(0);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
 }
 
 TEST_F(ColourReadout, ChoosingATemplateCopiesTheTextOnlyWithAutoCopy) {
@@ -143,7 +143,7 @@ TEST_F(ColourReadout, ChoosingATemplateWithoutAColourCopiesNothing) {
     PutOnClipboard(L"before");
     ChooseTemplate(3);
     EXPECT_EQ(ClipboardText(), L"before");
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"");
 }
 
 TEST_F(ColourReadout, FractionsFollowTheUsersDecimalSeparator) {
@@ -156,9 +156,9 @@ TEST_F(ColourReadout, FractionsFollowTheUsersDecimalSeparator) {
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);
     SendMessageW(mainForm->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
 
-    EXPECT_EQ(TextOf(mainForm->EditR()), L"0,102");
+    EXPECT_EQ(WindowText(mainForm->EditR()), L"0,102");
     mainForm->UpdateReadout();
-    EXPECT_EQ(TextOf(mainForm->EditR()), std::wstring(L"0") + saved + L"102");
+    EXPECT_EQ(WindowText(mainForm->EditR()), std::wstring(L"0") + saved + L"102");
 }
 
 }  // namespace

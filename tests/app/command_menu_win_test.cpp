@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/cp932_conversion_win.h"
+#include "app/window_text_win.h"
 #include "tests/app/main_form_fixture_win.h"
 
 namespace tintrel::testing_win {
@@ -114,14 +114,21 @@ TEST_F(CommandMenu, ExitClosesTheWindowLikeTheCloseBox) {
 
 // ---- Where the menu opens
 
-// Asks the window for its context menu over `control` and reports whether a menu appeared.
-bool OpensMenuOver(HWND control) {
-    bool shown = false;
-    CallSoon([&shown] {
-        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
-        shown = menuWindow != nullptr && IsWindowVisible(menuWindow);
-        EndMenu();
-    });
+// The menu on the screen, if any, closed after it has been seen.
+HMENU TakeShownMenu() {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    HMENU shown = nullptr;
+    if (menuWindow != nullptr && IsWindowVisible(menuWindow)) {
+        shown = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    }
+    EndMenu();
+    return shown;
+}
+
+// Asks the window for its context menu over `control` and returns the menu that appeared.
+HMENU MenuOver(HWND control) {
+    HMENU shown = nullptr;
+    CallSoon([&shown] { shown = TakeShownMenu(); });
     RECT bounds;
     GetWindowRect(control, &bounds);
     SendMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
@@ -137,14 +144,49 @@ bool OpensMenuOver(HWND control) {
 TEST_F(CommandMenu, OpensOverTheControlsThatCarryIt) {
     for (HWND control : {mainForm->PanelDef(), mainForm->PanelP(), mainForm->PanelD(), mainForm->ComboF(),
                          mainForm->PalletPanel(), mainForm->PalletTab()}) {
-        EXPECT_TRUE(OpensMenuOver(control)) << "control at x " << BoundsInParent(control).left;
+        EXPECT_EQ(MenuOver(control), mainForm->PopupMenu1()) << "control at x " << BoundsInParent(control).left;
     }
 }
 
-TEST_F(CommandMenu, DoesNotOpenOverTheTextFields) {
-    // The edit boxes keep the platform's own edit menu; the main window never shows its menu for them.
-    SendMessageW(mainForm->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(mainForm->EditF()), MAKELPARAM(0, 0));
-    EXPECT_EQ(FindWindowW(L"#32768", nullptr) != nullptr && IsWindowVisible(FindWindowW(L"#32768", nullptr)), false);
+// Clicks the secondary button over the middle of `control` with real input and returns the menu that
+// appeared.
+HMENU MenuOnRightClick(HWND control) {
+    RECT bounds;
+    GetWindowRect(control, &bounds);
+    // Every event carries its position: a separate SetCursorPos may reach the window system later.
+    const LONG x = MulDiv((bounds.left + bounds.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    const LONG y = MulDiv((bounds.top + bounds.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    INPUT events[3] = {};
+    const DWORD flags[3] = {0, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
+    for (int index = 0; index < 3; ++index) {
+        events[index].type = INPUT_MOUSE;
+        events[index].mi.dx = x;
+        events[index].mi.dy = y;
+        events[index].mi.dwFlags = flags[index] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    SendInput(3, events, sizeof(INPUT));
+
+    HMENU shown = nullptr;
+    const ULONGLONG end = GetTickCount64() + 1000;
+    CallSoon([&shown] { shown = TakeShownMenu(); }, 300);
+    MSG message;
+    while (GetTickCount64() < end) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    return shown;
+}
+
+TEST_F(CommandMenu, ASecondaryClickOverTheTemplateListOpensIt) {
+    SetForegroundWindow(mainForm->Handle());
+    EXPECT_EQ(MenuOnRightClick(mainForm->ComboF()), mainForm->PopupMenu1());
+    EXPECT_EQ(MenuOnRightClick(mainForm->PanelP()), mainForm->PopupMenu1());
+    const HMENU editMenu = MenuOnRightClick(mainForm->EditR());
+    EXPECT_NE(editMenu, nullptr) << "an edit box shows the platform's edit menu";
+    EXPECT_NE(editMenu, mainForm->PopupMenu1());
 }
 
 // ---- Shortcut keys

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cp932_conversion_win.h"
+#include "app/window_text_win.h"
 #include "color/format_template.h"
 #include "tests/app/main_form_fixture_win.h"
 
@@ -107,9 +107,9 @@ TEST_F(FormatEditor, AnEmptyTemplateEmptiesTheTextLine) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"\\W\r\n\r\n\\R,\\G,\\B", PressOk);
     Choose(1);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"");
     Choose(2);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"26,43,60");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"26,43,60");
 }
 
 TEST_F(FormatEditor, DeletingEveryLineEmptiesTheListAndTheTextLineUsesTheWebColour) {
@@ -117,7 +117,7 @@ TEST_F(FormatEditor, DeletingEveryLineEmptiesTheListAndTheTextLineUsesTheWebColo
     OpenEditor(L"", PressOk);
     EXPECT_TRUE(ListedLabels().empty());
     EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), CB_ERR);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
 }
 
 TEST_F(FormatEditor, ALongTemplateWrapsIntoSeveralItems) {
@@ -143,17 +143,23 @@ TEST_F(FormatEditor, ALongTemplateWrapsIntoSeveralItems) {
     EXPECT_EQ(formatEditor->MemoText(), NarrowCp932(longLine)) << "the text keeps only the typed line breaks";
 }
 
+TEST_F(FormatEditor, ALineBeyondTheListReadsEmpty) {
+    EXPECT_EQ(formatEditor->FormatLine(1), "\\RR\\GG\\BB");
+    EXPECT_EQ(formatEditor->FormatLine(16), "");
+    EXPECT_EQ(formatEditor->FormatLine(-1), "");
+}
+
 TEST_F(FormatEditor, ANewFirstLineShowsItsLabelWhileTheTextLineKeepsTheWebColour) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"\\R,\\G,\\B\r\n\\W\r\n", PressOk);
     EXPECT_EQ(ListedLabels(), (Labels{L"R,G,B", L"DWORD"}));
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
 }
 
 TEST_F(FormatEditor, TheReadoutIsRefreshedAfterCancelToo) {
     mainForm->SetColor(0x003C2B1A);  // no readout refresh yet
     OpenEditor(L"", PressCancel);
-    EXPECT_EQ(TextOf(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
 }
 
 }  // namespace

@@ -78,12 +78,6 @@ std::filesystem::path MainFormTest::SettingsFile() const {
     return directory / "Tintrel.ini";
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 RECT BoundsInParent(HWND control) {
     RECT bounds;
     GetWindowRect(control, &bounds);

@@ -11,6 +11,7 @@
 
 #include "app/main_form_win.h"
 #include "app/message_box_win.h"
+#include "app/window_text_win.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 
@@ -48,8 +49,6 @@ private:
     MessageBoxHandler previousHandler_;
 };
 
-// The text of a window as UTF-16.
-std::wstring TextOf(HWND window);
 // The position and size of a control within its parent's client area.
 RECT BoundsInParent(HWND control);
 // A pixel of a window's client area as the window has painted it. (The screen itself may show it a

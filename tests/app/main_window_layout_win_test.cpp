@@ -4,7 +4,7 @@
 #include <array>
 #include <fstream>
 
-#include "app/cp932_conversion_win.h"
+#include "app/window_text_win.h"
 #include "tests/app/main_form_fixture_win.h"
 
 namespace tintrel::testing_win {
@@ -54,7 +54,7 @@ TEST_F(MainWindowLayout, IsA200PixelToolWindowCollapsedToItsUpperPanel) {
     EXPECT_EQ(client.bottom, 170);
     EXPECT_EQ(outer.left, 200);
     EXPECT_EQ(outer.top, 200);
-    EXPECT_EQ(TextOf(mainForm->Handle()), L"Tintrel");
+    EXPECT_EQ(WindowText(mainForm->Handle()), L"Tintrel");
 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(mainForm->Handle(), GWL_STYLE));
     EXPECT_TRUE(style & WS_SYSMENU);

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "app/clipboard_win.h"
-#include "app/cp932_conversion_win.h"
 #include "app/gdi_handles_win.h"
 #include "app/message_box_win.h"
 #include "app/resource_ids.h"
+#include "app/window_text_win.h"
 #include "persist/file_error.h"
 
 namespace tintrel {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -9,5 +11,8 @@ namespace tintrel {
 // explicitly so that the program behaves the same whatever the system's ANSI code page is.
 std::wstring WidenCp932(std::string_view text);
 std::string NarrowCp932(std::wstring_view text);
+
+// The whole text of a window or control.
+std::wstring WindowText(HWND window);
 
 }  // namespace tintrel

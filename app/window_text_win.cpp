@@ -1,4 +1,4 @@
-#include "app/cp932_conversion_win.h"
+#include "app/window_text_win.h"
 
 #include <windows.h>
 
@@ -40,6 +40,12 @@ std::string NarrowCp932(std::wstring_view text) {
     std::string narrow(static_cast<std::size_t>(narrowLength), '\0');
     WideCharToMultiByte(kCodePage, 0, text.data(), length, narrow.data(), narrowLength, nullptr, nullptr);
     return narrow;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 }  // namespace tintrel

@@ -12,6 +12,12 @@ constexpr const char* kCannotOpenClipboard =
     "\x83N\x83\x8A\x83"
     "b\x83v\x83{\x81[\x83h\x82\xF0\x8AJ\x82\xAF\x82\xDC\x82\xB9\x82\xF1";
 
+// クリップボードにデータを設定できません
+constexpr const char* kCannotSetClipboardData =
+    "\x83N\x83\x8A\x83"
+    "b\x83v\x83{\x81[\x83h\x82\xC9\x83"
+    "f\x81[\x83^\x82\xF0\x90\xDD\x92\xE8\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
+
 // Another program may hold the clipboard for a moment: try a few times before giving up.
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryMilliseconds = 10;
@@ -74,9 +80,8 @@ void PutTextOnClipboard(HWND owner, std::wstring_view text) {
     GlobalUnlock(memory.Get());
 
     ClipboardLock lock(owner);
-    EmptyClipboard();
-    if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
-        throw std::runtime_error(kCannotOpenClipboard);
+    if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
+        throw std::runtime_error(kCannotSetClipboardData);
     }
     memory.Release();
 }

@@ -184,8 +184,7 @@ void TFMain::CreateControls() {
                        info.bmHeight, transparent);
     };
 
-    panelDef_.Create(hwnd_, kPanelDefId, RECT{0, 0, kClientWidth, kPanelDefHeight},
-                     Panel::Options{.DoubleBuffered = true});
+    panelDef_.Create(hwnd_, kPanelDefId, RECT{0, 0, kClientWidth, kPanelDefHeight}, Panel::Options{});
     panelDef_.OnPaint = [this](HDC dc, const RECT&) { PaintBox1Paint(dc); };
 
     palletPanel_.Create(hwnd_, kPalletPanelId, RECT{0, kPanelDefHeight, kClientWidth, kDesignClientHeight},
@@ -247,6 +246,7 @@ void TFMain::FormCreate() {
     palletDocked_ = false;
     InstallPalletPanelHook();
     SetHintTiming();
+    EnableDoubleBuffering();
     CreateMagBitmap();
     ApplyStayOnTop();
 }
@@ -274,6 +274,12 @@ void TFMain::SetHintTiming() {
     SendMessageW(hintWindow_, TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
     SendMessageW(hintWindow_, TTM_SETDELAYTIME, TTDT_RESHOW, kHintPause);
     SendMessageW(hintWindow_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
+}
+
+void TFMain::EnableDoubleBuffering() {
+    panelDef_.SetDoubleBuffered(true);
+    const auto exStyle = GetWindowLongPtrW(palletTab_, GWL_EXSTYLE);
+    SetWindowLongPtrW(palletTab_, GWL_EXSTYLE, exStyle | WS_EX_COMPOSITED);
 }
 
 void TFMain::CreateMagBitmap() {

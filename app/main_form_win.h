@@ -79,6 +79,7 @@ private:
     void ApplyStayOnTop();
     void InstallPalletPanelHook();
     void SetHintTiming();
+    void EnableDoubleBuffering();
     void CreateMagBitmap();
     void LoadSettings();
     void SaveSettings();

@@ -11,8 +11,10 @@ namespace tintrel {
 void Panel::Create(HWND parent, int id, const RECT& bounds, const Options& options, const wchar_t* caption) {
     options_ = options;
     const LPCWSTR className = RegisterWindowClassOnce(L"TintrelPanel", &Panel::WindowProc, nullptr, nullptr);
-    CreateWindowChecked(0, className, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left,
-                        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+    // A control parent, so that Tab also reaches the controls inside the panel.
+    CreateWindowChecked(WS_EX_CONTROLPARENT, className, caption,
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), this);
 }
 
@@ -26,6 +28,10 @@ void Panel::SetSystemColor(int index) {
     systemColor_ = index;
     usesSystemColor_ = true;
     InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Panel::SetDoubleBuffered(bool doubleBuffered) {
+    options_.DoubleBuffered = doubleBuffered;
 }
 
 void Panel::SetCursor(HCURSOR cursor) {
@@ -99,17 +105,16 @@ void Panel::PaintContents(HDC dc, const RECT& client) {
     Brush background(CreateSolidBrush(usesSystemColor_ ? GetSysColor(systemColor_) : color_));
     FillRect(dc, &client, background.Get());
     if (options_.LoweredBevel) {
-        RECT edge = client;
-        Brush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-        Brush highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-        const RECT top{edge.left, edge.top, edge.right - 1, edge.top + 1};
-        const RECT left{edge.left, edge.top, edge.left + 1, edge.bottom - 1};
-        const RECT bottom{edge.left, edge.bottom - 1, edge.right, edge.bottom};
-        const RECT right{edge.right - 1, edge.top, edge.right, edge.bottom};
-        FillRect(dc, &top, shadow.Get());
-        FillRect(dc, &left, shadow.Get());
-        FillRect(dc, &bottom, highlight.Get());
-        FillRect(dc, &right, highlight.Get());
+        const HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
+        const HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
+        const RECT top{client.left, client.top, client.right - 1, client.top + 1};
+        const RECT left{client.left, client.top, client.left + 1, client.bottom - 1};
+        const RECT bottom{client.left, client.bottom - 1, client.right, client.bottom};
+        const RECT right{client.right - 1, client.top, client.right, client.bottom};
+        FillRect(dc, &top, shadow);
+        FillRect(dc, &left, shadow);
+        FillRect(dc, &bottom, highlight);
+        FillRect(dc, &right, highlight);
     }
     if (OnPaint) {
         OnPaint(dc, client);

@@ -25,6 +25,8 @@ public:
     void SetColor(COLORREF color);
     void SetSystemColor(int index);
     void SetCursor(HCURSOR cursor);
+    // Paints off-screen and shows the result in one step, so that frequent repaints do not flicker.
+    void SetDoubleBuffered(bool doubleBuffered);
 
     // Paints over the background and bevel, in client coordinates.
     std::function<void(HDC dc, const RECT& client)> OnPaint;

@@ -148,9 +148,10 @@ TEST_F(MainWindowLayout, ComponentFieldsShowTheirColours) {
 
 TEST_F(MainWindowLayout, TabOrderStartsAtTheTemplateListWhichHasTheFocus) {
     EXPECT_EQ(GetFocus(), mainForm->ComboF());
-    const std::array<HWND, 10> order{mainForm->ComboF(), mainForm->EditF(), mainForm->EditR(), mainForm->EditG(),
-                                     mainForm->EditB(),  mainForm->EditC(), mainForm->EditM(), mainForm->EditY(),
-                                     mainForm->EditK(),  mainForm->ComboF()};
+    // The panels take no focus; Tab goes on into the palette and back to the start.
+    const std::array<HWND, 11> order{mainForm->ComboF(), mainForm->EditF(),     mainForm->EditR(), mainForm->EditG(),
+                                     mainForm->EditB(),  mainForm->EditC(),     mainForm->EditM(), mainForm->EditY(),
+                                     mainForm->EditK(),  mainForm->PalletTab(), mainForm->ComboF()};
     for (std::size_t index = 0; index + 1 < order.size(); ++index) {
         EXPECT_EQ(GetNextDlgTabItem(mainForm->Handle(), order[index], FALSE), order[index + 1])
             << "after stop " << index;

@@ -24,7 +24,6 @@ public:
     GdiObject& operator=(const GdiObject&) = delete;
 
     Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
 
     void Reset(Handle handle = nullptr) {
         if (handle_ != nullptr) {

@@ -506,14 +506,6 @@ TextOptions TFMain::CurrentTextOptions() const {
     return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_};
 }
 
-std::string TFMain::ApplyHexCase(std::string_view text) const {
-    return tintrel::ApplyHexCase(text, IsChecked(CommandId::Popup2));
-}
-
-std::string TFMain::ExpandFormat(std::string_view formatTemplate) const {
-    return tintrel::ExpandFormat(formatTemplate, colorState_, CurrentTextOptions());
-}
-
 Notation TFMain::GroupNotation(CommandId first) const {
     std::array<bool, 4> checked{};
     for (unsigned offset = 0; offset < checked.size(); ++offset) {

@@ -46,8 +46,6 @@ public:
     void ClearColor();
     void UpdateReadout();
     void RebuildFormatList();
-    std::string ExpandFormat(std::string_view formatTemplate) const;
-    std::string ApplyHexCase(std::string_view text) const;
 
     const ColorState& Color() const { return colorState_; }
     HMENU PopupMenu1() const { return popupMenu1_; }
@@ -65,7 +63,6 @@ public:
     HWND PanelD() const { return panelD_.Handle(); }
     HWND PalletPanel() const { return palletPanel_.Handle(); }
     HWND PalletTab() const { return palletTab_; }
-    HBITMAP MagBitmap() const { return magBitmap_.Get(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
@@ -143,7 +140,6 @@ private:
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
     bool palletModified_ = false;
-    RECT floatRect_{};
     int minimumHeight_ = 0;
     WNDPROC savedWndProc_ = nullptr;
 };

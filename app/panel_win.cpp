@@ -1,7 +1,5 @@
 #include "app/panel_win.h"
 
-#include <windowsx.h>  // GET_X_LPARAM
-
 #include "app/gdi_handles_win.h"
 #include "app/message_box_win.h"
 #include "app/screen_cursor_win.h"
@@ -53,18 +51,6 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcep
         case WM_SETCURSOR:
             if (SetCursorFor(wParam, lParam)) {
                 return TRUE;
-            }
-            break;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_MOUSEMOVE:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP:
-            if (OnMouse) {
-                const POINT position{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                RunGuarded([&] { OnMouse(message, wParam, position); });
             }
             break;
         default:

@@ -9,8 +9,8 @@
 namespace tintrel {
 
 // A panel: a rectangle in a background colour, optionally with a lowered one-pixel inner bevel. It
-// draws its windowless contents (a paint box, a picture) through OnPaint, reports mouse input through
-// OnMouse, and leaves its context menu to its parent (WM_CONTEXTMENU travels up with the panel's handle).
+// draws its windowless contents (a paint box, a picture) through OnPaint and leaves its context menu
+// to its parent (WM_CONTEXTMENU travels up with the panel's handle).
 class Panel : public BaseWindow<Panel> {
 public:
     struct Options {
@@ -30,8 +30,6 @@ public:
 
     // Paints over the background and bevel, in client coordinates.
     std::function<void(HDC dc, const RECT& client)> OnPaint;
-    // Mouse messages (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...) with the position in client coordinates.
-    std::function<void(UINT message, WPARAM keys, POINT position)> OnMouse;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 

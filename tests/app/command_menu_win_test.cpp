@@ -166,17 +166,26 @@ HMENU MenuOnRightClick(HWND control) {
     }
     SendInput(3, events, sizeof(INPUT));
 
-    HMENU shown = nullptr;
-    const ULONGLONG end = GetTickCount64() + 1000;
-    CallSoon([&shown] { shown = TakeShownMenu(); }, 300);
+    // The menu runs its own message loop: a timer, which that loop also serves, looks for it until it
+    // shows, and closes it.
+    static HMENU shown;
+    shown = nullptr;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+        if (shown == nullptr && menuWindow != nullptr && IsWindowVisible(menuWindow)) {
+            shown = TakeShownMenu();
+        }
+    });
+    const ULONGLONG deadline = GetTickCount64() + 5000;
     MSG message;
-    while (GetTickCount64() < end) {
+    while (shown == nullptr && GetTickCount64() < deadline) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
         Sleep(10);
     }
+    KillTimer(nullptr, timer);
     return shown;
 }
 

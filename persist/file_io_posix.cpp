@@ -5,9 +5,11 @@
 #include <unistd.h>    // read, write, fsync, close, getpid
 
 #include <cerrno>
-#include <cstdio>   // std::rename, std::remove
+#include <cstdio>   // std::rename
 #include <string>   // std::to_string
 #include <utility>  // std::exchange
+
+#include "persist/temporary_file.h"
 
 namespace tintrel {
 namespace {
@@ -29,25 +31,6 @@ public:
 
 private:
     int fd_;
-};
-
-// Deletes the temporary file unless it has been renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            std::remove(path_.c_str());
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    void Keep() { path_.clear(); }
-
-private:
-    std::filesystem::path path_;
 };
 
 bool WriteAll(int fd, std::string_view bytes) {

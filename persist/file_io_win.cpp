@@ -6,6 +6,8 @@
 #include <string>     // std::to_wstring
 #include <utility>    // std::exchange
 
+#include "persist/temporary_file.h"
+
 namespace tintrel {
 namespace {
 
@@ -27,25 +29,6 @@ public:
 
 private:
     HANDLE handle_;
-};
-
-// Deletes the temporary file unless it has been renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            DeleteFileW(path_.c_str());
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    void Keep() { path_.clear(); }
-
-private:
-    std::filesystem::path path_;
 };
 
 bool IsDirectory(const std::filesystem::path& path) {

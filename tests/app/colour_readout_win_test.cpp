@@ -30,26 +30,6 @@ protected:
         mainForm->UpdateReadout();
     }
 
-    // Chooses a template as the user does: the selection changes and the list notifies its window.
-    void ChooseTemplate(int index) {
-        ComboBox_SetCurSel(mainForm->ComboF(), index);
-        SendMessageW(mainForm->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(mainForm->ComboF()), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(mainForm->ComboF()));
-    }
-
-    static std::wstring ClipboardText() {
-        std::wstring text;
-        if (!OpenClipboard(nullptr)) {
-            return L"<clipboard busy>";
-        }
-        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
-    }
-
     static void PutOnClipboard(const std::wstring& text) {
         OpenClipboard(nullptr);
         EmptyClipboard();

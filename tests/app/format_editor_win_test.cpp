@@ -38,12 +38,6 @@ protected:
         return labels;
     }
 
-    void Choose(int index) {
-        ComboBox_SetCurSel(mainForm->ComboF(), index);
-        SendMessageW(mainForm->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(mainForm->ComboF()), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(mainForm->ComboF()));
-    }
-
     bool opened = false;
     bool focusOnMemo = false;
 };
@@ -68,7 +62,7 @@ TEST_F(FormatEditor, IsACentredDialogWithTheFormatListInItsMemo) {
 }
 
 TEST_F(FormatEditor, OkWithoutChangesStillSelectsTheFirstTemplateAgain) {
-    Choose(5);
+    ChooseTemplate(5);
     CallSoon([this] { PressOk(*formatEditor); });
     mainForm->ExecuteCommand(CommandId::NFormat);
     EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
@@ -76,7 +70,7 @@ TEST_F(FormatEditor, OkWithoutChangesStillSelectsTheFirstTemplateAgain) {
 }
 
 TEST_F(FormatEditor, CancelPutsTheTextBackAndKeepsTheSelection) {
-    Choose(5);
+    ChooseTemplate(5);
     const std::string before = formatEditor->MemoText();
     OpenEditor(L"edited", PressCancel);
     EXPECT_EQ(formatEditor->MemoText(), before);
@@ -106,9 +100,9 @@ TEST_F(FormatEditor, OkRebuildsTheListFromTheDisplayedLines) {
 TEST_F(FormatEditor, AnEmptyTemplateEmptiesTheTextLine) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"\\W\r\n\r\n\\R,\\G,\\B", PressOk);
-    Choose(1);
+    ChooseTemplate(1);
     EXPECT_EQ(WindowText(mainForm->EditF()), L"");
-    Choose(2);
+    ChooseTemplate(2);
     EXPECT_EQ(WindowText(mainForm->EditF()), L"26,43,60");
 }
 

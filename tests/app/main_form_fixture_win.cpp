@@ -85,6 +85,25 @@ RECT BoundsInParent(HWND control) {
     return bounds;
 }
 
+void MainFormTest::ChooseTemplate(int index) {
+    SendMessageW(mainForm->ComboF(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(mainForm->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(mainForm->ComboF()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(mainForm->ComboF()));
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) {
+        return L"<clipboard busy>";
+    }
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 COLORREF PixelOf(HWND window, int x, int y) {
     UpdateWindow(window);
     const HDC dc = GetDC(window);

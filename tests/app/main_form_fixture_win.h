@@ -38,6 +38,8 @@ protected:
     // Dispatches every pending message through the program's own keyboard routing.
     void Pump();
     std::filesystem::path SettingsFile() const;
+    // Chooses a template as the user does: the selection changes and the list notifies its window.
+    void ChooseTemplate(int index);
 
     std::filesystem::path directory;
     std::unique_ptr<TFFormat> formatEditor;
@@ -54,6 +56,8 @@ RECT BoundsInParent(HWND control);
 // A pixel of a window's client area as the window has painted it. (The screen itself may show it a
 // moment later.)
 COLORREF PixelOf(HWND window, int x, int y);
+// The Unicode text on the clipboard, empty when there is none.
+std::wstring ClipboardText();
 // Calls `action` from the message loop of a modal dialog or menu, `delay` milliseconds from now.
 void CallSoon(std::function<void()> action, UINT delay = 30);
 

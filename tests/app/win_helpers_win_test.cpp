@@ -14,6 +14,7 @@
 #include "app/resource_ids.h"
 #include "app/window_text_win.h"
 #include "persist/file_error.h"
+#include "tests/app/main_form_fixture_win.h"
 
 namespace tintrel {
 namespace {
@@ -112,17 +113,6 @@ TEST_F(ErrorBox, AnErrorEndsTheHandlerAndReachesTheUser) {
     EXPECT_EQ(shown[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
 }
 
-std::wstring ClipboardUnicodeText() {
-    std::wstring text;
-    OpenClipboard(nullptr);
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 TEST(Clipboard, ReplacesTheWholeContentWithUnicodeText) {
     OpenClipboard(nullptr);
     EmptyClipboard();
@@ -131,7 +121,7 @@ TEST(Clipboard, ReplacesTheWholeContentWithUnicodeText) {
     CloseClipboard();
 
     PutTextOnClipboard(nullptr, L"#1A2B3C \x8868");
-    EXPECT_EQ(ClipboardUnicodeText(), L"#1A2B3C \x8868");
+    EXPECT_EQ(testing_win::ClipboardText(), L"#1A2B3C \x8868");
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIF)) << "the earlier content is gone";
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "8-bit readers get the text too";
 }
@@ -139,7 +129,7 @@ TEST(Clipboard, ReplacesTheWholeContentWithUnicodeText) {
 TEST(Clipboard, CopiesAnEmptyTextAsAnEmptyText) {
     PutTextOnClipboard(nullptr, L"");
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-    EXPECT_EQ(ClipboardUnicodeText(), L"");
+    EXPECT_EQ(testing_win::ClipboardText(), L"");
 }
 
 TEST(ProgramPictures, TheDropperIsA16By16FourBitBitmapOfTheDesign) {

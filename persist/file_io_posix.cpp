@@ -80,6 +80,13 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
 }
 
 bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+    // A file without write permission is one the user wants kept as it is, although a rename would
+    // replace it (and the superuser may write anything).
+    struct stat original {};
+    const bool exists = ::stat(path.c_str(), &original) == 0;
+    if (exists && S_ISREG(original.st_mode) && (original.st_mode & S_IWUSR) == 0) {
+        return false;
+    }
     // The name is unique per process and attempt, so two instances never share a temporary file.
     int fd = -1;
     std::filesystem::path temporaryPath;
@@ -97,8 +104,7 @@ bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes)
     UniqueFd file(fd);
     TemporaryFile temporary(temporaryPath);
     // The replacement keeps the permissions of the file it replaces.
-    struct stat original {};
-    if (::stat(path.c_str(), &original) == 0 && S_ISREG(original.st_mode)) {
+    if (exists && S_ISREG(original.st_mode)) {
         ::fchmod(file.Get(), original.st_mode & 07777);
     }
     if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {

@@ -74,6 +74,12 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
 }
 
 bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+    // Windows refuses to rename over a read-only file, but not every implementation of it does: the
+    // user's wish that the file stay as it is holds everywhere.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;
+    }
     // The name is unique per process and attempt, so two instances never share a temporary file.
     HANDLE created = INVALID_HANDLE_VALUE;
     std::filesystem::path temporaryPath;

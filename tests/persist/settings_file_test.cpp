@@ -1,0 +1,127 @@
+#include "persist/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/persist/test_support.h"
+
+namespace tintrel {
+namespace {
+
+using testing::Escaped;
+using testing::ReadBytes;
+using testing::TemporaryDirectory;
+using testing::WriteBytes;
+
+Settings ReadFrom(const TemporaryDirectory& directory, std::string_view bytes) {
+    const auto path = directory / "Tintrel.ini";
+    WriteBytes(path, bytes);
+    return ReadSettings(ProfileFile(path));
+}
+
+TEST(SettingsFile, NoFileGivesTheFirstStartDefaults) {
+    TemporaryDirectory directory;
+    const Settings settings = ReadSettings(ProfileFile(directory / "Tintrel.ini"));
+    EXPECT_FALSE(settings.WriteClip);
+    EXPECT_FALSE(settings.Small16);
+    EXPECT_TRUE(settings.StayOnTop);
+    EXPECT_TRUE(ReadStayOnTop(ProfileFile(directory / "Tintrel.ini")));
+    EXPECT_EQ(settings.RGBformat, 0);
+    EXPECT_EQ(settings.CMYKformat, 0);
+    EXPECT_EQ(settings.SelectedColor, -1);
+    EXPECT_EQ(settings.SelectedFormat, 0);
+    EXPECT_EQ(settings.Top, 200);
+    EXPECT_EQ(settings.Left, 200);
+    EXPECT_EQ(settings.Height, 270);
+}
+
+TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
+    TemporaryDirectory directory;
+    const Settings settings = ReadFrom(directory,
+                                       "[System]\r\nWriteClip=2\r\nSmall16=true\r\nStayOnTop=false\r\n"
+                                       "[Color]\r\nRGBformat=2x\r\nCMYKformat=-5\r\nSelectedColor=0x0000FF\r\n"
+                                       "SelectedFormat= 3\r\n[Window]\r\nTop=-40\r\nLeft=$10\r\nHeight=25.5\r\n");
+    EXPECT_TRUE(settings.WriteClip) << "any number but 0 is true";
+    EXPECT_FALSE(settings.Small16) << "a word is not a number: default false";
+    EXPECT_TRUE(settings.StayOnTop) << "a word is not a number: default true";
+    EXPECT_EQ(settings.RGBformat, 0);
+    EXPECT_EQ(settings.CMYKformat, -5);
+    EXPECT_EQ(settings.SelectedColor, 255);
+    EXPECT_EQ(settings.SelectedFormat, 3);
+    EXPECT_EQ(settings.Top, -40);
+    EXPECT_EQ(settings.Left, 16);
+    EXPECT_EQ(settings.Height, 270);
+
+    EXPECT_FALSE(ReadFrom(directory, "[System]\r\nStayOnTop=0\r\n").StayOnTop);
+    EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=255abc\r\n").SelectedColor, -1);
+    EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=0\r\n").SelectedColor, 0);
+}
+
+TEST(SettingsFile, WritesTheTenKeysInOrderIntoANewFile) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    Settings settings;
+    settings.WriteClip = true;
+    settings.StayOnTop = false;
+    settings.RGBformat = 3;
+    settings.CMYKformat = 1;
+    settings.SelectedColor = 0x3C2B1A;
+    settings.SelectedFormat = -1;
+    settings.Top = -8;
+    settings.Left = 1200;
+    settings.Height = 301;
+    ProfileFile file(path);
+    WriteSettings(file, settings);
+    file.Commit();
+    const std::string expected =
+        "[System]\r\nWriteClip=1\r\nSmall16=0\r\nStayOnTop=0\r\n"
+        "[Color]\r\nRGBformat=3\r\nCMYKformat=1\r\nSelectedColor=3943194\r\nSelectedFormat=-1\r\n"
+        "[Window]\r\nTop=-8\r\nLeft=1200\r\nHeight=301\r\n";
+    EXPECT_EQ(Escaped(ReadBytes(path)), Escaped(expected));
+}
+
+TEST(SettingsFile, UnknownKeysSectionsAndCommentsSurviveASave) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    const std::string before =
+        "; kept\r\n[Extra]\r\nmine=1\r\n[System]\r\nWriteClip=0\r\nTheme=dark\r\n[Window]\r\nTop=5\r\n";
+    WriteBytes(path, before);
+    ProfileFile file(path);
+    WriteSettings(file, ReadSettings(file));
+    file.Commit();
+    const std::string after = ReadBytes(path);
+    for (const std::string_view kept : {"; kept\r\n[Extra]\r\nmine=1\r\n", "Theme=dark\r\n", "Top=5\r\n"}) {
+        EXPECT_NE(after.find(kept), std::string::npos) << Escaped(kept) << " missing from " << Escaped(after);
+    }
+    EXPECT_EQ(ReadSettings(ProfileFile(path)).Top, 5);
+}
+
+TEST(SettingsFile, NotationNumbersMapToOneItemAndBack) {
+    const std::pair<std::int32_t, int> readCases[] = {
+        {-2147483647 - 1, 0}, {-5, 0}, {0, 0}, {1, 1}, {2, 2}, {3, 3}, {7, 3}, {2147483647, 3},
+    };
+    for (const auto& [stored, item] : readCases) {
+        EXPECT_EQ(NotationItem(stored), item) << "stored " << stored;
+    }
+    EXPECT_EQ(NotationNumber({false, false, false, false}), 0);
+    EXPECT_EQ(NotationNumber({true, false, false, false}), 0);
+    EXPECT_EQ(NotationNumber({false, false, true, false}), 2);
+    EXPECT_EQ(NotationNumber({true, true, false, true}), 3) << "the highest checked item wins";
+}
+
+TEST(SettingsFile, SelectedFormatOutsideTheListIsIgnored) {
+    EXPECT_EQ(SelectedFormatIndex(0, 16), 0);
+    EXPECT_EQ(SelectedFormatIndex(15, 16), 15);
+    EXPECT_EQ(SelectedFormatIndex(16, 16), std::nullopt);
+    EXPECT_EQ(SelectedFormatIndex(-1, 16), std::nullopt);
+    EXPECT_EQ(SelectedFormatIndex(0, 0), std::nullopt) << "an empty list";
+}
+
+TEST(SettingsFile, HeightIsTheWindowsOnlyWhileThePaletteIsDockedAndShown) {
+    EXPECT_EQ(SavedPalletHeight(true, true, 333, 270), 333);
+    EXPECT_EQ(SavedPalletHeight(true, false, 170, 270), 270);
+    EXPECT_EQ(SavedPalletHeight(false, true, 170, 270), 270);
+    EXPECT_EQ(SavedPalletHeight(false, false, 170, 290), 290);
+}
+
+}  // namespace
+}  // namespace tintrel

@@ -17,6 +17,7 @@
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 #include "persist/file_names.h"
+#include "persist/format_list_file.h"
 #include "persist/profile_file.h"
 #include "sampler/magnifier_win.h"
 
@@ -296,8 +297,7 @@ void TFMain::CreateMagBitmap() {
 }
 
 void TFMain::ApplyStayOnTop() {
-    ProfileFile settings(SiblingFileName(executablePath_, ".ini"));
-    const bool stayOnTop = settings.ReadBool("System", "StayOnTop", true);
+    const bool stayOnTop = ReadStayOnTop(ProfileFile(SiblingFileName(executablePath_, ".ini")));
     SetWindowPos(hwnd_, stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -317,12 +317,49 @@ void TFMain::FormShow() {
 }
 
 void TFMain::LoadSettings() {
-    // Until the settings and palette files are read here, their defaults for a first start apply.
+    LoadFormatList();
     RebuildFormatList();
-    SetWindowPos(hwnd_, nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetCheck(CommandId::Popup3, true);
+    ApplySettings(ReadSettings(ProfileFile(SiblingFileName(executablePath_, ".ini"))));
+    settingsLoaded_ = true;
+    // Until the palette file is read here, the palette shows as at a first start.
     SetCheck(CommandId::NPallet, true);
     ShowPallet(IsChecked(CommandId::NPallet));
+}
+
+void TFMain::LoadFormatList() {
+    try {
+        if (const auto text = ReadFormatListFile(SiblingFileName(executablePath_, ".fmt"))) {
+            formatEditor_.SetMemoText(*text);
+        }
+    } catch (...) {
+        // The templates the editor still holds are offered all the same.
+        RebuildFormatList();
+        throw;
+    }
+    formatListLoaded_ = true;
+}
+
+void TFMain::ApplySettings(const Settings& settings) {
+    SetCheck(CommandId::Popup1, settings.WriteClip);
+    SetCheck(CommandId::Popup2, settings.Small16);
+    SetCheck(CommandId::Popup3, settings.StayOnTop);
+    CheckNotation(CommandId::RGB1, settings.RGBformat);
+    CheckNotation(CommandId::CMYK1, settings.CMYKformat);
+    if (settings.SelectedColor >= 0) {
+        SetColor(settings.SelectedColor);
+    }
+    if (const auto index = SelectedFormatIndex(settings.SelectedFormat, ComboBox_GetCount(comboF_))) {
+        ComboBox_SetCurSel(comboF_, *index);
+    }
+    SetWindowPos(hwnd_, nullptr, settings.Left, settings.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    palletHeight_ = settings.Height;
+}
+
+void TFMain::CheckNotation(CommandId first, std::int32_t stored) {
+    const int checkedItem = NotationItem(stored);
+    for (int item = 0; item < 4; ++item) {
+        SetCheck(static_cast<CommandId>(ToId(first) + static_cast<UINT>(item)), item == checkedItem);
+    }
 }
 
 void TFMain::ShowPallet(bool) {}
@@ -344,7 +381,35 @@ bool TFMain::FormClose() {
 
 void TFMain::RememberFloatRect() {}
 
-void TFMain::SaveSettings() {}
+void TFMain::SaveSettings() {
+    if (formatListLoaded_) {
+        WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
+    }
+    if (settingsLoaded_) {
+        ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+        WriteSettings(file, CurrentSettings());
+        file.Commit();
+    }
+}
+
+Settings TFMain::CurrentSettings() const {
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    Settings settings;
+    settings.WriteClip = IsChecked(CommandId::Popup1);
+    settings.Small16 = IsChecked(CommandId::Popup2);
+    settings.StayOnTop = IsChecked(CommandId::Popup3);
+    settings.RGBformat = NotationNumber(GroupChecks(CommandId::RGB1));
+    settings.CMYKformat = NotationNumber(GroupChecks(CommandId::CMYK1));
+    settings.SelectedColor = colorState_.HasColor ? colorState_.CurColor : -1;
+    settings.SelectedFormat = static_cast<std::int32_t>(ComboBox_GetCurSel(comboF_));
+    settings.Top = window.top;
+    settings.Left = window.left;
+    settings.Height = SavedPalletHeight(palletDocked_, IsChecked(CommandId::NPallet), client.bottom, palletHeight_);
+    return settings;
+}
 
 // ---- Keyboard and menu
 
@@ -506,12 +571,16 @@ TextOptions TFMain::CurrentTextOptions() const {
     return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_};
 }
 
-Notation TFMain::GroupNotation(CommandId first) const {
+std::array<bool, 4> TFMain::GroupChecks(CommandId first) const {
     std::array<bool, 4> checked{};
     for (unsigned offset = 0; offset < checked.size(); ++offset) {
         checked[offset] = IsChecked(static_cast<CommandId>(ToId(first) + offset));
     }
-    return NotationFromChecks(checked);
+    return checked;
+}
+
+Notation TFMain::GroupNotation(CommandId first) const {
+    return NotationFromChecks(GroupChecks(first));
 }
 
 void TFMain::UpdateReadout() {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@
 #include "color/color_state.h"
 #include "color/format_template.h"
 #include "color/readout_text.h"
+#include "persist/settings_file.h"
 
 namespace tintrel {
 
@@ -79,7 +82,11 @@ private:
     void EnableDoubleBuffering();
     void CreateMagBitmap();
     void LoadSettings();
+    void LoadFormatList();
+    void ApplySettings(const Settings& settings);
+    void CheckNotation(CommandId first, std::int32_t stored);
     void SaveSettings();
+    Settings CurrentSettings() const;
     void RememberFloatRect();
     void ShowPallet(bool show);
 
@@ -99,6 +106,7 @@ private:
     bool RouteShortcut(const MSG& message);
     void ReadDecimalSeparator();
     TextOptions CurrentTextOptions() const;
+    std::array<bool, 4> GroupChecks(CommandId first) const;
     Notation GroupNotation(CommandId first) const;
     void SetCheck(CommandId item, bool checked);
     HBRUSH ReadoutBrush(HWND edit, HDC dc) const;
@@ -140,6 +148,11 @@ private:
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
     bool palletModified_ = false;
+    std::int32_t palletHeight_ = Settings{}.Height;
+    // Only files read at start are written at close: one that could not be read must not be replaced
+    // by the defaults this run fell back to.
+    bool formatListLoaded_ = false;
+    bool settingsLoaded_ = false;
     int minimumHeight_ = 0;
     WNDPROC savedWndProc_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "color/format_editor_win.h"
 
+#include <stdexcept>
+
 #include "app/fonts_win.h"
 #include "app/message_box_win.h"
 #include "app/modal_form_win.h"
@@ -19,6 +21,11 @@ constexpr std::string_view kCaption =
     "b\x83g\x83G\x83"
     "f\x83"
     "B\x83^";
+// 文字列の大きさが メモ の制限を越えました
+constexpr std::string_view kMemoTooLarge =
+    "\x95\xB6\x8E\x9A\x97\xF1\x82\xCC\x91\xE5\x82\xAB\x82\xB3\x82\xAA \x83\x81\x83\x82 "
+    "\x82\xCC\x90\xA7\x8C\xC0\x82\xF0\x89"
+    "z\x82\xA6\x82\xDC\x82\xB5\x82\xBD";
 constexpr std::string_view kCancelCaption = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";  // キャンセル
 
 HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x, int y) {
@@ -57,11 +64,20 @@ int TFFormat::ShowModal(HWND owner) {
 }
 
 std::string TFFormat::MemoText() const {
-    return NarrowCp932(WindowText(memo_));
+    std::wstring shown = WindowText(memo_);
+    return shown == WidenCp932(memoSource_) ? memoSource_ : NarrowCp932(shown);
 }
 
 void TFFormat::SetMemoText(std::string_view text) {
-    SetWindowTextW(memo_, WidenCp932(text).c_str());
+    const std::wstring wide = WidenCp932(text);
+    const std::wstring previous = WindowText(memo_);
+    // A text the memo cut short (it ends at a zero character, or memory ran out) must not replace
+    // the list: saving it would lose the rest.
+    if (!SetWindowTextW(memo_, wide.c_str()) || static_cast<std::size_t>(GetWindowTextLengthW(memo_)) != wide.size()) {
+        SetWindowTextW(memo_, previous.c_str());
+        throw std::runtime_error(std::string(kMemoTooLarge));
+    }
+    memoSource_ = text;
 }
 
 int TFFormat::FormatLineCount() const {

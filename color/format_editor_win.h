@@ -26,8 +26,13 @@ public:
     // Shows the dialog modally over `owner`; returns kModalResultOk or kModalResultCancel.
     int ShowModal(HWND owner);
 
-    // The memo's whole text (code page 932), with the line breaks the user typed.
+    // The memo's whole text (code page 932), with the line breaks the user typed. While the memo shows
+    // what SetMemoText put there, exactly those bytes: characters that have two codes in code page 932
+    // come back from Unicode under one of them only, and a file that is merely loaded and saved again
+    // must keep its bytes.
     std::string MemoText() const;
+    // Throws std::runtime_error ("文字列の大きさが メモ の制限を越えました") when the memo cannot hold
+    // all of `text`; the memo then keeps its text.
     void SetMemoText(std::string_view text);
 
     // The format list: the memo's lines as displayed (a long template wraps into several lines), without
@@ -53,6 +58,7 @@ private:
     HWND cancelButton_ = nullptr;
     int modalResult_ = 0;
     std::wstring formatBackup_;
+    std::string memoSource_;
 };
 
 }  // namespace tintrel

@@ -74,8 +74,18 @@ void MainFormTest::Pump() {
     }
 }
 
+bool MainFormTest::CloseProgram() {
+    SendMessageW(mainForm->Handle(), WM_CLOSE, 0, 0);
+    Pump();
+    return mainForm->Handle() == nullptr;
+}
+
 std::filesystem::path MainFormTest::SettingsFile() const {
     return directory / "Tintrel.ini";
+}
+
+std::filesystem::path MainFormTest::FormatListFile() const {
+    return directory / "Tintrel.fmt";
 }
 
 RECT BoundsInParent(HWND control) {

@@ -37,7 +37,10 @@ protected:
     void RestartProgram();
     // Dispatches every pending message through the program's own keyboard routing.
     void Pump();
+    // Closes the main window as the close box does (which saves); true when it has gone.
+    bool CloseProgram();
     std::filesystem::path SettingsFile() const;
+    std::filesystem::path FormatListFile() const;
     // Chooses a template as the user does: the selection changes and the list notifies its window.
     void ChooseTemplate(int index);
 

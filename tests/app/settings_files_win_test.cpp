@@ -1,0 +1,264 @@
+// The settings file and the format list file: what a start reads, what a close writes, and what
+// happens when a file cannot be read or written.
+#include <windows.h>
+#include <windowsx.h>  // ComboBox_GetCount
+
+#include <string>
+
+#include "app/screen_cursor_win.h"
+#include "color/format_template.h"
+#include "tests/app/main_form_fixture_win.h"
+#include "tests/persist/test_support.h"
+
+namespace tintrel::testing_win {
+namespace {
+
+using testing::Escaped;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// ファイル %s は開けません / ファイル %s を作成できません / %s に書き込めません, with the path and the
+// full stop of the error box.
+std::wstring CannotOpen(const std::filesystem::path& path) {
+    return L"\u30D5\u30A1\u30A4\u30EB " + path.wstring() + L" \u306F\u958B\u3051\u307E\u305B\u3093.";
+}
+std::wstring CannotCreate(const std::filesystem::path& path) {
+    return L"\u30D5\u30A1\u30A4\u30EB " + path.wstring() + L" \u3092\u4F5C\u6210\u3067\u304D\u307E\u305B\u3093.";
+}
+std::wstring CannotWrite(const std::filesystem::path& path) {
+    return path.wstring() + L" \u306B\u66F8\u304D\u8FBC\u3081\u307E\u305B\u3093.";
+}
+
+// Holds a file open with no sharing, as another program that has locked it would.
+class LockedFile {
+public:
+    explicit LockedFile(const std::filesystem::path& path)
+        : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+        EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << "cannot lock " << path;
+    }
+    ~LockedFile() { CloseHandle(handle_); }
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+
+private:
+    HANDLE handle_;
+};
+
+class SettingsFiles : public MainFormTest {
+protected:
+    std::wstring SelectedLabel() const {
+        wchar_t label[256] = {};
+        const int selected = ComboBox_GetCurSel(mainForm->ComboF());
+        if (selected >= 0) {
+            ComboBox_GetLBText(mainForm->ComboF(), selected, label);
+        }
+        return label;
+    }
+    bool IsTopmost() const { return (GetWindowLongPtrW(mainForm->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    POINT WindowPosition() const {
+        RECT window;
+        GetWindowRect(mainForm->Handle(), &window);
+        return POINT{window.left, window.top};
+    }
+    std::string ShownBoxes() const {
+        std::string texts;
+        for (const auto& box : boxes) {
+            texts += " [" + NarrowCp932(box.Text) + "]";
+        }
+        return texts;
+    }
+};
+
+const std::string kFirstStartSettings =
+    "[System]\r\nWriteClip=0\r\nSmall16=0\r\nStayOnTop=1\r\n"
+    "[Color]\r\nRGBformat=0\r\nCMYKformat=0\r\nSelectedColor=-1\r\nSelectedFormat=0\r\n"
+    "[Window]\r\nTop=200\r\nLeft=200\r\nHeight=270\r\n";
+
+TEST_F(SettingsFiles, FirstStartUsesTheDefaultsAndFirstCloseWritesThem) {
+    EXPECT_TRUE(IsTopmost());
+    EXPECT_EQ(WindowPosition().x, 200);
+    EXPECT_EQ(WindowPosition().y, 200);
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup3));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1));
+    EXPECT_FALSE(mainForm->Color().HasColor);
+    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
+
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_TRUE(boxes.empty()) << ShownBoxes();
+    EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped(kDefaultFormatListText));
+    EXPECT_EQ(Escaped(ReadBytes(SettingsFile())), Escaped(kFirstStartSettings));
+}
+
+TEST_F(SettingsFiles, EverythingChangedComesBackAfterARestart) {
+    mainForm->ExecuteCommand(CommandId::Popup1);
+    mainForm->ExecuteCommand(CommandId::Popup2);
+    mainForm->ExecuteCommand(CommandId::Popup3);
+    mainForm->ExecuteCommand(CommandId::RGB3);
+    mainForm->ExecuteCommand(CommandId::CMYK4);
+    CallSoon([this] {
+        SetWindowTextW(formatEditor->MFormat(), L"A=\\R\r\nB=\\G\r\nC=\\B");
+        SendMessageW(formatEditor->Button1(), BM_CLICK, 0, 0);
+    });
+    mainForm->ExecuteCommand(CommandId::NFormat);
+    ChooseTemplate(2);
+    mainForm->SetColor(0x3C2B1A);
+    SetWindowPos(mainForm->Handle(), nullptr, 310, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped("A=\\R\r\nB=\\G\r\nC=\\B"))
+        << "a typed list is written as it stands, without a final line break";
+
+    RestartProgram();
+    EXPECT_TRUE(boxes.empty()) << ShownBoxes();
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup2));
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup3));
+    EXPECT_FALSE(IsTopmost()) << "stay-on-top off takes effect at this start";
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::RGB1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB3));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK4));
+    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 3);
+    EXPECT_EQ(SelectedLabel(), L"C=B");
+    ASSERT_TRUE(mainForm->Color().HasColor);
+    EXPECT_EQ(mainForm->Color().CurColor, 0x3C2B1A);
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"C=60") << "blue of the restored colour, through the restored template";
+    EXPECT_EQ(WindowPosition().x, 310);
+    EXPECT_EQ(WindowPosition().y, 140);
+}
+
+TEST_F(SettingsFiles, HandEditedOddValuesStartWithoutComplaint) {
+    WriteBytes(SettingsFile(),
+               "[System]\r\nStayOnTop=false\r\nWriteClip=yes\r\n"
+               "[Color]\r\nRGBformat=-5\r\nCMYKformat=7\r\nSelectedColor=255abc\r\nSelectedFormat=16\r\n"
+               "[Window]\r\nTop=x\r\nLeft= 120\r\nHeight=\r\n[Mine]\r\nkeep=me\r\n");
+    RestartProgram();
+    EXPECT_TRUE(boxes.empty()) << ShownBoxes();
+    EXPECT_TRUE(IsTopmost()) << "a word is not a number: the default applies";
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK4));
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::CMYK1));
+    EXPECT_FALSE(mainForm->Color().HasColor);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0) << "a selection past the list is ignored";
+    EXPECT_EQ(WindowPosition().x, 120);
+    EXPECT_EQ(WindowPosition().y, 200);
+
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    const std::string written = ReadBytes(SettingsFile());
+    EXPECT_NE(written.find("[Mine]\r\nkeep=me\r\n"), std::string::npos) << Escaped(written);
+    EXPECT_NE(written.find("RGBformat=0\r\nCMYKformat=3\r\n"), std::string::npos) << Escaped(written);
+}
+
+TEST_F(SettingsFiles, ColourZeroIsBlackAndANegativeColourIsNone) {
+    WriteBytes(SettingsFile(), "[Color]\r\nSelectedColor=0\r\n");
+    RestartProgram();
+    ASSERT_TRUE(mainForm->Color().HasColor);
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"#000000");
+
+    WriteBytes(SettingsFile(), "[Color]\r\nSelectedColor=-7\r\n");
+    RestartProgram();
+    EXPECT_FALSE(mainForm->Color().HasColor);
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"");
+}
+
+TEST_F(SettingsFiles, AnLfOnlyFormatListLoadsAndIsWrittenBackWithCrLf) {
+    WriteBytes(FormatListFile(), "one \\R\n\ntwo \\G\n");
+    WriteBytes(SettingsFile(), "[Color]\r\nSelectedFormat=2\r\nSelectedColor=0x0000FF\r\n");
+    RestartProgram();
+    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 3) << "the empty line is an empty template";
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 2);
+    EXPECT_EQ(WindowText(mainForm->EditF()), L"two 0");
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped("one \\R\r\n\r\ntwo \\G\r\n"));
+}
+
+TEST_F(SettingsFiles, AnEmptyFormatListFileEmptiesTheChoice) {
+    WriteBytes(FormatListFile(), "");
+    WriteBytes(SettingsFile(), "[Color]\r\nSelectedFormat=0\r\n");
+    RestartProgram();
+    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 0);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), CB_ERR);
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_EQ(ReadBytes(FormatListFile()), "");
+    EXPECT_NE(ReadBytes(SettingsFile()).find("SelectedFormat=-1\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFiles, AFormatListIsSavedWithTheBytesItWasLoadedWith) {
+    // "≒" under its NEC code, which comes back from Unicode under its JIS code 0x81E0.
+    const std::string list = "\x87\x90 \\R\r\n";
+    WriteBytes(FormatListFile(), list);
+    RestartProgram();
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped(list));
+}
+
+TEST_F(SettingsFiles, ALockedFormatListStopsTheLoadAndIsNotOverwritten) {
+    const std::string list = "mine \\R\r\n";
+    const std::string settings = "[System]\r\nWriteClip=1\r\n";
+    WriteBytes(FormatListFile(), list);
+    WriteBytes(SettingsFile(), settings);
+    {
+        LockedFile lock(FormatListFile());
+        RestartProgram();
+    }
+    ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
+    EXPECT_EQ(boxes[0].Text, CannotOpen(FormatListFile()));
+    EXPECT_EQ(boxes[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1)) << "the settings file is not read after the error";
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16) << "the built-in templates are offered";
+
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_EQ(ReadBytes(FormatListFile()), list) << "what could not be read is not replaced";
+    EXPECT_EQ(ReadBytes(SettingsFile()), settings) << "nor are settings that were never read";
+}
+
+TEST_F(SettingsFiles, AFormatListTheMemoCannotHoldStopsTheLoad) {
+    const std::string list = std::string("a \\R\r\nb\0c\r\n", 11);
+    WriteBytes(FormatListFile(), list);
+    RestartProgram();
+    ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
+    // 文字列の大きさが メモ の制限を越えました
+    EXPECT_EQ(boxes[0].Text,
+              L"\u6587\u5B57\u5217\u306E\u5927\u304D\u3055\u304C \u30E1\u30E2 "
+              L"\u306E\u5236\u9650\u3092\u8D8A\u3048\u307E\u3057\u305F.");
+    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16) << "the memo keeps the built-in list";
+    ASSERT_TRUE(CloseProgram()) << ShownBoxes();
+    EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped(list));
+}
+
+TEST_F(SettingsFiles, AFormatListThatCannotBeWrittenStopsTheSaveAndTheClose) {
+    std::filesystem::create_directory(FormatListFile());
+    RestartProgram();
+    EXPECT_TRUE(boxes.empty()) << "a directory is no format list file: " << ShownBoxes();
+    EXPECT_FALSE(CloseProgram());
+    ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
+    EXPECT_EQ(boxes[0].Text, CannotCreate(FormatListFile()));
+    EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "the save ends before the settings file";
+    EXPECT_FALSE(ApplyScreenCursor()) << "the busy cursor has gone";
+
+    std::filesystem::remove(FormatListFile());
+    EXPECT_TRUE(CloseProgram()) << "closing again saves again";
+    EXPECT_EQ(ReadBytes(FormatListFile()), kDefaultFormatListText);
+    EXPECT_EQ(ReadBytes(SettingsFile()), kFirstStartSettings);
+}
+
+TEST_F(SettingsFiles, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
+    WriteBytes(SettingsFile(), "[Window]\r\nTop=150\r\n");
+    SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_READONLY);
+    RestartProgram();
+    mainForm->ExecuteCommand(CommandId::Popup1);
+    EXPECT_FALSE(CloseProgram());
+    ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
+    EXPECT_EQ(boxes[0].Text, CannotWrite(SettingsFile()));
+    EXPECT_EQ(ReadBytes(SettingsFile()), "[Window]\r\nTop=150\r\n") << "the file is left as it was";
+    EXPECT_EQ(ReadBytes(FormatListFile()), kDefaultFormatListText) << "the step before it stays done";
+
+    SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(CloseProgram());
+    EXPECT_NE(ReadBytes(SettingsFile()).find("WriteClip=1\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tintrel::testing_win

@@ -1,0 +1,137 @@
+// The program itself, started as a user starts it: its files beside the executable survive a close and
+// a new start.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/persist/test_support.h"
+
+namespace tintrel {
+namespace {
+
+using testing::Escaped;
+using testing::ReadBytes;
+using testing::TemporaryDirectory;
+using testing::WriteBytes;
+
+// A running copy of Tintrel.exe and its main window.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::filesystem::path& executable) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+        if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process_)) {
+            ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
+            return;
+        }
+        WaitForInputIdle(process_.hProcess, 10000);
+        for (int attempt = 0; attempt < 200 && mainWindow_ == nullptr; ++attempt) {
+            EnumWindows(&RunningProgram::FindMainWindow, reinterpret_cast<LPARAM>(this));
+            if (mainWindow_ == nullptr || !IsWindowVisible(mainWindow_)) {
+                mainWindow_ = nullptr;
+                Sleep(50);
+            }
+        }
+        EXPECT_NE(mainWindow_, nullptr) << "the main window did not show";
+    }
+    ~RunningProgram() {
+        if (process_.hProcess != nullptr) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_.hProcess, 1);
+            }
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    HWND MainWindow() const { return mainWindow_; }
+    HWND Child(const wchar_t* className, int index = 0) const {
+        HWND child = nullptr;
+        for (int skipped = 0; skipped <= index; ++skipped) {
+            child = FindWindowExW(mainWindow_, child, className, nullptr);
+        }
+        return child;
+    }
+    // Closes the window as the close box does and waits for the program to end.
+    bool Close() {
+        PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+        return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+    }
+
+private:
+    static BOOL CALLBACK FindMainWindow(HWND window, LPARAM self) {
+        auto* program = reinterpret_cast<RunningProgram*>(self);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        if (owner == program->process_.dwProcessId && std::wstring(className) == L"TFMain") {
+            program->mainWindow_ = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND mainWindow_ = nullptr;
+};
+
+// A control's text; GetWindowText does not ask the controls of another process.
+std::wstring TextOf(HWND control) {
+    wchar_t text[256] = {};
+    SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    WriteBytes(directory / "Tintrel.fmt", "first \\R\nsecond \\RR\\GG\\BB\n");
+    WriteBytes(directory / "Tintrel.ini",
+               "[System]\r\nStayOnTop=0\r\nSmall16=1\r\n[Color]\r\nSelectedColor=$5A3C1E\r\nRGBformat=1\r\n"
+               "[Window]\r\nLeft=333\r\nTop=111\r\n");
+    {
+        RunningProgram program(executable);
+        ASSERT_NE(program.MainWindow(), nullptr);
+        RECT window;
+        GetWindowRect(program.MainWindow(), &window);
+        EXPECT_EQ(window.left, 333);
+        EXPECT_EQ(window.top, 111);
+        EXPECT_EQ(GetWindowLongPtrW(program.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        const HWND comboF = program.Child(L"ComboBox");
+        EXPECT_EQ(SendMessageW(comboF, CB_GETCOUNT, 0, 0), 2);
+        EXPECT_EQ(TextOf(program.Child(L"Edit")), L"#1e3c5a") << "item 0 shows the web colour, in lower case";
+        EXPECT_EQ(TextOf(program.Child(L"Edit", 1)), L"1e") << "red in hexadecimal";
+
+        SendMessageW(comboF, CB_SETCURSEL, 1, 0);
+        SendMessageW(program.MainWindow(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(comboF), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(comboF));
+        SetWindowPos(program.MainWindow(), nullptr, 280, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ASSERT_TRUE(program.Close());
+    }
+    EXPECT_EQ(Escaped(ReadBytes(directory / "Tintrel.fmt")), Escaped("first \\R\r\nsecond \\RR\\GG\\BB\r\n"));
+    EXPECT_EQ(Escaped(ReadBytes(directory / "Tintrel.ini")),
+              Escaped("[System]\r\nStayOnTop=0\r\nSmall16=1\r\nWriteClip=0\r\n"
+                      "[Color]\r\nSelectedColor=5913630\r\nRGBformat=1\r\nCMYKformat=0\r\nSelectedFormat=1\r\n"
+                      "[Window]\r\nLeft=280\r\nTop=90\r\nHeight=270\r\n"));
+    {
+        RunningProgram program(executable);
+        ASSERT_NE(program.MainWindow(), nullptr);
+        RECT window;
+        GetWindowRect(program.MainWindow(), &window);
+        EXPECT_EQ(window.left, 280);
+        EXPECT_EQ(window.top, 90);
+        EXPECT_EQ(TextOf(program.Child(L"Edit")), L"second 1e3c5a");
+        ASSERT_TRUE(program.Close());
+    }
+}
+
+}  // namespace
+}  // namespace tintrel

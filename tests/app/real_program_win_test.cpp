@@ -96,7 +96,7 @@ TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
     WriteBytes(directory / "Tintrel.fmt", "first \\R\nsecond \\RR\\GG\\BB\n");
     WriteBytes(directory / "Tintrel.ini",
                "[System]\r\nStayOnTop=0\r\nSmall16=1\r\n[Color]\r\nSelectedColor=$5A3C1E\r\nRGBformat=1\r\n"
-               "[Window]\r\nLeft=333\r\nTop=111\r\n");
+               "[Window]\r\nLeft=333\r\nTop=111\r\nHeight=301\r\n");
     {
         RunningProgram program(executable);
         ASSERT_NE(program.MainWindow(), nullptr);
@@ -120,7 +120,7 @@ TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
     EXPECT_EQ(Escaped(ReadBytes(directory / "Tintrel.ini")),
               Escaped("[System]\r\nStayOnTop=0\r\nSmall16=1\r\nWriteClip=0\r\n"
                       "[Color]\r\nSelectedColor=5913630\r\nRGBformat=1\r\nCMYKformat=0\r\nSelectedFormat=1\r\n"
-                      "[Window]\r\nLeft=280\r\nTop=90\r\nHeight=270\r\n"));
+                      "[Window]\r\nLeft=280\r\nTop=90\r\nHeight=301\r\n"));
     {
         RunningProgram program(executable);
         ASSERT_NE(program.MainWindow(), nullptr);

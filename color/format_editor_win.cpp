@@ -64,7 +64,7 @@ int TFFormat::ShowModal(HWND owner) {
 }
 
 std::string TFFormat::MemoText() const {
-    std::wstring shown = WindowText(memo_);
+    const std::wstring shown = WindowText(memo_);
     return shown == WidenCp932(memoSource_) ? memoSource_ : NarrowCp932(shown);
 }
 

@@ -51,6 +51,12 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     HWND MainWindow() const { return mainWindow_; }
+    // The main window's outer top-left corner, as "left,top".
+    std::string Position() const {
+        RECT window;
+        GetWindowRect(mainWindow_, &window);
+        return std::to_string(window.left) + "," + std::to_string(window.top);
+    }
     HWND Child(const wchar_t* className, int index = 0) const {
         HWND child = nullptr;
         for (int skipped = 0; skipped <= index; ++skipped) {
@@ -100,10 +106,7 @@ TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
     {
         RunningProgram program(executable);
         ASSERT_NE(program.MainWindow(), nullptr);
-        RECT window;
-        GetWindowRect(program.MainWindow(), &window);
-        EXPECT_EQ(window.left, 333);
-        EXPECT_EQ(window.top, 111);
+        EXPECT_EQ(program.Position(), "333,111");
         EXPECT_EQ(GetWindowLongPtrW(program.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
         const HWND comboF = program.Child(L"ComboBox");
         EXPECT_EQ(SendMessageW(comboF, CB_GETCOUNT, 0, 0), 2);
@@ -124,10 +127,7 @@ TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
     {
         RunningProgram program(executable);
         ASSERT_NE(program.MainWindow(), nullptr);
-        RECT window;
-        GetWindowRect(program.MainWindow(), &window);
-        EXPECT_EQ(window.left, 280);
-        EXPECT_EQ(window.top, 90);
+        EXPECT_EQ(program.Position(), "280,90");
         EXPECT_EQ(TextOf(program.Child(L"Edit")), L"second 1e3c5a");
         ASSERT_TRUE(program.Close());
     }

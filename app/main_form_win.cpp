@@ -730,6 +730,9 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
         case WM_SIZE:
             LayOutPalletPanel();
             return 0;
+        case WM_DISPLAYCHANGE:
+            ForgetVirtualScreen();
+            break;
         case WM_SETTINGCHANGE:
             RunGuarded([this] { ReadDecimalSeparator(); });
             break;

@@ -34,7 +34,15 @@ void Panel::SetDoubleBuffered(bool doubleBuffered) {
 }
 
 void Panel::SetCursor(HCURSOR cursor) {
+    // The swatch is given its cursor at every sample while picking: showing it then would replace the
+    // screen-wide cross, and showing it unchanged costs time on every pointer move.
+    if (cursor == options_.Cursor) {
+        return;
+    }
     options_.Cursor = cursor;
+    if (ScreenCursor() != nullptr) {
+        return;
+    }
     POINT position;
     RECT window;
     if (GetCursorPos(&position) && GetWindowRect(hwnd_, &window) && PtInRect(&window, position)) {

@@ -14,11 +14,22 @@ namespace {
 constexpr const char* kCannotReadScreen =
     "\x89\xE6\x96\xCA\x82\xF0\x93\xC7\x82\xDD\x8E\xE6\x82\xEA\x82\xDC\x82\xB9\x82\xF1";
 
+// The virtual screen in physical pixels, kept between samples: reading it costs more than the copy
+// itself on some systems, and it changes only with the display settings.
+std::optional<ScreenRect>& KnownVirtualScreen() {
+    static std::optional<ScreenRect> screen;
+    return screen;
+}
+
 ScreenRect VirtualScreen() {
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return ScreenRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                      top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    std::optional<ScreenRect>& known = KnownVirtualScreen();
+    if (!known) {
+        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        known = ScreenRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                           top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    }
+    return *known;
 }
 
 }  // namespace
@@ -51,6 +62,10 @@ std::optional<COLORREF> CaptureAroundPointer(HBITMAP bitmap, SIZE size, POINT ce
         throw std::runtime_error(kCannotReadScreen);
     }
     return picked;
+}
+
+void ForgetVirtualScreen() {
+    KnownVirtualScreen().reset();
 }
 
 void MovePointerBy(int dx, int dy) {

@@ -14,6 +14,9 @@ namespace tintrel {
 // on every path.
 std::optional<COLORREF> CaptureAroundPointer(HBITMAP bitmap, SIZE size, POINT center);
 
+// Makes the next capture read the virtual screen's extent again; for WM_DISPLAYCHANGE.
+void ForgetVirtualScreen();
+
 // Moves the pointer by (dx, dy) physical pixels; Windows keeps it on the screen.
 void MovePointerBy(int dx, int dy);
 

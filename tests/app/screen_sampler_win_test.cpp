@@ -297,6 +297,15 @@ TEST_F(ScreenSampler, ALeftDragPicksThePixelUnderThePointer) {
     EXPECT_EQ(mainForm->Color().CurColor, ColorRef(PatternWindow::ColorAt(83, 41))) << "moves after it pick nothing";
 }
 
+TEST_F(ScreenSampler, TheCrossStaysOverTheProgramsOwnControlsWhilePicking) {
+    Press(Target(), MOUSEEVENTF_LEFTDOWN);
+    mainForm->ClearColor();
+    MoveTo(CenterOf(mainForm->PanelD()));
+    ASSERT_TRUE(PumpUntil([this] { return mainForm->Color().HasColor; }));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_CROSS)) << "over the swatch, which takes the hand cursor";
+    Release(CenterOf(mainForm->PanelD()), MOUSEEVENTF_LEFTUP);
+}
+
 TEST_F(ScreenSampler, MagnifierShowsTheScreenFourTimesEnlargedAndFramed) {
     DragTo(kInPattern);
     const MagnifierPixels shown(mainForm->PanelDef());

@@ -9,22 +9,17 @@
 #include <filesystem>
 
 #include "app/main_form_win.h"
+#include "bench/bench_clock_win.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 
 namespace {
 
+using tintrel::bench::Seconds;
+
 constexpr int kSamples = 2000;
 constexpr int kWidth = 132;
 constexpr int kHeight = 68;
-
-double Seconds() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void DispatchPending(tintrel::TFMain& mainForm) {
     MSG message;

@@ -4,6 +4,7 @@
 #include <windowsx.h>  // GET_X_LPARAM, ComboBox_GetCurSel
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "app/clipboard_win.h"
@@ -20,6 +21,7 @@
 #include "persist/format_list_file.h"
 #include "persist/profile_file.h"
 #include "sampler/magnifier_win.h"
+#include "sampler/screen_capture_win.h"
 
 namespace tintrel {
 
@@ -31,6 +33,7 @@ constexpr int kWindowWidth = 200;
 constexpr int kPanelDefHeight = 170;
 constexpr int kDesignClientHeight = 248;
 constexpr RECT kPaintBox1{4, 4, 136, 72};
+constexpr SIZE kPaintBox1Size{kPaintBox1.right - kPaintBox1.left, kPaintBox1.bottom - kPaintBox1.top};
 constexpr POINT kImage1{15, 15};
 constexpr int kComboFHeight = 20;
 constexpr int kComboFItemHeight = 12;
@@ -184,6 +187,8 @@ void TFMain::CreateControls() {
         TransparentBlt(dc, kImage1.x, kImage1.y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
                        info.bmHeight, transparent);
     };
+    // Image1 is drawn by PanelP itself, so the pointer over the picture is the pointer over the panel.
+    panelP_.OnMouse = [this](UINT message) { ImageMouse(message); };
 
     panelDef_.Create(hwnd_, kPanelDefId, RECT{0, 0, kClientWidth, kPanelDefHeight}, Panel::Options{});
     panelDef_.OnPaint = [this](HDC dc, const RECT&) { PaintBox1Paint(dc); };
@@ -284,7 +289,7 @@ void TFMain::EnableDoubleBuffering() {
 }
 
 void TFMain::CreateMagBitmap() {
-    const SIZE size{kPaintBox1.right - kPaintBox1.left, kPaintBox1.bottom - kPaintBox1.top};
+    const SIZE size = kPaintBox1Size;
     WindowDC screen(nullptr);
     magBitmap_.Reset(CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
     MemoryDC dc(screen.Get());
@@ -414,6 +419,9 @@ Settings TFMain::CurrentSettings() const {
 // ---- Keyboard and menu
 
 bool TFMain::PreTranslateMessage(MSG& message) {
+    if (RoutePickingKey(message)) {
+        return true;
+    }
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
         return true;
     }
@@ -614,9 +622,13 @@ void TFMain::RebuildFormatList() {
 void TFMain::ComboFChange() {
     UpdateReadout();
     if (colorState_.HasColor && IsChecked(CommandId::Popup1)) {
-        // Exactly what the text line shows goes to the clipboard.
-        PutTextOnClipboard(hwnd_, WindowText(editF_));
+        CopyTextLine();
     }
+}
+
+void TFMain::CopyTextLine() {
+    // Exactly what the text line shows goes to the clipboard.
+    PutTextOnClipboard(hwnd_, WindowText(editF_));
 }
 
 void TFMain::ReadDecimalSeparator() {
@@ -627,9 +639,86 @@ void TFMain::ReadDecimalSeparator() {
 }
 
 void TFMain::PaintBox1Paint(HDC dc) {
-    PaintMagnifier(dc, POINT{kPaintBox1.left, kPaintBox1.top},
-                   SIZE{kPaintBox1.right - kPaintBox1.left, kPaintBox1.bottom - kPaintBox1.top}, magBitmap_.Get(),
-                   magCenterX_, magCenterY_);
+    PaintMagnifier(dc, POINT{kPaintBox1.left, kPaintBox1.top}, kPaintBox1Size, magBitmap_.Get(), magCenterX_,
+                   magCenterY_);
+}
+
+// ---- Picking off the screen
+
+void TFMain::SampleScreen() {
+    const std::optional<COLORREF> picked =
+        CaptureAroundPointer(magBitmap_.Get(), kPaintBox1Size, POINT{magCenterX_, magCenterY_});
+    if (!picked) {
+        return;
+    }
+    SetColor(static_cast<ColorRef>(*picked));
+    // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag.
+    RedrawWindow(panelDef_.Handle(), &kPaintBox1, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    UpdateReadout();
+}
+
+void TFMain::ImageMouse(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            ImageMouseDown(message);
+            break;
+        case WM_MOUSEMOVE:
+            ImageMouseMove();
+            break;
+        default:
+            ImageMouseUp(message);
+            break;
+    }
+}
+
+void TFMain::ImageMouseDown(UINT message) {
+    SetScreenCursor(LoadCursorW(nullptr, IDC_CROSS));
+    if (message == WM_LBUTTONDOWN) {
+        // Moves and the release reach the target wherever the pointer goes while the button is held.
+        SetCapture(panelP_.Handle());
+    }
+    SampleScreen();
+}
+
+void TFMain::ImageMouseMove() {
+    if (IsPicking()) {
+        SampleScreen();
+    }
+}
+
+void TFMain::ImageMouseUp(UINT message) {
+    if (message == WM_LBUTTONUP && GetCapture() == panelP_.Handle()) {
+        ReleaseCapture();
+    }
+    SetScreenCursor(nullptr);
+    if (IsChecked(CommandId::Popup1)) {
+        CopyTextLine();
+    }
+}
+
+bool TFMain::IsPicking() const {
+    return ScreenCursor() == LoadCursorW(nullptr, IDC_CROSS);
+}
+
+bool TFMain::RoutePickingKey(const MSG& message) {
+    if ((message.message != WM_KEYDOWN && message.message != WM_KEYUP) || message.wParam < VK_LEFT ||
+        message.wParam > VK_DOWN || !IsPicking()) {
+        return false;
+    }
+    // While picking, the arrow keys steer the pointer and no control sees them, not even their release.
+    if (message.message == WM_KEYDOWN) {
+        RunGuarded([&] { PickingKeyDown(message.wParam); });
+    }
+    return true;
+}
+
+void TFMain::PickingKeyDown(WPARAM key) {
+    const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+    MovePointerBy(key == VK_LEFT ? -step : (key == VK_RIGHT ? step : 0),
+                  key == VK_UP ? -step : (key == VK_DOWN ? step : 0));
+    SampleScreen();
 }
 
 // ---- Messages
@@ -710,6 +799,9 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
         case WM_SIZE:
             LayOutPalletPanel();
             return 0;
+        case WM_DISPLAYCHANGE:
+            ForgetVirtualScreen();
+            break;
         case WM_SETTINGCHANGE:
             RunGuarded([this] { ReadDecimalSeparator(); });
             break;

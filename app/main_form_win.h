@@ -47,6 +47,9 @@ public:
 
     void SetColor(ColorRef color);
     void ClearColor();
+    // Captures the screen around the pointer into the magnifier and makes the pointer's pixel the
+    // current colour.
+    void SampleScreen();
     void UpdateReadout();
     void RebuildFormatList();
 
@@ -99,7 +102,16 @@ private:
     void MVarClick();
     void Action1Execute();
     void ComboFChange();
+    void CopyTextLine();
     void PaintBox1Paint(HDC dc);
+
+    void ImageMouse(UINT message);
+    void ImageMouseDown(UINT message);
+    void ImageMouseMove();
+    void ImageMouseUp(UINT message);
+    bool IsPicking() const;
+    bool RoutePickingKey(const MSG& message);
+    void PickingKeyDown(WPARAM key);
 
     bool CarriesMenu(HWND control) const;
     void ShowPopupMenu(HWND control, LPARAM screenPosition);

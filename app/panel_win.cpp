@@ -9,7 +9,8 @@ namespace tintrel {
 void Panel::Create(HWND parent, int id, const RECT& bounds, const Options& options, const wchar_t* caption) {
     options_ = options;
     const LPCWSTR className = RegisterWindowClassOnce(L"TintrelPanel", &Panel::WindowProc, nullptr, nullptr);
-    // A control parent, so that Tab also reaches the controls inside the panel.
+    // A control parent, so that Tab also reaches the controls inside the panel. The class has no
+    // CS_DBLCLKS: a double click arrives as two presses.
     CreateWindowChecked(WS_EX_CONTROLPARENT, className, caption,
                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left, bounds.top,
                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
@@ -33,7 +34,15 @@ void Panel::SetDoubleBuffered(bool doubleBuffered) {
 }
 
 void Panel::SetCursor(HCURSOR cursor) {
+    // The swatch is given its cursor at every sample while picking: showing it then would replace the
+    // screen-wide cross, and showing it unchanged costs time on every pointer move.
+    if (cursor == options_.Cursor) {
+        return;
+    }
     options_.Cursor = cursor;
+    if (ScreenCursor() != nullptr) {
+        return;
+    }
     POINT position;
     RECT window;
     if (GetCursorPos(&position) && GetWindowRect(hwnd_, &window) && PtInRect(&window, position)) {
@@ -51,6 +60,17 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcep
         case WM_SETCURSOR:
             if (SetCursorFor(wParam, lParam)) {
                 return TRUE;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_MOUSEMOVE:
+            if (OnMouse) {
+                RunGuarded([&] { OnMouse(message); });
             }
             break;
         default:

@@ -9,8 +9,9 @@
 namespace tintrel {
 
 // A panel: a rectangle in a background colour, optionally with a lowered one-pixel inner bevel. It
-// draws its windowless contents (a paint box, a picture) through OnPaint and leaves its context menu
-// to its parent (WM_CONTEXTMENU travels up with the panel's handle).
+// draws its windowless contents (a paint box, a picture) through OnPaint, reports mouse buttons and moves
+// through OnMouse, and leaves its context menu to its parent (WM_CONTEXTMENU travels up with the
+// panel's handle).
 class Panel : public BaseWindow<Panel> {
 public:
     struct Options {
@@ -30,6 +31,9 @@ public:
 
     // Paints over the background and bevel, in client coordinates.
     std::function<void(HDC dc, const RECT& client)> OnPaint;
+    // A press, release or move of the mouse over the panel (WM_LBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE,
+    // ...), before the default handling, which opens the context menu after a secondary release.
+    std::function<void(UINT message)> OnMouse;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 

@@ -1,5 +1,7 @@
 #include "app/screen_cursor_win.h"
 
+#include "app/physical_pixels_win.h"
+
 namespace tintrel {
 
 namespace {
@@ -14,11 +16,17 @@ void SetScreenCursor(HCURSOR cursor) {
         SetCursor(cursor);
         return;
     }
-    // Let the window under the pointer choose its cursor again at once, not at the next move.
+    // Let the window under the pointer choose its cursor again at once, not at the next move. In
+    // physical pixels, so that at display scaling the pointer does not creep by a rounding.
+    const PhysicalPixelScope physical;
     POINT position;
     if (GetCursorPos(&position)) {
         SetCursorPos(position.x, position.y);
     }
+}
+
+HCURSOR ScreenCursor() {
+    return screenCursor;
 }
 
 bool ApplyScreenCursor() {

@@ -8,6 +8,9 @@ namespace tintrel {
 // busy cursor while saving, the cross while picking). nullptr restores the windows' own cursors.
 void SetScreenCursor(HCURSOR cursor);
 
+// The screen-wide cursor, nullptr when none is set.
+HCURSOR ScreenCursor();
+
 // Shows the screen-wide cursor if one is set; for WM_SETCURSOR handlers. True when it was shown.
 bool ApplyScreenCursor();
 

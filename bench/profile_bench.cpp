@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_clock_win.h"
 #include "persist/integer_parse.h"
 #include "persist/profile_file.h"
 
 namespace {
+
+using tintrel::bench::Seconds;
 
 struct Key {
     std::string section;
@@ -33,14 +36,6 @@ std::vector<Key> PaletteKeys() {
         }
     }
     return keys;
-}
-
-double Seconds() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace

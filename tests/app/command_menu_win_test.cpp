@@ -114,17 +114,6 @@ TEST_F(CommandMenu, ExitClosesTheWindowLikeTheCloseBox) {
 
 // ---- Where the menu opens
 
-// The menu on the screen, if any, closed after it has been seen.
-HMENU TakeShownMenu() {
-    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
-    HMENU shown = nullptr;
-    if (menuWindow != nullptr && IsWindowVisible(menuWindow)) {
-        shown = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    }
-    EndMenu();
-    return shown;
-}
-
 // Asks the window for its context menu over `control` and returns the menu that appeared.
 HMENU MenuOver(HWND control) {
     HMENU shown = nullptr;
@@ -146,47 +135,6 @@ TEST_F(CommandMenu, OpensOverTheControlsThatCarryIt) {
                          mainForm->PalletPanel(), mainForm->PalletTab()}) {
         EXPECT_EQ(MenuOver(control), mainForm->PopupMenu1()) << "control at x " << BoundsInParent(control).left;
     }
-}
-
-// Clicks the secondary button over the middle of `control` with real input and returns the menu that
-// appeared.
-HMENU MenuOnRightClick(HWND control) {
-    RECT bounds;
-    GetWindowRect(control, &bounds);
-    // Every event carries its position: a separate SetCursorPos may reach the window system later.
-    const LONG x = MulDiv((bounds.left + bounds.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    const LONG y = MulDiv((bounds.top + bounds.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    INPUT events[3] = {};
-    const DWORD flags[3] = {0, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
-    for (int index = 0; index < 3; ++index) {
-        events[index].type = INPUT_MOUSE;
-        events[index].mi.dx = x;
-        events[index].mi.dy = y;
-        events[index].mi.dwFlags = flags[index] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    SendInput(3, events, sizeof(INPUT));
-
-    // The menu runs its own message loop: a timer, which that loop also serves, looks for it until it
-    // shows, and closes it.
-    static HMENU shown;
-    shown = nullptr;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
-        if (shown == nullptr && menuWindow != nullptr && IsWindowVisible(menuWindow)) {
-            shown = TakeShownMenu();
-        }
-    });
-    const ULONGLONG deadline = GetTickCount64() + 5000;
-    MSG message;
-    while (shown == nullptr && GetTickCount64() < deadline) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-    KillTimer(nullptr, timer);
-    return shown;
 }
 
 TEST_F(CommandMenu, ASecondaryClickOverTheTemplateListOpensIt) {

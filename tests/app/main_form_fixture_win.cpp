@@ -80,6 +80,20 @@ bool MainFormTest::CloseProgram() {
     return mainForm->Handle() == nullptr;
 }
 
+bool MainFormTest::PumpUntil(const std::function<bool()>& done, DWORD timeout) {
+    const ULONGLONG deadline = GetTickCount64() + timeout;
+    for (;;) {
+        Pump();
+        if (done()) {
+            return true;
+        }
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(5);
+    }
+}
+
 std::filesystem::path MainFormTest::SettingsFile() const {
     return directory / "Tintrel.ini";
 }
@@ -120,6 +134,60 @@ COLORREF PixelOf(HWND window, int x, int y) {
     const COLORREF color = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return color;
+}
+
+void SendMouseAt(POINT screen, DWORD buttons) {
+    INPUT event{};
+    event.type = INPUT_MOUSE;
+    event.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    event.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    event.mi.dwFlags = buttons | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &event, sizeof(INPUT));
+}
+
+POINT CenterOf(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    return POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+HMENU TakeShownMenu() {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    HMENU shown = nullptr;
+    if (menuWindow != nullptr && IsWindowVisible(menuWindow)) {
+        shown = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    }
+    EndMenu();
+    return shown;
+}
+
+HMENU MenuOnRightClick(HWND control) {
+    const POINT center = CenterOf(control);
+    SendMouseAt(center);
+    SendMouseAt(center, MOUSEEVENTF_RIGHTDOWN);
+    SendMouseAt(center, MOUSEEVENTF_RIGHTUP);
+
+    // The menu runs its own message loop: a timer, which that loop also serves, looks for it until it
+    // shows, and closes it.
+    static HMENU shown;
+    shown = nullptr;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+        if (shown == nullptr && menuWindow != nullptr && IsWindowVisible(menuWindow)) {
+            shown = TakeShownMenu();
+        }
+    });
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    MSG message;
+    while (shown == nullptr && GetTickCount64() < deadline) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    KillTimer(nullptr, timer);
+    return shown;
 }
 
 void CallSoon(std::function<void()> action, UINT delay) {

@@ -39,6 +39,8 @@ protected:
     void Pump();
     // Closes the main window as the close box does (which saves); true when it has gone.
     bool CloseProgram();
+    // Pumps until `done` holds or `timeout` milliseconds have passed; returns whether it holds.
+    bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 3000);
     std::filesystem::path SettingsFile() const;
     std::filesystem::path FormatListFile() const;
     // Chooses a template as the user does: the selection changes and the list notifies its window.
@@ -61,6 +63,17 @@ RECT BoundsInParent(HWND control);
 COLORREF PixelOf(HWND window, int x, int y);
 // The Unicode text on the clipboard, empty when there is none.
 std::wstring ClipboardText();
+// Real mouse input: moves the pointer to `screen` and there presses or releases the buttons in
+// `buttons` (MOUSEEVENTF_LEFTDOWN, ...). The event carries its own position: a separate SetCursorPos
+// may reach the window system after it.
+void SendMouseAt(POINT screen, DWORD buttons = 0);
+// The middle of a window in screen coordinates.
+POINT CenterOf(HWND window);
+// The menu on the screen, if any, closed after it has been seen.
+HMENU TakeShownMenu();
+// Clicks the secondary button over the middle of `control` with real input and returns the menu that
+// appeared, after closing it; nullptr when none appeared.
+HMENU MenuOnRightClick(HWND control);
 // Calls `action` from the message loop of a modal dialog or menu, `delay` milliseconds from now.
 void CallSoon(std::function<void()> action, UINT delay = 30);
 

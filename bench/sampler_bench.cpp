@@ -1,0 +1,106 @@
+// Times one full sample of the screen as a pointer move over the desktop causes it (capture, pick,
+// magnifier repaint, readout, and the paints that follow) against the bare screen copy and pixel read,
+// and checks that a sample fits many times into the 1 ms between two events of a 1000 Hz mouse.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/main_form_win.h"
+#include "bench/bench_clock_win.h"
+#include "color/format_editor_win.h"
+#include "palette/pallet_settings_win.h"
+
+namespace {
+
+using tintrel::bench::Seconds;
+
+constexpr int kSamples = 2000;
+constexpr int kWidth = 132;
+constexpr int kHeight = 68;
+
+void DispatchPending(tintrel::TFMain& mainForm) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!mainForm.PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+// GetDC of the screen, one 132 by 68 copy, one pixel read, ReleaseDC: what no sampler can do without.
+double BareCopySeconds(COLORREF& checksum) {
+    const HDC reference = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(reference);
+    const HBITMAP bitmap = CreateCompatibleBitmap(reference, kWidth, kHeight);
+    ReleaseDC(nullptr, reference);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    const double start = Seconds();
+    for (int sample = 0; sample < kSamples; ++sample) {
+        POINT pointer;
+        GetCursorPos(&pointer);
+        const HDC screen = GetDC(nullptr);
+        BitBlt(memory, 0, 0, kWidth, kHeight, screen, pointer.x - kWidth / 2, pointer.y - kHeight / 2, SRCCOPY);
+        checksum ^= GetPixel(memory, kWidth / 2, kHeight / 2);
+        ReleaseDC(nullptr, screen);
+    }
+    const double elapsed = Seconds() - start;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return elapsed;
+}
+
+}  // namespace
+
+int main() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-sampler-bench";
+    std::filesystem::create_directories(directory);
+    tintrel::TFFormat formatEditor;
+    tintrel::TFPallet palletDialog;
+    tintrel::TFMain mainForm(directory / "Tintrel.exe", formatEditor, palletDialog);
+    mainForm.Create();
+    formatEditor.Create();
+    palletDialog.Create();
+    mainForm.Show();
+    DispatchPending(mainForm);
+    // Over the desktop, beside the window.
+    SetCursorPos(600, 500);
+
+    COLORREF checksum = 0;
+    const double bare = BareCopySeconds(checksum);
+
+    double start = Seconds();
+    for (int sample = 0; sample < kSamples; ++sample) {
+        mainForm.SampleScreen();
+    }
+    const double sampleOnly = Seconds() - start;
+
+    start = Seconds();
+    for (int sample = 0; sample < kSamples; ++sample) {
+        mainForm.SampleScreen();
+        DispatchPending(mainForm);
+    }
+    const double full = Seconds() - start;
+    std::filesystem::remove_all(directory);
+
+    const auto perSample = [](double seconds) { return seconds / kSamples * 1e6; };
+    std::printf("%d samples of %dx%d pixels at the pointer (checksum %06lx, picked %06lx)\n", kSamples, kWidth, kHeight,
+                static_cast<unsigned long>(checksum), static_cast<unsigned long>(mainForm.Color().CurColor));
+    std::printf("bare copy and pixel read      %8.1f us per sample %10.0f per second\n", perSample(bare),
+                kSamples / bare);
+    std::printf("SampleScreen                  %8.1f us per sample %10.0f per second, ratio %5.2f\n",
+                perSample(sampleOnly), kSamples / sampleOnly, sampleOnly / bare);
+    std::printf("SampleScreen and its paints   %8.1f us per sample %10.0f per second, ratio %5.2f\n", perSample(full),
+                kSamples / full, full / bare);
+    std::printf("full samples per 1 ms mouse event interval: %.1f\n", 1000.0 / perSample(full));
+    return 0;
+}

@@ -1,0 +1,79 @@
+#include "sampler/screen_capture_win.h"
+
+#include <stdexcept>
+
+#include "app/gdi_handles_win.h"
+#include "app/physical_pixels_win.h"
+#include "sampler/capture_geometry.h"
+
+namespace tintrel {
+
+namespace {
+
+// 画面を読み取れません
+constexpr const char* kCannotReadScreen =
+    "\x89\xE6\x96\xCA\x82\xF0\x93\xC7\x82\xDD\x8E\xE6\x82\xEA\x82\xDC\x82\xB9\x82\xF1";
+
+// The virtual screen in physical pixels, kept between samples: reading it costs more than the copy
+// itself on some systems, and it changes only with the display settings.
+std::optional<ScreenRect>& KnownVirtualScreen() {
+    static std::optional<ScreenRect> screen;
+    return screen;
+}
+
+ScreenRect VirtualScreen() {
+    std::optional<ScreenRect>& known = KnownVirtualScreen();
+    if (!known) {
+        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        known = ScreenRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                           top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    }
+    return *known;
+}
+
+}  // namespace
+
+std::optional<COLORREF> CaptureAroundPointer(HBITMAP bitmap, SIZE size, POINT center) {
+    // The pointer, the screen's extent and the copy must all be read in the same pixels.
+    const PhysicalPixelScope physical;
+    POINT pointer;
+    if (!GetCursorPos(&pointer)) {
+        return std::nullopt;
+    }
+    const WindowDC screen(nullptr);
+    if (screen.Get() == nullptr) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+    const MemoryDC target(screen.Get());
+    const ScopedSelect select(target.Get(), bitmap);
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(target.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    // Only what lies on the screen is copied: beyond it some drivers return noise rather than nothing.
+    const CaptureCopy copy =
+        ClipCapture(ScreenPoint{pointer.x, pointer.y}, size.cx, size.cy, center.x, center.y, VirtualScreen());
+    if (copy.Width > 0 && copy.Height > 0 &&
+        !BitBlt(target.Get(), copy.DestX, copy.DestY, copy.Width, copy.Height, screen.Get(), copy.SourceX, copy.SourceY,
+                SRCCOPY)) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+    const COLORREF picked = GetPixel(target.Get(), center.x, center.y);
+    if (picked == CLR_INVALID) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+    return picked;
+}
+
+void ForgetVirtualScreen() {
+    KnownVirtualScreen().reset();
+}
+
+void MovePointerBy(int dx, int dy) {
+    const PhysicalPixelScope physical;
+    POINT pointer;
+    if (GetCursorPos(&pointer)) {
+        SetCursorPos(pointer.x + dx, pointer.y + dy);
+    }
+}
+
+}  // namespace tintrel

@@ -321,7 +321,7 @@ TEST_F(ScreenSampler, MagnifierShowsBlackBeyondTheScreenEdges) {
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     const int right = left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
     const int bottom = top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    // Patterns in the corners: under Wine a captured mouse's moves over the bare desktop reach nobody.
+    // Patterns in the corners: under Wine, moves injected over the bare desktop reach no captured window.
     const PatternWindow topLeft(RECT{left, top, left + 160, top + 80});
     const PatternWindow bottomRight(RECT{right - 160, bottom - 80, right, bottom});
     for (const auto& [corner, pattern] :

@@ -18,6 +18,10 @@ void Panel::Create(HWND parent, int id, const RECT& bounds, const Options& optio
 }
 
 void Panel::SetColor(COLORREF color) {
+    // Picking sets the swatch's colour at every pointer move, mostly to the colour it already has.
+    if (!usesSystemColor_ && color_ == color) {
+        return;
+    }
     color_ = color;
     usesSystemColor_ = false;
     InvalidateRect(hwnd_, nullptr, FALSE);

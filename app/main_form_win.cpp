@@ -80,7 +80,12 @@ UINT ToId(CommandId command) {
 }
 
 void SetText(HWND control, std::string_view textCp932) {
-    SetWindowTextW(control, WidenCp932(textCp932).c_str());
+    // Setting a text costs a repaint and, on some systems, a round trip to the window server: while
+    // picking over a plain area the fields keep their texts, and then nothing is set.
+    const std::wstring text = WidenCp932(textCp932);
+    if (WindowText(control) != text) {
+        SetWindowTextW(control, text.c_str());
+    }
 }
 
 RECT WindowRectIn(HWND window, HWND parent) {
@@ -652,9 +657,21 @@ void TFMain::SampleScreen() {
         return;
     }
     SetColor(static_cast<ColorRef>(*picked));
-    // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag.
-    RedrawWindow(panelDef_.Handle(), &kPaintBox1, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RepaintMagnifier();
     UpdateReadout();
+}
+
+void TFMain::RepaintMagnifier() {
+    // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
+    // straight into the panel (off-screen first, so it does not flicker), since a paint message for it
+    // costs more than the capture itself on some systems.
+    const WindowDC dc(panelDef_.Handle());
+    const MemoryDC buffer(dc.Get());
+    const Bitmap bitmap(CreateCompatibleBitmap(dc.Get(), kPaintBox1Size.cx, kPaintBox1Size.cy));
+    const ScopedSelect select(buffer.Get(), bitmap.Get());
+    PaintMagnifier(buffer.Get(), POINT{0, 0}, kPaintBox1Size, magBitmap_.Get(), magCenterX_, magCenterY_);
+    BitBlt(dc.Get(), kPaintBox1.left, kPaintBox1.top, kPaintBox1Size.cx, kPaintBox1Size.cy, buffer.Get(), 0, 0,
+           SRCCOPY);
 }
 
 void TFMain::ImageMouse(UINT message) {

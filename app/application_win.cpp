@@ -6,10 +6,7 @@
 
 #include <string>
 
-#include "app/main_form_win.h"
 #include "app/message_box_win.h"
-#include "color/format_editor_win.h"
-#include "palette/pallet_settings_win.h"
 
 namespace tintrel {
 
@@ -25,29 +22,41 @@ std::filesystem::path ExecutablePath() {
     }
 }
 
-int RunApplication(const std::filesystem::path& executablePath) {
+ApplicationForms::ApplicationForms(const std::filesystem::path& executablePath)
+    : MainForm(executablePath, FormatEditor, PalletDialog) {}
+
+void ApplicationForms::Create() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
+    MainForm.Create();
+    FormatEditor.Create();
+    PalletDialog.Create();
+}
 
-    TFFormat formatEditor;
-    TFPallet palletDialog;
-    TFMain mainForm(executablePath, formatEditor, palletDialog);
-    const bool created = RunGuarded([&] {
-        mainForm.Create();
-        formatEditor.Create();
-        palletDialog.Create();
-    });
-    if (!created) {
+bool ApplicationForms::DispatchPending() {
+    MSG message;
+    while (MainForm.Handle() != nullptr && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!MainForm.PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return MainForm.Handle() != nullptr;
+}
+
+int RunApplication(const std::filesystem::path& executablePath) {
+    ApplicationForms forms(executablePath);
+    if (!RunGuarded([&] { forms.Create(); })) {
         return 1;
     }
-    mainForm.Show();
+    forms.MainForm.Show();
 
     // The loop ends when the main window has been destroyed, after a successful close.
     MSG message{};
-    while (mainForm.Handle() != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!mainForm.PreTranslateMessage(message)) {
+    while (forms.MainForm.Handle() != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!forms.MainForm.PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

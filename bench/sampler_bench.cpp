@@ -5,15 +5,11 @@
 // sample, so that every readout text changes.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <filesystem>
 
-#include "app/main_form_win.h"
+#include "app/application_win.h"
 #include "bench/bench_clock_win.h"
-#include "color/format_editor_win.h"
-#include "palette/pallet_settings_win.h"
 
 namespace {
 
@@ -22,16 +18,6 @@ using tintrel::bench::Seconds;
 constexpr int kSamples = 2000;
 constexpr int kWidth = 132;
 constexpr int kHeight = 68;
-
-void DispatchPending(tintrel::TFMain& mainForm) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!mainForm.PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
 
 // Where the pointer is put before sample `index`: nowhere new when resting, else one of two points of
 // different colours in turn (the desktop, and the face of the main window).
@@ -68,21 +54,13 @@ double BareCopySeconds(bool jumping, COLORREF& checksum) {
 }  // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES;
-    InitCommonControlsEx(&controls);
-
     const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-sampler-bench";
     std::filesystem::create_directories(directory);
-    tintrel::TFFormat formatEditor;
-    tintrel::TFPallet palletDialog;
-    tintrel::TFMain mainForm(directory / "Tintrel.exe", formatEditor, palletDialog);
-    mainForm.Create();
-    formatEditor.Create();
-    palletDialog.Create();
+    tintrel::ApplicationForms forms(directory / "Tintrel.exe");
+    forms.Create();
+    tintrel::TFMain& mainForm = forms.MainForm;
     mainForm.Show();
-    DispatchPending(mainForm);
+    forms.DispatchPending();
     // Over the desktop, beside the window.
     SetCursorPos(600, 500);
 
@@ -102,7 +80,7 @@ int main() {
         for (int sample = 0; sample < kSamples; ++sample) {
             MovePointer(jumping, sample);
             mainForm.SampleScreen();
-            DispatchPending(mainForm);
+            forms.DispatchPending();
         }
         const double full = Seconds() - start;
 

@@ -696,12 +696,12 @@ void TFMain::ImageMouseDown(UINT message) {
         // Moves and the release reach the target wherever the pointer goes while the button is held.
         SetCapture(panelP_.Handle());
     }
-    SampleScreen();
+    SampleWhilePicking();
 }
 
 void TFMain::ImageMouseMove() {
     if (IsPicking()) {
-        SampleScreen();
+        SampleWhilePicking();
     }
 }
 
@@ -712,6 +712,20 @@ void TFMain::ImageMouseUp(UINT message) {
     SetScreenCursor(nullptr);
     if (IsChecked(CommandId::Popup1)) {
         CopyTextLine();
+    }
+}
+
+void TFMain::SampleWhilePicking() {
+    try {
+        SampleScreen();
+    } catch (...) {
+        // Picking ends with the first error, so that the moves that follow while its box is shown
+        // (the target still holds the mouse) do not open a box each.
+        if (GetCapture() == panelP_.Handle()) {
+            ReleaseCapture();
+        }
+        SetScreenCursor(nullptr);
+        throw;
     }
 }
 
@@ -735,7 +749,7 @@ void TFMain::PickingKeyDown(WPARAM key) {
     const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
     MovePointerBy(key == VK_LEFT ? -step : (key == VK_RIGHT ? step : 0),
                   key == VK_UP ? -step : (key == VK_DOWN ? step : 0));
-    SampleScreen();
+    SampleWhilePicking();
 }
 
 // ---- Messages

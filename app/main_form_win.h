@@ -110,6 +110,7 @@ private:
     void ImageMouseDown(UINT message);
     void ImageMouseMove();
     void ImageMouseUp(UINT message);
+    void SampleWhilePicking();
     bool IsPicking() const;
     bool RoutePickingKey(const MSG& message);
     void PickingKeyDown(WPARAM key);

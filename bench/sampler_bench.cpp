@@ -20,7 +20,7 @@ constexpr int kWidth = 132;
 constexpr int kHeight = 68;
 
 // Where the pointer is put before sample `index`: nowhere new when resting, else one of two points of
-// different colours in turn (the desktop, and the face of the main window).
+// different colours in turn (the desktop, and the main window's caption).
 void MovePointer(bool jumping, int index) {
     if (jumping) {
         SetCursorPos(index % 2 == 0 ? 600 : 305, 500 - (index % 2) * 285);
@@ -28,7 +28,8 @@ void MovePointer(bool jumping, int index) {
 }
 
 // GetDC of the screen, one 132 by 68 copy, one pixel read, ReleaseDC: what no sampler can do without.
-double BareCopySeconds(bool jumping, COLORREF& checksum) {
+// `pixelSum` adds up the pixels read, so that the reads cannot be left out.
+double BareCopySeconds(bool jumping, unsigned long long& pixelSum) {
     const HDC reference = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(reference);
     const HBITMAP bitmap = CreateCompatibleBitmap(reference, kWidth, kHeight);
@@ -41,7 +42,7 @@ double BareCopySeconds(bool jumping, COLORREF& checksum) {
         GetCursorPos(&pointer);
         const HDC screen = GetDC(nullptr);
         BitBlt(memory, 0, 0, kWidth, kHeight, screen, pointer.x - kWidth / 2, pointer.y - kHeight / 2, SRCCOPY);
-        checksum ^= GetPixel(memory, kWidth / 2, kHeight / 2);
+        pixelSum += GetPixel(memory, kWidth / 2, kHeight / 2);
         ReleaseDC(nullptr, screen);
     }
     const double elapsed = Seconds() - start;
@@ -66,8 +67,8 @@ int main() {
 
     const auto perSample = [](double seconds) { return seconds / kSamples * 1e6; };
     for (const bool jumping : {false, true}) {
-        COLORREF checksum = 0;
-        const double bare = BareCopySeconds(jumping, checksum);
+        unsigned long long pixelSum = 0;
+        const double bare = BareCopySeconds(jumping, pixelSum);
 
         double start = Seconds();
         for (int sample = 0; sample < kSamples; ++sample) {
@@ -84,9 +85,9 @@ int main() {
         }
         const double full = Seconds() - start;
 
-        std::printf("%d samples of %dx%d pixels, pointer %s (checksum %06lx)\n", kSamples, kWidth, kHeight,
-                    jumping ? "jumping between two colours" : "resting on one colour",
-                    static_cast<unsigned long>(checksum));
+        std::printf("%d samples of %dx%d pixels, pointer %s (pixel sum %llu, last pick %06lx)\n", kSamples, kWidth,
+                    kHeight, jumping ? "jumping between two colours" : "resting on one colour", pixelSum,
+                    static_cast<unsigned long>(mainForm.Color().CurColor));
         std::printf("  bare copy and pixel read      %8.1f us per sample %10.0f per second\n", perSample(bare),
                     kSamples / bare);
         std::printf("  SampleScreen                  %8.1f us per sample %10.0f per second, ratio %5.2f\n",

@@ -657,21 +657,10 @@ void TFMain::SampleScreen() {
         return;
     }
     SetColor(static_cast<ColorRef>(*picked));
-    RepaintMagnifier();
-    UpdateReadout();
-}
-
-void TFMain::RepaintMagnifier() {
     // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
-    // straight into the panel (off-screen first, so it does not flicker), since a paint message for it
-    // costs more than the capture itself on some systems.
-    const WindowDC dc(panelDef_.Handle());
-    const MemoryDC buffer(dc.Get());
-    const Bitmap bitmap(CreateCompatibleBitmap(dc.Get(), kPaintBox1Size.cx, kPaintBox1Size.cy));
-    const ScopedSelect select(buffer.Get(), bitmap.Get());
-    PaintMagnifier(buffer.Get(), POINT{0, 0}, kPaintBox1Size, magBitmap_.Get(), magCenterX_, magCenterY_);
-    BitBlt(dc.Get(), kPaintBox1.left, kPaintBox1.top, kPaintBox1Size.cx, kPaintBox1Size.cy, buffer.Get(), 0, 0,
-           SRCCOPY);
+    // straight into the panel, since a paint message costs more than the capture on some systems.
+    panelDef_.PaintNow(kPaintBox1);
+    UpdateReadout();
 }
 
 void TFMain::ImageMouse(UINT message) {

@@ -104,7 +104,6 @@ private:
     void ComboFChange();
     void CopyTextLine();
     void PaintBox1Paint(HDC dc);
-    void RepaintMagnifier();
 
     void ImageMouse(UINT message);
     void ImageMouseDown(UINT message);

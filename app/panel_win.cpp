@@ -97,18 +97,31 @@ bool Panel::SetCursorFor(WPARAM wParam, LPARAM lParam) {
 
 void Panel::Paint() {
     PaintScope paint(hwnd_);
+    PaintArea(paint.Dc(), paint.Area());
+}
+
+void Panel::PaintNow(const RECT& area) {
+    const WindowDC dc(hwnd_);
+    PaintArea(dc.Get(), area);
+}
+
+void Panel::PaintArea(HDC dc, const RECT& area) {
     RECT client;
     GetClientRect(hwnd_, &client);
     if (!options_.DoubleBuffered) {
-        PaintContents(paint.Dc(), client);
+        PaintContents(dc, client);
         return;
     }
-    // Drawn off-screen and shown in one step, so that the repaints while picking do not flicker.
-    MemoryDC buffer(paint.Dc());
-    Bitmap bitmap(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
-    ScopedSelect select(buffer.Get(), bitmap.Get());
+    // Drawn off-screen and shown in one step, so that the repaints while picking do not flicker. Only
+    // the area is buffered: the rest of the drawing falls outside the buffer.
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const MemoryDC buffer(dc);
+    const Bitmap bitmap(CreateCompatibleBitmap(dc, width, height));
+    const ScopedSelect select(buffer.Get(), bitmap.Get());
+    SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
     PaintContents(buffer.Get(), client);
-    BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, area.left, area.top, width, height, buffer.Get(), area.left, area.top, SRCCOPY);
 }
 
 void Panel::PaintContents(HDC dc, const RECT& client) {

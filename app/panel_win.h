@@ -29,6 +29,9 @@ public:
     // Paints off-screen and shows the result in one step, so that frequent repaints do not flicker.
     void SetDoubleBuffered(bool doubleBuffered);
 
+    // Paints `area` of the client at once, not at the next paint cycle.
+    void PaintNow(const RECT& area);
+
     // Paints over the background and bevel, in client coordinates.
     std::function<void(HDC dc, const RECT& client)> OnPaint;
     // A press, release or move of the mouse over the panel (WM_LBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE,
@@ -39,6 +42,7 @@ public:
 
 private:
     void Paint();
+    void PaintArea(HDC dc, const RECT& area);
     void PaintContents(HDC dc, const RECT& client);
     bool SetCursorFor(WPARAM wParam, LPARAM lParam);
 

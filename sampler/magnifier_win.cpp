@@ -26,7 +26,8 @@ void DrawRaisedFrame(HDC dc, const RECT& frame) {
 
 void PaintMagnifier(HDC dc, POINT origin, SIZE size, HBITMAP magBitmap, int centerX, int centerY) {
     const int savedState = SaveDC(dc);
-    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    // Relative to the origin the caller's DC already has, which may be an off-screen buffer's.
+    OffsetViewportOrgEx(dc, origin.x, origin.y, nullptr);
     IntersectClipRect(dc, 0, 0, size.cx, size.cy);
 
     MemoryDC source(dc);

@@ -116,12 +116,5 @@ TEST(SettingsFile, SelectedFormatOutsideTheListIsIgnored) {
     EXPECT_EQ(SelectedFormatIndex(0, 0), std::nullopt) << "an empty list";
 }
 
-TEST(SettingsFile, HeightIsTheWindowsOnlyWhileThePaletteIsDockedAndShown) {
-    EXPECT_EQ(SavedPalletHeight(true, true, 333, 270), 333);
-    EXPECT_EQ(SavedPalletHeight(true, false, 170, 270), 270);
-    EXPECT_EQ(SavedPalletHeight(false, true, 170, 270), 270);
-    EXPECT_EQ(SavedPalletHeight(false, false, 170, 290), 290);
-}
-
 }  // namespace
 }  // namespace tintrel

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/message_box_win.h"
+#include "ui/message_box_win.h"
 
 namespace tintrel {
 

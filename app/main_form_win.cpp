@@ -7,14 +7,9 @@
 #include <optional>
 #include <utility>
 
-#include "app/clipboard_win.h"
-#include "app/fonts_win.h"
-#include "app/message_box_win.h"
-#include "app/modal_form_win.h"
 #include "app/resource_ids.h"
-#include "app/screen_cursor_win.h"
 #include "app/version_info.h"
-#include "app/window_text_win.h"
+#include "base/application_title.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 #include "persist/file_names.h"
@@ -22,6 +17,12 @@
 #include "persist/profile_file.h"
 #include "sampler/magnifier_win.h"
 #include "sampler/screen_capture_win.h"
+#include "ui/clipboard_win.h"
+#include "ui/fonts_win.h"
+#include "ui/message_box_win.h"
+#include "ui/modal_form_win.h"
+#include "ui/screen_cursor_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/base_window_win.h"
 #include "app/command_menu.h"
-#include "app/gdi_handles_win.h"
-#include "app/panel_win.h"
 #include "color/color_state.h"
 #include "color/format_template.h"
 #include "color/readout_text.h"
 #include "persist/settings_file.h"
+#include "ui/base_window_win.h"
+#include "ui/gdi_handles_win.h"
+#include "ui/panel_win.h"
 
 namespace tintrel {
 

@@ -4,9 +4,6 @@
 
 namespace tintrel {
 
-// Shown on the task bar and as the caption of every message box.
-inline constexpr std::string_view kApplicationTitle = "Tintrel";
-
 // The text of the version message box, code page 932, lines separated by CR LF.
 inline constexpr std::string_view kVersionMessage =
     "Tintrel version2.02\r\n"

@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
-#include "app/fonts_win.h"
-#include "app/message_box_win.h"
-#include "app/modal_form_win.h"
-#include "app/window_text_win.h"
 #include "color/format_template.h"
+#include "ui/fonts_win.h"
+#include "ui/message_box_win.h"
+#include "ui/modal_form_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/base_window_win.h"
+#include "ui/base_window_win.h"
 
 namespace tintrel {
 

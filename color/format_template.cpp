@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>  // std::move
 
-#include "color/cp932_text.h"
+#include "base/cp932_text.h"
 #include "color/number_text.h"
 
 namespace tintrel {

@@ -1,7 +1,7 @@
 #include "palette/pallet_settings_win.h"
 
-#include "app/modal_form_win.h"
-#include "app/window_text_win.h"
+#include "ui/modal_form_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/base_window_win.h"
+#include "ui/base_window_win.h"
 
 namespace tintrel {
 

@@ -7,12 +7,12 @@
 namespace tintrel {
 
 enum class ReadOutcome {
-    kRead,     // `bytes` holds the whole file
-    kMissing,  // no file there, or a directory in its place
-    kFailed,   // a file is there but could not be read
+    Read,     // `bytes` holds the whole file
+    Missing,  // no file there, or a directory in its place
+    Failed,   // a file is there but could not be read
 };
 
-// Reads the whole file at `path` into `bytes` (left empty unless kRead).
+// Reads the whole file at `path` into `bytes` (left empty unless Read).
 ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 // Replaces the file at `path` (or creates it) with `bytes` in one step: a temporary file beside it is

@@ -53,14 +53,14 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
     bytes.clear();
     UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) {
-        return errno == ENOENT || errno == ENOTDIR ? ReadOutcome::kMissing : ReadOutcome::kFailed;
+        return errno == ENOENT || errno == ENOTDIR ? ReadOutcome::Missing : ReadOutcome::Failed;
     }
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) {
-        return ReadOutcome::kFailed;
+        return ReadOutcome::Failed;
     }
     if (S_ISDIR(status.st_mode)) {
-        return ReadOutcome::kMissing;
+        return ReadOutcome::Missing;
     }
     char buffer[65536];
     for (;;) {
@@ -70,10 +70,10 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
         }
         if (count < 0) {
             bytes.clear();
-            return ReadOutcome::kFailed;
+            return ReadOutcome::Failed;
         }
         if (count == 0) {
-            return ReadOutcome::kRead;
+            return ReadOutcome::Read;
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
     }

@@ -57,17 +57,17 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
     if (!file.IsValid()) {
         const DWORD error = GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || IsDirectory(path);
-        return missing ? ReadOutcome::kMissing : ReadOutcome::kFailed;
+        return missing ? ReadOutcome::Missing : ReadOutcome::Failed;
     }
     char buffer[65536];
     for (;;) {
         DWORD count = 0;
         if (!ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr)) {
             bytes.clear();
-            return ReadOutcome::kFailed;
+            return ReadOutcome::Failed;
         }
         if (count == 0) {
-            return ReadOutcome::kRead;
+            return ReadOutcome::Read;
         }
         bytes.append(buffer, count);
     }

@@ -1,6 +1,6 @@
 #include "persist/format_list_file.h"
 
-#include "color/cp932_text.h"
+#include "base/cp932_text.h"
 #include "persist/file_error.h"
 #include "persist/file_io.h"
 
@@ -40,11 +40,11 @@ std::string NormalizeLineBreaks(std::string_view text) {
 std::optional<std::string> ReadFormatListFile(const std::filesystem::path& path) {
     std::string bytes;
     switch (ReadWholeFile(path, bytes)) {
-        case ReadOutcome::kRead:
+        case ReadOutcome::Read:
             return NormalizeLineBreaks(bytes);
-        case ReadOutcome::kMissing:
+        case ReadOutcome::Missing:
             return std::nullopt;
-        case ReadOutcome::kFailed:
+        case ReadOutcome::Failed:
             break;
     }
     throw FileError(std::string(kCannotOpen), path);

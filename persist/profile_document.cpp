@@ -3,7 +3,7 @@
 #include <stdexcept>  // std::invalid_argument
 #include <utility>
 
-#include "color/cp932_text.h"
+#include "base/cp932_text.h"
 
 namespace tintrel {
 namespace {

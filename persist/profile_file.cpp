@@ -24,7 +24,7 @@ bool IsUtf16(std::string_view bytes) {
 
 ProfileFile::ProfileFile(std::filesystem::path path) : path_(std::move(path)) {
     std::string bytes;
-    if (ReadWholeFile(path_, bytes) == ReadOutcome::kRead && !IsUtf16(bytes)) {
+    if (ReadWholeFile(path_, bytes) == ReadOutcome::Read && !IsUtf16(bytes)) {
         document_ = ProfileDocument(bytes);
     }
 }
@@ -78,7 +78,7 @@ void ProfileFile::Commit() {
     }
     std::string bytes;
     // A file that is there but unreadable must not be replaced by the block's writes alone.
-    if (ReadWholeFile(path_, bytes) == ReadOutcome::kFailed || IsUtf16(bytes)) {
+    if (ReadWholeFile(path_, bytes) == ReadOutcome::Failed || IsUtf16(bytes)) {
         throw FileError(std::string(kCannotWrite), path_);
     }
     ProfileDocument current(bytes);

@@ -1,6 +1,7 @@
 #include "sampler/magnifier_win.h"
 
-#include "app/gdi_handles_win.h"
+#include "ui/frames_win.h"
+#include "ui/gdi_handles_win.h"
 
 namespace tintrel {
 
@@ -8,21 +9,7 @@ namespace {
 
 constexpr int kZoom = 4;
 
-void FillPixels(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
-    const RECT area{left, top, right, bottom};
-    FillRect(dc, &area, brush);
-}
-
 }  // namespace
-
-void DrawRaisedFrame(HDC dc, const RECT& frame) {
-    const HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
-    const HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
-    FillPixels(dc, frame.left, frame.top, frame.left + 1, frame.bottom, highlight);
-    FillPixels(dc, frame.left, frame.top, frame.right - 1, frame.top + 1, highlight);
-    FillPixels(dc, frame.right - 1, frame.top, frame.right, frame.bottom, shadow);
-    FillPixels(dc, frame.left, frame.bottom - 1, frame.right, frame.bottom, shadow);
-}
 
 void PaintMagnifier(HDC dc, POINT origin, SIZE size, HBITMAP magBitmap, int centerX, int centerY) {
     const int savedState = SaveDC(dc);

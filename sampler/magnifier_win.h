@@ -9,8 +9,4 @@ namespace tintrel {
 // one around the whole box.
 void PaintMagnifier(HDC dc, POINT origin, SIZE size, HBITMAP magBitmap, int centerX, int centerY);
 
-// A raised one-pixel frame on the half-open rectangle: highlight on the left and top, shadow on the
-// right and bottom, the bottom-left and top-right corners in shadow.
-void DrawRaisedFrame(HDC dc, const RECT& frame);
-
 }  // namespace tintrel

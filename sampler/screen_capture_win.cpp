@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "app/gdi_handles_win.h"
-#include "app/physical_pixels_win.h"
 #include "sampler/capture_geometry.h"
+#include "ui/gdi_handles_win.h"
+#include "ui/physical_pixels_win.h"
 
 namespace tintrel {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/window_text_win.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/window_text_win.h"
 #include "color/format_template.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
 namespace {

@@ -10,10 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form_win.h"
-#include "app/message_box_win.h"
-#include "app/window_text_win.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
+#include "ui/message_box_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
 

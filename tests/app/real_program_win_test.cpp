@@ -11,10 +11,10 @@
 namespace tintrel {
 namespace {
 
-using testing::Escaped;
-using testing::ReadBytes;
-using testing::TemporaryDirectory;
-using testing::WriteBytes;
+using test_support::Escaped;
+using test_support::ReadBytes;
+using test_support::TemporaryDirectory;
+using test_support::WriteBytes;
 
 // A running copy of Tintrel.exe and its main window.
 class RunningProgram {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/clipboard_win.h"
-#include "app/physical_pixels_win.h"
-#include "app/screen_cursor_win.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "ui/clipboard_win.h"
+#include "ui/physical_pixels_win.h"
+#include "ui/screen_cursor_win.h"
 
 namespace tintrel::testing_win {
 namespace {

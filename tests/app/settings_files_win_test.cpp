@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "app/screen_cursor_win.h"
 #include "color/format_template.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
+#include "ui/screen_cursor_win.h"
 
 namespace tintrel::testing_win {
 namespace {
 
-using testing::Escaped;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using test_support::Escaped;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 // ファイル %s は開けません / ファイル %s を作成できません / %s に書き込めません, with the path and the
 // full stop of the error box.

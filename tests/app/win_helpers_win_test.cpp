@@ -1,5 +1,5 @@
-// The small Win32 helpers every window relies on: text conversion, handle ownership, the error box,
-// the clipboard and the program's pictures.
+// The small Win32 helpers every window relies on: text conversion, the error box, the clipboard and the
+// program's pictures.
 #include <windows.h>
 
 #include <stdexcept>
@@ -8,13 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/clipboard_win.h"
-#include "app/gdi_handles_win.h"
-#include "app/message_box_win.h"
 #include "app/resource_ids.h"
-#include "app/window_text_win.h"
 #include "persist/file_error.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "ui/clipboard_win.h"
+#include "ui/gdi_handles_win.h"
+#include "ui/message_box_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 namespace {
@@ -28,39 +28,6 @@ TEST(Cp932Conversion, ConvertsDoubleByteCharactersBothWays) {
     EXPECT_EQ(NarrowCp932(wide), text);
     EXPECT_EQ(WidenCp932(""), L"");
     EXPECT_EQ(NarrowCp932(L""), "");
-}
-
-TEST(GdiObject, DeletesItsObjectOnResetAndDestruction) {
-    const HBRUSH first = CreateSolidBrush(RGB(1, 2, 3));
-    const HBRUSH second = CreateSolidBrush(RGB(4, 5, 6));
-    {
-        Brush brush(first);
-        EXPECT_EQ(brush.Get(), first);
-        brush.Reset(second);
-        EXPECT_EQ(GetObjectType(first), 0u);
-        Brush moved(std::move(brush));
-        EXPECT_EQ(moved.Get(), second);
-        EXPECT_EQ(brush.Get(), nullptr);
-    }
-    EXPECT_EQ(GetObjectType(second), 0u);
-}
-
-TEST(ScopedSelect, SelectsThePreviousObjectBack) {
-    MemoryDC dc(nullptr);
-    ASSERT_NE(dc.Get(), nullptr);
-    const HGDIOBJ original = GetCurrentObject(dc.Get(), OBJ_BRUSH);
-    Brush brush(CreateSolidBrush(RGB(1, 2, 3)));
-    {
-        ScopedSelect select(dc.Get(), brush.Get());
-        EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BRUSH), brush.Get());
-    }
-    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
-}
-
-TEST(WindowDC, HoldsTheScreenContext) {
-    WindowDC screen(nullptr);
-    EXPECT_NE(screen.Get(), nullptr);
-    EXPECT_GT(GetDeviceCaps(screen.Get(), HORZRES), 0);
 }
 
 class ErrorBox : public testing::Test {
@@ -174,7 +141,7 @@ TEST(ProgramPictures, TheDropperIsA16By16FourBitBitmapOfTheDesign) {
 
 TEST(ProgramPictures, TheIconIs32By32) {
     const auto icon =
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTREL), IMAGE_ICON, 32, 32, 0));
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), kProgramIconName, IMAGE_ICON, 32, 32, 0));
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));

@@ -8,10 +8,10 @@
 namespace tintrel {
 namespace {
 
-using testing::Escaped;
-using testing::ReadBytes;
-using testing::TemporaryDirectory;
-using testing::WriteBytes;
+using test_support::Escaped;
+using test_support::ReadBytes;
+using test_support::TemporaryDirectory;
+using test_support::WriteBytes;
 
 TEST(FormatListLineBreaks, EveryBreakBecomesCrLf) {
     const std::pair<std::string_view, std::string_view> cases[] = {

@@ -23,9 +23,9 @@
 namespace tintrel {
 namespace {
 
-using testing::Escaped;
-using testing::TemporaryDirectory;
-using testing::WriteBytes;
+using test_support::Escaped;
+using test_support::TemporaryDirectory;
+using test_support::WriteBytes;
 
 constexpr char kAbsent[] = "\x01(absent)";
 constexpr unsigned kSeed = 20240611;

@@ -12,7 +12,7 @@
 namespace tintrel {
 namespace {
 
-using testing::Escaped;
+using test_support::Escaped;
 
 struct ReadCase {
     std::string file;

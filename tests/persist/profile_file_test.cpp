@@ -13,10 +13,10 @@
 namespace tintrel {
 namespace {
 
-using testing::Escaped;
-using testing::ReadBytes;
-using testing::TemporaryDirectory;
-using testing::WriteBytes;
+using test_support::Escaped;
+using test_support::ReadBytes;
+using test_support::TemporaryDirectory;
+using test_support::WriteBytes;
 
 const std::filesystem::path kGoldenDir = std::filesystem::path(TINTREL_TEST_SOURCE_DIR) / "persist" / "golden";
 

@@ -7,10 +7,10 @@
 namespace tintrel {
 namespace {
 
-using testing::Escaped;
-using testing::ReadBytes;
-using testing::TemporaryDirectory;
-using testing::WriteBytes;
+using test_support::Escaped;
+using test_support::ReadBytes;
+using test_support::TemporaryDirectory;
+using test_support::WriteBytes;
 
 Settings ReadFrom(const TemporaryDirectory& directory, std::string_view bytes) {
     const auto path = directory / "Tintrel.ini";

@@ -8,7 +8,7 @@
 #include <random>    // std::random_device
 #include <vector>
 
-namespace tintrel::testing {
+namespace tintrel::test_support {
 
 std::string Escaped(std::string_view bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -69,4 +69,4 @@ std::string TemporaryDirectory::Listing() const {
     return listing;
 }
 
-}  // namespace tintrel::testing
+}  // namespace tintrel::test_support

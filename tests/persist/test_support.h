@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace tintrel::testing {
+namespace tintrel::test_support {
 
 // `bytes` as a quoted C string literal, so that line breaks, tabs and code page 932 bytes show in
 // failure messages.
@@ -33,4 +33,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace tintrel::testing
+}  // namespace tintrel::test_support

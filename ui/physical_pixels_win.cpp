@@ -1,4 +1,4 @@
-#include "app/physical_pixels_win.h"
+#include "ui/physical_pixels_win.h"
 
 namespace tintrel {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/base_window_win.h"
+#include "ui/base_window_win.h"
 
 namespace tintrel {
 

@@ -1,4 +1,4 @@
-#include "app/base_window_win.h"
+#include "ui/base_window_win.h"
 
 #include <stdexcept>
 
@@ -19,7 +19,7 @@ LPCWSTR RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR 
     windowClass.hCursor = cursor;
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = LoadIconW(instance, kProgramIconName);
     if (RegisterClassExW(&windowClass) == 0) {
         throw std::runtime_error("RegisterClassEx failed");
     }

@@ -1,11 +1,11 @@
-#include "app/message_box_win.h"
+#include "ui/message_box_win.h"
 
 #include <stdexcept>
 #include <utility>
 
-#include "app/version_info.h"
-#include "app/window_text_win.h"
+#include "base/application_title.h"
 #include "persist/file_error.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 

@@ -1,4 +1,4 @@
-#include "color/cp932_text.h"
+#include "base/cp932_text.h"
 
 namespace tintrel {
 

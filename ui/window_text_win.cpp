@@ -1,4 +1,4 @@
-#include "app/window_text_win.h"
+#include "ui/window_text_win.h"
 
 #include <windows.h>
 

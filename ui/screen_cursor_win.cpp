@@ -1,6 +1,6 @@
-#include "app/screen_cursor_win.h"
+#include "ui/screen_cursor_win.h"
 
-#include "app/physical_pixels_win.h"
+#include "ui/physical_pixels_win.h"
 
 namespace tintrel {
 

@@ -43,6 +43,9 @@ protected:
     HWND hwnd_ = nullptr;
 };
 
+// The name of the program's icon among its resources; every window class shows it.
+inline constexpr const wchar_t* kProgramIconName = L"TINTREL";
+
 // Registers a window class once per process; returns its atom as a name for CreateWindowExW.
 // Throws std::runtime_error when the class cannot be registered.
 LPCWSTR RegisterWindowClassOnce(const wchar_t* name,

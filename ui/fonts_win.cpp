@@ -1,7 +1,7 @@
-#include "app/fonts_win.h"
+#include "ui/fonts_win.h"
 
-#include "app/gdi_handles_win.h"
-#include "app/window_text_win.h"
+#include "ui/gdi_handles_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 

@@ -1,8 +1,9 @@
-#include "app/panel_win.h"
+#include "ui/panel_win.h"
 
-#include "app/gdi_handles_win.h"
-#include "app/message_box_win.h"
-#include "app/screen_cursor_win.h"
+#include "ui/frames_win.h"
+#include "ui/gdi_handles_win.h"
+#include "ui/message_box_win.h"
+#include "ui/screen_cursor_win.h"
 
 namespace tintrel {
 
@@ -128,16 +129,7 @@ void Panel::PaintContents(HDC dc, const RECT& client) {
     Brush background(CreateSolidBrush(usesSystemColor_ ? GetSysColor(systemColor_) : color_));
     FillRect(dc, &client, background.Get());
     if (options_.LoweredBevel) {
-        const HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
-        const HBRUSH highlight = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
-        const RECT top{client.left, client.top, client.right - 1, client.top + 1};
-        const RECT left{client.left, client.top, client.left + 1, client.bottom - 1};
-        const RECT bottom{client.left, client.bottom - 1, client.right, client.bottom};
-        const RECT right{client.right - 1, client.top, client.right, client.bottom};
-        FillRect(dc, &top, shadow);
-        FillRect(dc, &left, shadow);
-        FillRect(dc, &bottom, highlight);
-        FillRect(dc, &right, highlight);
+        DrawLoweredBevel(dc, client);
     }
     if (OnPaint) {
         OnPaint(dc, client);

@@ -1,6 +1,6 @@
-#include "app/modal_form_win.h"
+#include "ui/modal_form_win.h"
 
-#include "app/base_window_win.h"
+#include "ui/base_window_win.h"
 
 namespace tintrel {
 

@@ -1,4 +1,4 @@
-#include "app/clipboard_win.h"
+#include "ui/clipboard_win.h"
 
 #include <cstring>  // std::memcpy
 #include <stdexcept>

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/integer_parse.h"
 #include "bench/bench_clock_win.h"
-#include "persist/integer_parse.h"
 #include "persist/profile_file.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <charconv>  // std::to_chars: no locale can change the digits
 #include <utility>
 
+#include "base/integer_parse.h"
 #include "persist/file_error.h"
 #include "persist/file_io.h"
-#include "persist/integer_parse.h"
 
 namespace tintrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "persist/integer_parse.h"
+#include "base/integer_parse.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "palette/pallet_captions.h"
+
 namespace tintrel {
 
 namespace {
@@ -51,11 +53,7 @@ constexpr std::array kItems{
                 "f\x83"
                 "B\x83^(&F)",
                 ShiftCtrlKey('F'), false, 0},
-    // パレットの設定
-    MenuItemDef{C::NPalDlg, 2,
-                "\x83p\x83\x8C\x83"
-                "b\x83g\x82\xCC\x90\xDD\x92\xE8",
-                ShiftCtrlKey('P'), false, 0},
+    MenuItemDef{C::NPalDlg, 2, kPalletSettingsCaption, ShiftCtrlKey('P'), false, 0},
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)

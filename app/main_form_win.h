@@ -2,25 +2,45 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
-#include <string>
-#include <string_view>
 
-#include "app/command_menu.h"
+#include "app/command_menu_win.h"
 #include "color/color_state.h"
-#include "color/format_template.h"
+#include "color/format_choice_win.h"
+#include "color/readout_fields_win.h"
 #include "color/readout_text.h"
 #include "persist/settings_file.h"
+#include "sampler/magnifier_win.h"
+#include "sampler/screen_picker_win.h"
 #include "ui/base_window_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
+#include "ui/window_handles_win.h"
+#include "ui/window_subclass_win.h"
 
 namespace tintrel {
 
 class TFFormat;
 class TFPallet;
+
+// The controls of the main window, also their window identifiers.
+enum class ControlId : int {
+    ComboF = 1001,
+    EditF,
+    EditR,
+    EditG,
+    EditB,
+    EditC,
+    EditM,
+    EditY,
+    EditK,
+    PanelDef,
+    PanelP,
+    PanelD,
+    PalletPanel,
+    PalletTab,
+};
 
 // The main window: the magnifier, the pick target, the template choice, the colour text, the swatch,
 // the seven component fields and, below them, the palette. Every command lives in its context menu.
@@ -29,8 +49,6 @@ public:
     // The three files of the program are named after `executablePath`.
     TFMain(std::filesystem::path executablePath, TFFormat& formatEditor, TFPallet& palletDialog);
     ~TFMain();
-    TFMain(const TFMain&) = delete;
-    TFMain& operator=(const TFMain&) = delete;
 
     // Creates the window and its controls, hidden, at the design size (runs FormCreate).
     void Create();
@@ -43,7 +61,7 @@ public:
 
     // Runs a command of the menu as if its item had been clicked.
     void ExecuteCommand(CommandId command);
-    bool IsChecked(CommandId item) const;
+    bool IsChecked(CommandId item) const { return menu_.IsChecked(item); }
 
     void SetColor(ColorRef color);
     void ClearColor();
@@ -54,40 +72,25 @@ public:
     void RebuildFormatList();
 
     const ColorState& Color() const { return colorState_; }
-    HMENU PopupMenu1() const { return popupMenu1_; }
-    HWND ComboF() const { return comboF_; }
-    HWND EditF() const { return editF_; }
-    HWND EditR() const { return editR_; }
-    HWND EditG() const { return editG_; }
-    HWND EditB() const { return editB_; }
-    HWND EditC() const { return editC_; }
-    HWND EditM() const { return editM_; }
-    HWND EditY() const { return editY_; }
-    HWND EditK() const { return editK_; }
-    HWND PanelDef() const { return panelDef_.Handle(); }
-    HWND PanelP() const { return panelP_.Handle(); }
-    HWND PanelD() const { return panelD_.Handle(); }
-    HWND PalletPanel() const { return palletPanel_.Handle(); }
-    HWND PalletTab() const { return palletTab_; }
+    HMENU PopupMenu1() const { return menu_.Handle(); }
+    HWND Control(ControlId id) const;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 private:
+    void CreateControls();
+    void CreatePanels();
+
     void FormCreate();
     void FormShow();
     bool FormClose();
-    void CreateControls();
-    HWND CreateEdit(int id, int x, int y, int width);
-    void BuildPopupMenu();
     void ApplyStayOnTop();
     void InstallPalletPanelHook();
     void SetHintTiming();
     void EnableDoubleBuffering();
-    void CreateMagBitmap();
     void LoadSettings();
     void LoadFormatList();
     void ApplySettings(const Settings& settings);
-    void CheckNotation(CommandId first, std::int32_t stored);
     void SaveSettings();
     Settings CurrentSettings() const;
     void RememberFloatRect();
@@ -110,22 +113,19 @@ private:
     void ImageMouseMove();
     void ImageMouseUp(UINT message);
     void SampleWhilePicking();
-    bool IsPicking() const;
     bool RoutePickingKey(const MSG& message);
-    void PickingKeyDown(WPARAM key);
 
     bool CarriesMenu(HWND control) const;
-    void ShowPopupMenu(HWND control, LPARAM screenPosition);
     bool RouteShortcut(const MSG& message);
     void ReadDecimalSeparator();
     TextOptions CurrentTextOptions() const;
-    std::array<bool, 4> GroupChecks(CommandId first) const;
-    Notation GroupNotation(CommandId first) const;
-    void SetCheck(CommandId item, bool checked);
-    HBRUSH ReadoutBrush(HWND edit, HDC dc) const;
-    void LayOutPalletPanel();
-    void OnGetMinMaxInfo(MINMAXINFO& info) const;
-    static LRESULT CALLBACK PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void WindowContextMenu(HWND control, LPARAM screenPosition);
+    bool WindowActivate(WPARAM state);
+    void WindowGetMinMaxInfo(MINMAXINFO& info) const;
+    void WindowSize();
+    static LRESULT CALLBACK
+    PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
 
     std::filesystem::path executablePath_;
     TFFormat& formatEditor_;
@@ -134,29 +134,20 @@ private:
     ColorState colorState_;
     std::string decimalSeparator_ = ".";
 
+    CommandMenu menu_;
+    Magnifier magnifier_;
+    ScreenPicker picker_;
+    FormatChoice formatChoice_;
+    ReadoutFields readout_;
     Panel panelDef_;
     Panel panelP_;
     Panel panelD_;
     Panel palletPanel_;
-    HWND comboF_ = nullptr;
-    HWND editF_ = nullptr;
-    HWND editR_ = nullptr;
-    HWND editG_ = nullptr;
-    HWND editB_ = nullptr;
-    HWND editC_ = nullptr;
-    HWND editM_ = nullptr;
-    HWND editY_ = nullptr;
-    HWND editK_ = nullptr;
     HWND palletTab_ = nullptr;
-    HWND hintWindow_ = nullptr;
     HWND lastFocus_ = nullptr;
-    HMENU popupMenu1_ = nullptr;
+    OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;
-    Brush readoutBrushes_[7];
-
-    Bitmap magBitmap_;
-    int magCenterX_ = 0;
-    int magCenterY_ = 0;
+    WindowSubclass palletPanelHook_;
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
@@ -167,7 +158,6 @@ private:
     bool formatListLoaded_ = false;
     bool settingsLoaded_ = false;
     int minimumHeight_ = 0;
-    WNDPROC savedWndProc_ = nullptr;
 };
 
 }  // namespace tintrel

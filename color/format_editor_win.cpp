@@ -5,7 +5,6 @@
 #include "color/format_template.h"
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
-#include "ui/modal_form_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -38,14 +37,8 @@ HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x, int y
 
 }  // namespace
 
-TFFormat::~TFFormat() {
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
-    }
-}
-
 void TFFormat::Create() {
-    CreateDialogForm(L"TFFormat", &TFFormat::WindowProc, WidenCp932(kCaption).c_str(), kClientSize, this);
+    CreateForm(L"TFFormat", kCaption, kClientSize);
     // Word wrap (no ES_AUTOHSCROLL) and no scroll bars: a long template shows as several lines.
     memo_ = CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0,
@@ -55,12 +48,6 @@ void TFFormat::Create() {
     okButton_ = CreateButton(hwnd_, IDOK, L"OK", 76, 240);
     cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption), 167, 240);
     SetMemoText(kDefaultFormatListText);
-}
-
-int TFFormat::ShowModal(HWND owner) {
-    modalResult_ = kModalResultNone;
-    FormShow();
-    return RunModalForm(hwnd_, owner, memo_, modalResult_, [this] { Button2Click(); });
 }
 
 std::string TFFormat::MemoText() const {
@@ -126,11 +113,11 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
                     break;
             }
             break;
-        case WM_CLOSE:
-            // The close box cancels like the Cancel button, so that the memo never differs from the list.
-            RunGuarded([this] { Button2Click(); });
-            return 0;
         default:
+            // The close box cancels like the Cancel button, so that the memo never differs from the list.
+            if (HandleClose(message)) {
+                return 0;
+            }
             break;
     }
     return DefaultHandling(message, wParam, lParam);
@@ -141,12 +128,12 @@ void TFFormat::FormShow() {
 }
 
 void TFFormat::Button1Click() {
-    modalResult_ = kModalResultOk;
+    EndModal(kModalResultOk);
 }
 
 void TFFormat::Button2Click() {
     SetWindowTextW(memo_, formatBackup_.c_str());
-    modalResult_ = kModalResultCancel;
+    EndModal(kModalResultCancel);
 }
 
 }  // namespace tintrel

@@ -6,25 +6,17 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/base_window_win.h"
+#include "ui/modal_form_win.h"
 
 namespace tintrel {
 
 // The format editor: a modal dialog whose memo holds the format list, one template per displayed line,
 // for the whole run. OK keeps the edits; Cancel, Esc and the close box put back the text as it was when
 // the dialog opened.
-class TFFormat : public BaseWindow<TFFormat> {
+class TFFormat : public ModalForm<TFFormat> {
 public:
-    TFFormat() = default;
-    ~TFFormat();
-    TFFormat(const TFFormat&) = delete;
-    TFFormat& operator=(const TFFormat&) = delete;
-
     // Creates the hidden dialog with the built-in format list in its memo.
     void Create();
-
-    // Shows the dialog modally over `owner`; returns kModalResultOk or kModalResultCancel.
-    int ShowModal(HWND owner);
 
     // The memo's whole text (code page 932), with the line breaks the user typed. While the memo shows
     // what SetMemoText put there, exactly those bytes: characters that have two codes in code page 932
@@ -48,7 +40,11 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 private:
+    friend class ModalForm<TFFormat>;
+
     void FormShow();
+    HWND InitialFocus() const { return memo_; }
+    void Cancel() { Button2Click(); }
     void Button1Click();
     void Button2Click();
     int FormatLineCount() const;
@@ -56,7 +52,6 @@ private:
     HWND memo_ = nullptr;
     HWND okButton_ = nullptr;
     HWND cancelButton_ = nullptr;
-    int modalResult_ = 0;
     std::wstring formatBackup_;
     std::string memoSource_;
 };

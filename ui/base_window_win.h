@@ -2,16 +2,24 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace tintrel {
 
 // A window class whose static window procedure forwards every message to the C++ object that created
 // the window: the object passes `this` as the creation parameter, the procedure stores it at
 // WM_NCCREATE and clears it at WM_NCDESTROY. Derived classes implement
 //     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-// which unpacks the parameters once and calls a named handler.
+// which unpacks the parameters once and calls a named handler. The window lives no longer than its
+// object.
 template <class Derived>
 class BaseWindow {
 public:
+    BaseWindow() = default;
+    ~BaseWindow() { DestroyOwnWindow(); }
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
+
     HWND Handle() const { return hwnd_; }
 
 protected:
@@ -34,6 +42,15 @@ protected:
             self->hwnd_ = nullptr;
         }
         return result;
+    }
+
+    // Destroys the window, detached first so that no message of its destruction reaches an object that is
+    // itself being destroyed. A class whose members own child windows calls it in its own destructor.
+    void DestroyOwnWindow() {
+        if (hwnd_ != nullptr) {
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            DestroyWindow(std::exchange(hwnd_, nullptr));
+        }
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) const {

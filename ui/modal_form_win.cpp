@@ -1,8 +1,9 @@
 #include "ui/modal_form_win.h"
 
-#include "ui/base_window_win.h"
+#include "ui/fonts_win.h"
+#include "ui/window_text_win.h"
 
-namespace tintrel {
+namespace tintrel::detail {
 
 namespace {
 
@@ -23,24 +24,46 @@ bool IsInside(HWND form, HWND window) {
     return window == form || IsChild(form, window);
 }
 
+// A multi-line text box asks for every key, Tab included, so the dialog manager would never move on
+// from it: Tab is taken here for every control alike.
+bool MoveFocusOnTab(HWND form, const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
+        !IsInside(form, message.hwnd)) {
+        return false;
+    }
+    const HWND next = GetNextDlgTabItem(form, GetFocus(), GetKeyState(VK_SHIFT) < 0);
+    if (next != nullptr) {
+        SetFocus(next);
+        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+            SendMessageW(next, EM_SETSEL, 0, -1);
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-HWND CreateDialogForm(const wchar_t* className, WNDPROC procedure, const wchar_t* caption, SIZE client, void* form) {
+void CreateDialogWindow(const wchar_t* className,
+                        WNDPROC procedure,
+                        std::string_view captionCp932,
+                        SIZE client,
+                        void* form) {
     const LPCWSTR registered = RegisterWindowClassOnce(className, procedure, LoadCursorW(nullptr, IDC_ARROW),
                                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT bounds{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&bounds, kDialogStyle, FALSE, kDialogExStyle);
-    const HWND hwnd =
-        CreateWindowChecked(kDialogExStyle, registered, caption, kDialogStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, form);
-    return hwnd;
+    const HWND hwnd = CreateWindowChecked(kDialogExStyle, registered, WidenCp932(captionCp932).c_str(), kDialogStyle,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, bounds.right - bounds.left,
+                                          bounds.bottom - bounds.top, nullptr, nullptr, form);
+    SetControlFont(hwnd, FormFont());
 }
 
-int RunModalForm(HWND form,
+int RunModalLoop(HWND form,
                  HWND owner,
                  HWND initialFocus,
                  const int& modalResult,
-                 const std::function<void()>& onEscape) {
+                 void (*cancel)(void*),
+                 void* object) {
     CentreOnScreen(form);
     if (owner != nullptr) {
         SetWindowLongPtrW(form, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
@@ -59,7 +82,10 @@ int RunModalForm(HWND form,
             break;
         }
         if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && IsInside(form, message.hwnd)) {
-            onEscape();
+            RunGuarded([&] { cancel(object); });
+            continue;
+        }
+        if (MoveFocusOnTab(form, message)) {
             continue;
         }
         if (!IsDialogMessageW(form, &message)) {
@@ -83,4 +109,4 @@ int RunModalForm(HWND form,
     return modalResult;
 }
 
-}  // namespace tintrel
+}  // namespace tintrel::detail

@@ -13,14 +13,16 @@ namespace {
 class ColourReadout : public MainFormTest {
 protected:
     std::array<std::wstring, 8> Shown() const {
-        return {WindowText(mainForm->EditF()), WindowText(mainForm->EditR()), WindowText(mainForm->EditG()),
-                WindowText(mainForm->EditB()), WindowText(mainForm->EditC()), WindowText(mainForm->EditM()),
-                WindowText(mainForm->EditY()), WindowText(mainForm->EditK())};
+        return {WindowText(mainForm->Control(ControlId::EditF)), WindowText(mainForm->Control(ControlId::EditR)),
+                WindowText(mainForm->Control(ControlId::EditG)), WindowText(mainForm->Control(ControlId::EditB)),
+                WindowText(mainForm->Control(ControlId::EditC)), WindowText(mainForm->Control(ControlId::EditM)),
+                WindowText(mainForm->Control(ControlId::EditY)), WindowText(mainForm->Control(ControlId::EditK))};
     }
 
     // The cursor the swatch shows under the pointer.
     HCURSOR SwatchCursor() const {
-        SendMessageW(mainForm->PanelD(), WM_SETCURSOR, reinterpret_cast<WPARAM>(mainForm->PanelD()),
+        SendMessageW(mainForm->Control(ControlId::PanelD), WM_SETCURSOR,
+                     reinterpret_cast<WPARAM>(mainForm->Control(ControlId::PanelD)),
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return GetCursor();
     }
@@ -78,33 +80,33 @@ TEST_F(ColourReadout, ClearForgetsTheColourAndShowsTheLettersAgain) {
 
 TEST_F(ColourReadout, TheSwatchShowsTheColourAndOffersItForDragging) {
     PickWorkedColor();
-    EXPECT_EQ(PixelOf(mainForm->PanelD(), 16, 16), 0x003C2B1Au);
-    EXPECT_EQ(PixelOf(mainForm->PanelD(), 0, 0), GetSysColor(COLOR_BTNSHADOW)) << "the lowered bevel";
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelD), 16, 16), 0x003C2B1Au);
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelD), 0, 0), GetSysColor(COLOR_BTNSHADOW)) << "the lowered bevel";
     EXPECT_EQ(SwatchCursor(), LoadCursorW(nullptr, IDC_HAND));
 
     mainForm->ExecuteCommand(CommandId::Clear1);
-    EXPECT_EQ(PixelOf(mainForm->PanelD(), 16, 16), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelD), 16, 16), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(SwatchCursor(), LoadCursorW(nullptr, IDC_ARROW));
 }
 
 TEST_F(ColourReadout, TheListShowsTheLabelsOfTheDefaultTemplates) {
-    ASSERT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16);
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
+    ASSERT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 16);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 0);
     wchar_t label[64] = {};
-    ComboBox_GetLBText(mainForm->ComboF(), 0, label);
+    ComboBox_GetLBText(mainForm->Control(ControlId::ComboF), 0, label);
     EXPECT_STREQ(label, L"#RRGGBB");
-    ComboBox_GetLBText(mainForm->ComboF(), 15, label);
+    ComboBox_GetLBText(mainForm->Control(ControlId::ComboF), 15, label);
     EXPECT_STREQ(label, L"DWORD");
 }
 
 TEST_F(ColourReadout, ChoosingATemplateRewritesTheTextLine) {
     PickWorkedColor();
     ChooseTemplate(10);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"RGB(26,60,43)");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"RGB(26,60,43)");
     ChooseTemplate(15);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"3943194");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"3943194");
     ChooseTemplate(0);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#1A2B3C");
 }
 
 TEST_F(ColourReadout, ChoosingATemplateCopiesTheTextOnlyWithAutoCopy) {
@@ -123,7 +125,7 @@ TEST_F(ColourReadout, ChoosingATemplateWithoutAColourCopiesNothing) {
     PutOnClipboard(L"before");
     ChooseTemplate(3);
     EXPECT_EQ(ClipboardText(), L"before");
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"");
 }
 
 TEST_F(ColourReadout, FractionsFollowTheUsersDecimalSeparator) {
@@ -136,9 +138,9 @@ TEST_F(ColourReadout, FractionsFollowTheUsersDecimalSeparator) {
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);
     SendMessageW(mainForm->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
 
-    EXPECT_EQ(WindowText(mainForm->EditR()), L"0,102");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditR)), L"0,102");
     mainForm->UpdateReadout();
-    EXPECT_EQ(WindowText(mainForm->EditR()), std::wstring(L"0") + saved + L"102");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditR)), std::wstring(L"0") + saved + L"102");
 }
 
 }  // namespace

@@ -131,17 +131,18 @@ HMENU MenuOver(HWND control) {
 }
 
 TEST_F(CommandMenu, OpensOverTheControlsThatCarryIt) {
-    for (HWND control : {mainForm->PanelDef(), mainForm->PanelP(), mainForm->PanelD(), mainForm->ComboF(),
-                         mainForm->PalletPanel(), mainForm->PalletTab()}) {
+    for (HWND control : {mainForm->Control(ControlId::PanelDef), mainForm->Control(ControlId::PanelP),
+                         mainForm->Control(ControlId::PanelD), mainForm->Control(ControlId::ComboF),
+                         mainForm->Control(ControlId::PalletPanel), mainForm->Control(ControlId::PalletTab)}) {
         EXPECT_EQ(MenuOver(control), mainForm->PopupMenu1()) << "control at x " << BoundsInParent(control).left;
     }
 }
 
 TEST_F(CommandMenu, ASecondaryClickOverTheTemplateListOpensIt) {
     SetForegroundWindow(mainForm->Handle());
-    EXPECT_EQ(MenuOnRightClick(mainForm->ComboF()), mainForm->PopupMenu1());
-    EXPECT_EQ(MenuOnRightClick(mainForm->PanelP()), mainForm->PopupMenu1());
-    const HMENU editMenu = MenuOnRightClick(mainForm->EditR());
+    EXPECT_EQ(MenuOnRightClick(mainForm->Control(ControlId::ComboF)), mainForm->PopupMenu1());
+    EXPECT_EQ(MenuOnRightClick(mainForm->Control(ControlId::PanelP)), mainForm->PopupMenu1());
+    const HMENU editMenu = MenuOnRightClick(mainForm->Control(ControlId::EditR));
     EXPECT_NE(editMenu, nullptr) << "an edit box shows the platform's edit menu";
     EXPECT_NE(editMenu, mainForm->PopupMenu1());
 }
@@ -166,43 +167,43 @@ bool Press(TFMain& mainForm, HWND target, UINT key, bool shift = false, bool ctr
 
 TEST_F(CommandMenu, ShortcutsActWhileTheTemplateListHasTheFocus) {
     mainForm->SetColor(0x003C2B1A);
-    EXPECT_TRUE(Press(*mainForm, mainForm->ComboF(), VK_DELETE));
+    EXPECT_TRUE(Press(*mainForm, mainForm->Control(ControlId::ComboF), VK_DELETE));
     EXPECT_FALSE(mainForm->Color().HasColor);
 
-    EXPECT_TRUE(Press(*mainForm, mainForm->ComboF(), 'P', false, true));
+    EXPECT_TRUE(Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P', false, true));
     EXPECT_FALSE(mainForm->IsChecked(CommandId::NPallet));
 }
 
 TEST_F(CommandMenu, ShortcutsNeedExactlyTheirModifiers) {
     mainForm->SetColor(0x003C2B1A);
-    Press(*mainForm, mainForm->ComboF(), 'P');
-    Press(*mainForm, mainForm->ComboF(), 'P', true, true);
-    Press(*mainForm, mainForm->ComboF(), VK_DELETE, false, true);
+    Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P');
+    Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P', true, true);
+    Press(*mainForm, mainForm->Control(ControlId::ComboF), VK_DELETE, false, true);
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
     EXPECT_TRUE(mainForm->Color().HasColor);
 }
 
 TEST_F(CommandMenu, ShortcutsActInsideThePalette) {
-    EXPECT_TRUE(Press(*mainForm, mainForm->PalletTab(), 'P', false, true));
+    EXPECT_TRUE(Press(*mainForm, mainForm->Control(ControlId::PalletTab), 'P', false, true));
     EXPECT_FALSE(mainForm->IsChecked(CommandId::NPallet));
 }
 
 TEST_F(CommandMenu, ShortcutsDoNothingWhileATextFieldHasTheFocus) {
     mainForm->SetColor(0x003C2B1A);
-    Press(*mainForm, mainForm->EditF(), VK_DELETE);
-    Press(*mainForm, mainForm->EditR(), 'P', false, true);
+    Press(*mainForm, mainForm->Control(ControlId::EditF), VK_DELETE);
+    Press(*mainForm, mainForm->Control(ControlId::EditR), 'P', false, true);
     EXPECT_TRUE(mainForm->Color().HasColor);
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
 }
 
 TEST_F(CommandMenu, EscapeOnTheTemplateListClosesTheProgram) {
-    EXPECT_TRUE(Press(*mainForm, mainForm->ComboF(), VK_ESCAPE));
+    EXPECT_TRUE(Press(*mainForm, mainForm->Control(ControlId::ComboF), VK_ESCAPE));
     Pump();
     EXPECT_EQ(mainForm->Handle(), nullptr);
 }
 
 TEST_F(CommandMenu, EscapeInATextFieldDoesNothing) {
-    Press(*mainForm, mainForm->EditF(), VK_ESCAPE);
+    Press(*mainForm, mainForm->Control(ControlId::EditF), VK_ESCAPE);
     Pump();
     EXPECT_NE(mainForm->Handle(), nullptr);
 }

@@ -30,9 +30,9 @@ protected:
 
     std::vector<std::wstring> ListedLabels() const {
         std::vector<std::wstring> labels;
-        for (int index = 0; index < ComboBox_GetCount(mainForm->ComboF()); ++index) {
+        for (int index = 0; index < ComboBox_GetCount(mainForm->Control(ControlId::ComboF)); ++index) {
             wchar_t label[256] = {};
-            ComboBox_GetLBText(mainForm->ComboF(), index, label);
+            ComboBox_GetLBText(mainForm->Control(ControlId::ComboF), index, label);
             labels.emplace_back(label);
         }
         return labels;
@@ -65,7 +65,7 @@ TEST_F(FormatEditor, OkWithoutChangesStillSelectsTheFirstTemplateAgain) {
     ChooseTemplate(5);
     CallSoon([this] { PressOk(*formatEditor); });
     mainForm->ExecuteCommand(CommandId::NFormat);
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 0);
     EXPECT_EQ(ListedLabels().size(), 16u);
 }
 
@@ -74,7 +74,7 @@ TEST_F(FormatEditor, CancelPutsTheTextBackAndKeepsTheSelection) {
     const std::string before = formatEditor->MemoText();
     OpenEditor(L"edited", PressCancel);
     EXPECT_EQ(formatEditor->MemoText(), before);
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 5);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 5);
 }
 
 TEST_F(FormatEditor, EscapeCancelsLikeTheCancelButton) {
@@ -101,17 +101,17 @@ TEST_F(FormatEditor, AnEmptyTemplateEmptiesTheTextLine) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"\\W\r\n\r\n\\R,\\G,\\B", PressOk);
     ChooseTemplate(1);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"");
     ChooseTemplate(2);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"26,43,60");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"26,43,60");
 }
 
 TEST_F(FormatEditor, DeletingEveryLineEmptiesTheListAndTheTextLineUsesTheWebColour) {
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"", PressOk);
     EXPECT_TRUE(ListedLabels().empty());
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), CB_ERR);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), CB_ERR);
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#1A2B3C");
 }
 
 TEST_F(FormatEditor, ALongTemplateWrapsIntoSeveralItems) {
@@ -147,13 +147,13 @@ TEST_F(FormatEditor, ANewFirstLineShowsItsLabelWhileTheTextLineKeepsTheWebColour
     mainForm->SetColor(0x003C2B1A);
     OpenEditor(L"\\R,\\G,\\B\r\n\\W\r\n", PressOk);
     EXPECT_EQ(ListedLabels(), (Labels{L"R,G,B", L"DWORD"}));
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#1A2B3C");
 }
 
 TEST_F(FormatEditor, TheReadoutIsRefreshedAfterCancelToo) {
     mainForm->SetColor(0x003C2B1A);  // no readout refresh yet
     OpenEditor(L"", PressCancel);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"#1A2B3C");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#1A2B3C");
 }
 
 }  // namespace

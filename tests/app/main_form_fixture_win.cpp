@@ -110,9 +110,10 @@ RECT BoundsInParent(HWND control) {
 }
 
 void MainFormTest::ChooseTemplate(int index) {
-    SendMessageW(mainForm->ComboF(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(mainForm->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(mainForm->ComboF()), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(mainForm->ComboF()));
+    SendMessageW(mainForm->Control(ControlId::ComboF), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(mainForm->Handle(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(mainForm->Control(ControlId::ComboF)), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(mainForm->Control(ControlId::ComboF)));
 }
 
 std::wstring ClipboardText() {

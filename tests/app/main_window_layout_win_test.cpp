@@ -14,29 +14,29 @@ using MainWindowLayout = MainFormTest;
 
 struct Placement {
     const char* Name;
-    HWND (TFMain::*Control)() const;
+    ControlId Control;
     RECT Bounds;  // left, top, right, bottom in the parent's client area
 };
 
 TEST_F(MainWindowLayout, PlacesEveryControlAsDesigned) {
     const std::array<Placement, 14> placements{{
-        {"PanelDef", &TFMain::PanelDef, {0, 0, 192, 170}},
-        {"PanelP", &TFMain::PanelP, {144, 14, 189, 59}},
-        {"ComboF", &TFMain::ComboF, {4, 76, 189, 96}},
-        {"EditF", &TFMain::EditF, {4, 100, 141, 120}},
-        {"PanelD", &TFMain::PanelD, {152, 106, 184, 138}},
-        {"EditR", &TFMain::EditR, {4, 124, 45, 144}},
-        {"EditG", &TFMain::EditG, {52, 124, 93, 144}},
-        {"EditB", &TFMain::EditB, {100, 124, 141, 144}},
-        {"EditC", &TFMain::EditC, {4, 148, 45, 168}},
-        {"EditM", &TFMain::EditM, {52, 148, 93, 168}},
-        {"EditY", &TFMain::EditY, {100, 148, 141, 168}},
-        {"EditK", &TFMain::EditK, {148, 148, 189, 168}},
-        {"PalletPanel", &TFMain::PalletPanel, {0, 170, 192, 170}},
-        {"PalletTab", &TFMain::PalletTab, {0, 0, 192, 0}},
+        {"PanelDef", ControlId::PanelDef, {0, 0, 192, 170}},
+        {"PanelP", ControlId::PanelP, {144, 14, 189, 59}},
+        {"ComboF", ControlId::ComboF, {4, 76, 189, 96}},
+        {"EditF", ControlId::EditF, {4, 100, 141, 120}},
+        {"PanelD", ControlId::PanelD, {152, 106, 184, 138}},
+        {"EditR", ControlId::EditR, {4, 124, 45, 144}},
+        {"EditG", ControlId::EditG, {52, 124, 93, 144}},
+        {"EditB", ControlId::EditB, {100, 124, 141, 144}},
+        {"EditC", ControlId::EditC, {4, 148, 45, 168}},
+        {"EditM", ControlId::EditM, {52, 148, 93, 168}},
+        {"EditY", ControlId::EditY, {100, 148, 141, 168}},
+        {"EditK", ControlId::EditK, {148, 148, 189, 168}},
+        {"PalletPanel", ControlId::PalletPanel, {0, 170, 192, 170}},
+        {"PalletTab", ControlId::PalletTab, {0, 0, 192, 0}},
     }};
     for (const Placement& placement : placements) {
-        const RECT actual = BoundsInParent((mainForm.get()->*placement.Control)());
+        const RECT actual = BoundsInParent(mainForm->Control(placement.Control));
         EXPECT_EQ(actual.left, placement.Bounds.left) << placement.Name;
         EXPECT_EQ(actual.top, placement.Bounds.top) << placement.Name;
         EXPECT_EQ(actual.right, placement.Bounds.right) << placement.Name;
@@ -112,14 +112,16 @@ TEST_F(MainWindowLayout, TextFieldsUseTheFixedPitchGothicAndTheRestThePropotiona
     const std::wstring proportional = WidenCp932(
         "\x82l\x82r \x82o\x83S\x83V\x83"
         "b\x83N");  // ＭＳ Ｐゴシック
-    for (HWND edit : {mainForm->EditF(), mainForm->EditR(), mainForm->EditG(), mainForm->EditB(), mainForm->EditC(),
-                      mainForm->EditM(), mainForm->EditY(), mainForm->EditK()}) {
+    for (HWND edit :
+         {mainForm->Control(ControlId::EditF), mainForm->Control(ControlId::EditR), mainForm->Control(ControlId::EditG),
+          mainForm->Control(ControlId::EditB), mainForm->Control(ControlId::EditC), mainForm->Control(ControlId::EditM),
+          mainForm->Control(ControlId::EditY), mainForm->Control(ControlId::EditK)}) {
         const LOGFONTW font = FontOf(edit);
         EXPECT_EQ(std::wstring(font.lfFaceName), fixed);
         EXPECT_EQ(font.lfHeight, -12);
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
     }
-    for (HWND control : {mainForm->ComboF(), mainForm->PalletTab()}) {
+    for (HWND control : {mainForm->Control(ControlId::ComboF), mainForm->Control(ControlId::PalletTab)}) {
         const LOGFONTW font = FontOf(control);
         EXPECT_EQ(std::wstring(font.lfFaceName), proportional);
         EXPECT_EQ(font.lfHeight, -12);
@@ -129,14 +131,14 @@ TEST_F(MainWindowLayout, TextFieldsUseTheFixedPitchGothicAndTheRestThePropotiona
 
 TEST_F(MainWindowLayout, ComponentFieldsShowTheirColours) {
     const std::array<std::pair<HWND, COLORREF>, 8> fields{{
-        {mainForm->EditF(), GetSysColor(COLOR_WINDOW)},
-        {mainForm->EditR(), 0x00AAAAFF},
-        {mainForm->EditG(), 0x00AAFFAA},
-        {mainForm->EditB(), 0x00FFAAAA},
-        {mainForm->EditC(), 0x00FFFF88},
-        {mainForm->EditM(), 0x00FF88FF},
-        {mainForm->EditY(), 0x0088FFFF},
-        {mainForm->EditK(), 0x00AAAAAA},
+        {mainForm->Control(ControlId::EditF), GetSysColor(COLOR_WINDOW)},
+        {mainForm->Control(ControlId::EditR), 0x00AAAAFF},
+        {mainForm->Control(ControlId::EditG), 0x00AAFFAA},
+        {mainForm->Control(ControlId::EditB), 0x00FFAAAA},
+        {mainForm->Control(ControlId::EditC), 0x00FFFF88},
+        {mainForm->Control(ControlId::EditM), 0x00FF88FF},
+        {mainForm->Control(ControlId::EditY), 0x0088FFFF},
+        {mainForm->Control(ControlId::EditK), 0x00AAAAAA},
     }};
     for (const auto& [edit, color] : fields) {
         RECT client;
@@ -147,11 +149,14 @@ TEST_F(MainWindowLayout, ComponentFieldsShowTheirColours) {
 }
 
 TEST_F(MainWindowLayout, TabOrderStartsAtTheTemplateListWhichHasTheFocus) {
-    EXPECT_EQ(GetFocus(), mainForm->ComboF());
+    EXPECT_EQ(GetFocus(), mainForm->Control(ControlId::ComboF));
     // The panels take no focus; Tab goes on into the palette and back to the start.
-    const std::array<HWND, 11> order{mainForm->ComboF(), mainForm->EditF(),     mainForm->EditR(), mainForm->EditG(),
-                                     mainForm->EditB(),  mainForm->EditC(),     mainForm->EditM(), mainForm->EditY(),
-                                     mainForm->EditK(),  mainForm->PalletTab(), mainForm->ComboF()};
+    const std::array<HWND, 11> order{mainForm->Control(ControlId::ComboF), mainForm->Control(ControlId::EditF),
+                                     mainForm->Control(ControlId::EditR),  mainForm->Control(ControlId::EditG),
+                                     mainForm->Control(ControlId::EditB),  mainForm->Control(ControlId::EditC),
+                                     mainForm->Control(ControlId::EditM),  mainForm->Control(ControlId::EditY),
+                                     mainForm->Control(ControlId::EditK),  mainForm->Control(ControlId::PalletTab),
+                                     mainForm->Control(ControlId::ComboF)};
     for (std::size_t index = 0; index + 1 < order.size(); ++index) {
         EXPECT_EQ(GetNextDlgTabItem(mainForm->Handle(), order[index], FALSE), order[index + 1])
             << "after stop " << index;
@@ -160,20 +165,20 @@ TEST_F(MainWindowLayout, TabOrderStartsAtTheTemplateListWhichHasTheFocus) {
 
 TEST_F(MainWindowLayout, MagnifierShowsSilverFramedBeforeTheFirstPick) {
     // Inside the paint box at (4, 4): the outer frame's highlight, then silver, the centre frame at (65, 33).
-    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 131, 10), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 20, 20), 0x00C0C0C0u);
-    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 65, 4 + 34), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 70, 4 + 34), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(PixelOf(mainForm->PanelDef(), 4 + 66, 4 + 34), 0x00C0C0C0u);
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 131, 10), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 20, 20), 0x00C0C0C0u);
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 65, 4 + 34), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 70, 4 + 34), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 66, 4 + 34), 0x00C0C0C0u);
 }
 
 TEST_F(MainWindowLayout, DropperPictureIsDrawnTransparentlyOnThePickTarget) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 0, 15 + 0), face);          // silver: the panel shows through
-    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 12, 15 + 1), 0x00000000u);  // the black bulb
-    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 0, 15 + 14), 0x00808000u);  // the dark cyan drop
-    EXPECT_EQ(PixelOf(mainForm->PanelP(), 15 + 9, 15 + 6), 0x00FFFFFFu);   // a white highlight
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 0, 15 + 0), face);  // silver: the panel shows through
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 12, 15 + 1), 0x00000000u);  // the black bulb
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 0, 15 + 14), 0x00808000u);  // the dark cyan drop
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 9, 15 + 6), 0x00FFFFFFu);   // a white highlight
 }
 
 }  // namespace

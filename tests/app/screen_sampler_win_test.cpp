@@ -230,7 +230,7 @@ protected:
     }
 
     // The middle of the pick target, where the dropper picture has a black pixel.
-    POINT Target() const { return CenterOf(mainForm->PanelP()); }
+    POINT Target() const { return CenterOf(mainForm->Control(ControlId::PanelP)); }
     static POINT PatternCorner() { return POINT{PatternWindow::kBounds.left + 2, PatternWindow::kBounds.top + 2}; }
 
     // Moves the pointer with real input and waits until the program has seen the move.
@@ -275,15 +275,15 @@ TEST_F(ScreenSampler, ALeftDragPicksThePixelUnderThePointer) {
     EXPECT_EQ(mainForm->Color().CurColor, 0) << "the press alone picks the black of the dropper under the pointer";
     EXPECT_TRUE(mainForm->Color().HasColor);
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_CROSS));
-    EXPECT_EQ(GetCapture(), mainForm->PanelP());
+    EXPECT_EQ(GetCapture(), mainForm->Control(ControlId::PanelP));
 
     MoveTo(kInPattern);
     const COLORREF expected = PatternWindow::ColorAt(80, 40);
     EXPECT_TRUE(PumpUntil([&] { return mainForm->Color().CurColor == ColorRef(expected); }))
         << "picked " << Hex(mainForm->Color().CurColor) << ", expected " << Hex(expected);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"#507840");
-    EXPECT_EQ(WindowText(mainForm->EditR()), L"80");
-    EXPECT_EQ(PixelOf(mainForm->PanelD(), 16, 16), expected) << "the swatch";
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#507840");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditR)), L"80");
+    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelD), 16, 16), expected) << "the swatch";
 
     const POINT nextPixel{kInPattern.x + 3, kInPattern.y + 1};
     MoveTo(nextPixel);
@@ -300,15 +300,15 @@ TEST_F(ScreenSampler, ALeftDragPicksThePixelUnderThePointer) {
 TEST_F(ScreenSampler, TheCrossStaysOverTheProgramsOwnControlsWhilePicking) {
     Press(Target(), MOUSEEVENTF_LEFTDOWN);
     mainForm->ClearColor();
-    MoveTo(CenterOf(mainForm->PanelD()));
+    MoveTo(CenterOf(mainForm->Control(ControlId::PanelD)));
     ASSERT_TRUE(PumpUntil([this] { return mainForm->Color().HasColor; }));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_CROSS)) << "over the swatch, which takes the hand cursor";
-    Release(CenterOf(mainForm->PanelD()), MOUSEEVENTF_LEFTUP);
+    Release(CenterOf(mainForm->Control(ControlId::PanelD)), MOUSEEVENTF_LEFTUP);
 }
 
 TEST_F(ScreenSampler, MagnifierShowsTheScreenFourTimesEnlargedAndFramed) {
     DragTo(kInPattern);
-    const MagnifierPixels shown(mainForm->PanelDef());
+    const MagnifierPixels shown(mainForm->Control(ControlId::PanelDef));
     ExpectMagnifies(shown, kInPattern, [this](int x, int y) { return pattern.ScreenColorAt(x, y); });
     EXPECT_EQ(Hex(shown.At(66, 34)), Hex(PatternWindow::ColorAt(80, 40))) << "the picked pixel's block";
     EXPECT_EQ(Hex(shown.At(69, 37)), Hex(PatternWindow::ColorAt(80, 40)));
@@ -328,7 +328,7 @@ TEST_F(ScreenSampler, MagnifierShowsBlackBeyondTheScreenEdges) {
          {std::pair{POINT{left, top}, &topLeft}, std::pair{POINT{right - 1, bottom - 1}, &bottomRight}}) {
         ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(corner) == pattern->ScreenColorAt(corner.x, corner.y); }));
         DragTo(corner);
-        const MagnifierPixels shown(mainForm->PanelDef());
+        const MagnifierPixels shown(mainForm->Control(ControlId::PanelDef));
         ExpectMagnifies(shown, corner, [&](int x, int y) {
             const bool onScreen = x >= left && y >= top && x < right && y < bottom;
             return onScreen ? pattern->ScreenColorAt(x, y) : RGB(0, 0, 0);
@@ -354,7 +354,7 @@ TEST_F(ScreenSampler, EveryReleaseOverTheTargetCopiesTheTextWhenAutoCopyIsOn) {
     // Also a release that ends no pick copies, and an empty text line is copied as it is.
     mainForm->ClearColor();
     mainForm->UpdateReadout();
-    SendMessageW(mainForm->PanelP(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    SendMessageW(mainForm->Control(ControlId::PanelP), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
     EXPECT_EQ(ClipboardText(), L"");
 }
 
@@ -379,7 +379,7 @@ TEST_F(ScreenSampler, AMiddlePressPicksWithoutCapturingTheMouse) {
 TEST_F(ScreenSampler, ARightClickOnTheTargetPicksOnceAndOpensTheMenu) {
     mainForm->ExecuteCommand(CommandId::Popup1);
     PutTextOnClipboard(nullptr, L"before");
-    EXPECT_EQ(MenuOnRightClick(mainForm->PanelP()), mainForm->PopupMenu1());
+    EXPECT_EQ(MenuOnRightClick(mainForm->Control(ControlId::PanelP)), mainForm->PopupMenu1());
     EXPECT_TRUE(mainForm->Color().HasColor);
     EXPECT_EQ(mainForm->Color().CurColor, 0);
     EXPECT_FALSE(IsPicking());
@@ -393,7 +393,7 @@ TEST_F(ScreenSampler, ADoubleClickOnTheTargetCountsAsAPress) {
     }
     ASSERT_TRUE(PumpUntil([] { return GetAsyncKeyState(VK_LBUTTON) < 0 && IsPicking(); }));
     Pump();
-    EXPECT_EQ(GetCapture(), mainForm->PanelP());
+    EXPECT_EQ(GetCapture(), mainForm->Control(ControlId::PanelP));
     MoveTo(kInPattern);
     EXPECT_TRUE(PumpUntil([this] { return mainForm->Color().CurColor == ColorRef(PatternWindow::ColorAt(80, 40)); }));
     Release(kInPattern, MOUSEEVENTF_LEFTUP);
@@ -421,7 +421,7 @@ void SendKey(WORD key, bool shift = false) {
 }
 
 TEST_F(ScreenSampler, ArrowKeysMoveThePointerByPixelsWhilePicking) {
-    SetFocus(mainForm->ComboF());
+    SetFocus(mainForm->Control(ControlId::ComboF));
     DragTo(kInPattern);
     const struct {
         WORD Key;
@@ -440,13 +440,15 @@ TEST_F(ScreenSampler, ArrowKeysMoveThePointerByPixelsWhilePicking) {
             << "key " << step.Key << (step.Shift ? " with Shift" : "") << ": expected the pointer at " << step.To.x
             << ", " << step.To.y << " picking " << Hex(expected) << ", picked " << Hex(mainForm->Color().CurColor);
     }
-    EXPECT_EQ(SendMessageW(mainForm->ComboF(), CB_GETCURSEL, 0, 0), 0) << "the template list saw no arrow key";
-    EXPECT_EQ(GetFocus(), mainForm->ComboF());
+    EXPECT_EQ(SendMessageW(mainForm->Control(ControlId::ComboF), CB_GETCURSEL, 0, 0), 0)
+        << "the template list saw no arrow key";
+    EXPECT_EQ(GetFocus(), mainForm->Control(ControlId::ComboF));
 
     Release(steps[3].To, MOUSEEVENTF_LEFTUP);
     SendKey(VK_DOWN);
-    EXPECT_TRUE(PumpUntil([this] { return SendMessageW(mainForm->ComboF(), CB_GETCURSEL, 0, 0) == 1; }))
-        << "after picking the keys reach the template list again";
+    EXPECT_TRUE(PumpUntil([this] {
+        return SendMessageW(mainForm->Control(ControlId::ComboF), CB_GETCURSEL, 0, 0) == 1;
+    })) << "after picking the keys reach the template list again";
     EXPECT_TRUE(PointerIsAt(steps[3].To));
 }
 

@@ -48,9 +48,9 @@ class SettingsFiles : public MainFormTest {
 protected:
     std::wstring SelectedLabel() const {
         wchar_t label[256] = {};
-        const int selected = ComboBox_GetCurSel(mainForm->ComboF());
+        const int selected = ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF));
         if (selected >= 0) {
-            ComboBox_GetLBText(mainForm->ComboF(), selected, label);
+            ComboBox_GetLBText(mainForm->Control(ControlId::ComboF), selected, label);
         }
         return label;
     }
@@ -82,8 +82,8 @@ TEST_F(SettingsFiles, FirstStartUsesTheDefaultsAndFirstCloseWritesThem) {
     EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB1));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1));
     EXPECT_FALSE(mainForm->Color().HasColor);
-    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16);
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0);
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 16);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 0);
 
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_TRUE(boxes.empty()) << ShownBoxes();
@@ -118,11 +118,12 @@ TEST_F(SettingsFiles, EverythingChangedComesBackAfterARestart) {
     EXPECT_FALSE(mainForm->IsChecked(CommandId::RGB1));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB3));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK4));
-    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 3);
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 3);
     EXPECT_EQ(SelectedLabel(), L"C=B");
     ASSERT_TRUE(mainForm->Color().HasColor);
     EXPECT_EQ(mainForm->Color().CurColor, 0x3C2B1A);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"C=60") << "blue of the restored colour, through the restored template";
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"C=60")
+        << "blue of the restored colour, through the restored template";
     EXPECT_EQ(WindowPosition().x, 310);
     EXPECT_EQ(WindowPosition().y, 140);
 }
@@ -140,7 +141,7 @@ TEST_F(SettingsFiles, HandEditedOddValuesStartWithoutComplaint) {
     EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK4));
     EXPECT_FALSE(mainForm->IsChecked(CommandId::CMYK1));
     EXPECT_FALSE(mainForm->Color().HasColor);
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 0) << "a selection past the list is ignored";
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 0) << "a selection past the list is ignored";
     EXPECT_EQ(WindowPosition().x, 120);
     EXPECT_EQ(WindowPosition().y, 200);
 
@@ -154,21 +155,21 @@ TEST_F(SettingsFiles, ColourZeroIsBlackAndANegativeColourIsNone) {
     WriteBytes(SettingsFile(), "[Color]\r\nSelectedColor=0\r\n");
     RestartProgram();
     ASSERT_TRUE(mainForm->Color().HasColor);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"#000000");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#000000");
 
     WriteBytes(SettingsFile(), "[Color]\r\nSelectedColor=-7\r\n");
     RestartProgram();
     EXPECT_FALSE(mainForm->Color().HasColor);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"");
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"");
 }
 
 TEST_F(SettingsFiles, AnLfOnlyFormatListLoadsAndIsWrittenBackWithCrLf) {
     WriteBytes(FormatListFile(), "one \\R\n\ntwo \\G\n");
     WriteBytes(SettingsFile(), "[Color]\r\nSelectedFormat=2\r\nSelectedColor=0x0000FF\r\n");
     RestartProgram();
-    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 3) << "the empty line is an empty template";
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), 2);
-    EXPECT_EQ(WindowText(mainForm->EditF()), L"two 0");
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 3) << "the empty line is an empty template";
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 2);
+    EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"two 0");
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped("one \\R\r\n\r\ntwo \\G\r\n"));
 }
@@ -177,8 +178,8 @@ TEST_F(SettingsFiles, AnEmptyFormatListFileEmptiesTheChoice) {
     WriteBytes(FormatListFile(), "");
     WriteBytes(SettingsFile(), "[Color]\r\nSelectedFormat=0\r\n");
     RestartProgram();
-    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 0);
-    EXPECT_EQ(ComboBox_GetCurSel(mainForm->ComboF()), CB_ERR);
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 0);
+    EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), CB_ERR);
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_EQ(ReadBytes(FormatListFile()), "");
     EXPECT_NE(ReadBytes(SettingsFile()).find("SelectedFormat=-1\r\n"), std::string::npos);
@@ -207,7 +208,7 @@ TEST_F(SettingsFiles, ALockedFormatListStopsTheLoadAndIsNotOverwritten) {
     EXPECT_EQ(boxes[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
     EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1)) << "the settings file is not read after the error";
     EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
-    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16) << "the built-in templates are offered";
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 16) << "the built-in templates are offered";
 
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_EQ(ReadBytes(FormatListFile()), list) << "what could not be read is not replaced";
@@ -223,7 +224,7 @@ TEST_F(SettingsFiles, AFormatListTheMemoCannotHoldStopsTheLoad) {
     EXPECT_EQ(boxes[0].Text,
               L"\u6587\u5B57\u5217\u306E\u5927\u304D\u3055\u304C \u30E1\u30E2 "
               L"\u306E\u5236\u9650\u3092\u8D8A\u3048\u307E\u3057\u305F.");
-    EXPECT_EQ(ComboBox_GetCount(mainForm->ComboF()), 16) << "the memo keeps the built-in list";
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 16) << "the memo keeps the built-in list";
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped(list));
 }

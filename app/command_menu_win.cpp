@@ -1,0 +1,96 @@
+#include "app/command_menu_win.h"
+
+#include <windowsx.h>  // GET_X_LPARAM
+
+#include <string>
+
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+namespace {
+
+UINT ToId(CommandId command) {
+    return static_cast<UINT>(command);
+}
+
+CommandId Offset(CommandId first, int offset) {
+    return static_cast<CommandId>(ToId(first) + static_cast<UINT>(offset));
+}
+
+}  // namespace
+
+void CommandMenu::Build() {
+    menu_.Reset(CreatePopupMenu());
+    const auto items = CommandMenuItems();
+    HMENU submenu = nullptr;
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        const MenuItemDef& item = items[index];
+        const bool opensSubmenu = index + 1 < items.size() && items[index + 1].Level > item.Level;
+        std::wstring caption = WidenCp932(item.Caption);
+        if (item.Key) {
+            caption += L'\t' + WidenCp932(ShortcutText(*item.Key));
+        }
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.wID = ToId(item.Id);
+        info.fType = item.Caption == "-" ? MFT_SEPARATOR : (item.RadioGroup != 0 ? MFT_RADIOCHECK : MFT_STRING);
+        info.fState = item.CheckedAtDesign ? MFS_CHECKED : MFS_UNCHECKED;
+        info.dwTypeData = caption.data();
+        if (opensSubmenu) {
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = CreatePopupMenu();
+        }
+        HMENU parent = item.Level == 1 ? menu_.Get() : submenu;
+        InsertMenuItemW(parent, static_cast<UINT>(GetMenuItemCount(parent)), TRUE, &info);
+        if (opensSubmenu) {
+            submenu = info.hSubMenu;
+        }
+    }
+}
+
+bool CommandMenu::IsChecked(CommandId item) const {
+    return (GetMenuState(menu_.Get(), ToId(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void CommandMenu::SetCheck(CommandId item, bool checked) {
+    CheckMenuItem(menu_.Get(), ToId(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CommandMenu::CheckRadio(CommandId item) {
+    const int group = CommandMenuItem(item).RadioGroup;
+    const auto first = group == CommandMenuItem(CommandId::RGB1).RadioGroup ? CommandId::RGB1 : CommandId::CMYK1;
+    CheckMenuRadioItem(menu_.Get(), ToId(first), ToId(first) + 3, ToId(item), MF_BYCOMMAND);
+}
+
+std::array<bool, 4> CommandMenu::GroupChecks(CommandId first) const {
+    std::array<bool, 4> checked{};
+    for (int offset = 0; offset < 4; ++offset) {
+        checked[static_cast<std::size_t>(offset)] = IsChecked(Offset(first, offset));
+    }
+    return checked;
+}
+
+void CommandMenu::SetGroupChecks(CommandId first, int checkedOffset) {
+    for (int offset = 0; offset < 4; ++offset) {
+        SetCheck(Offset(first, offset), offset == checkedOffset);
+    }
+}
+
+std::optional<CommandId> CommandMenu::Track(HWND owner, HWND control, LPARAM screenPosition) const {
+    POINT at{GET_X_LPARAM(screenPosition), GET_Y_LPARAM(screenPosition)};
+    if (screenPosition == -1) {
+        RECT bounds;
+        GetWindowRect(control, &bounds);
+        at = POINT{bounds.left, bounds.top};
+    }
+    const auto chosen = static_cast<UINT>(TrackPopupMenuEx(
+        menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, owner, nullptr));
+    if (chosen == 0) {
+        return std::nullopt;
+    }
+    return static_cast<CommandId>(chosen);
+}
+
+}  // namespace tintrel

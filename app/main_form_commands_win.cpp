@@ -1,0 +1,266 @@
+#include "app/main_form_win.h"
+
+#include <optional>
+#include <string>
+
+#include "app/main_form_layout_win.h"
+#include "app/version_info.h"
+#include "color/format_editor_win.h"
+#include "ui/clipboard_win.h"
+#include "ui/message_box_win.h"
+#include "ui/modal_form_win.h"
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+// ---- Keyboard and menu
+
+bool TFMain::PreTranslateMessage(MSG& message) {
+    if (RoutePickingKey(message)) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
+        return true;
+    }
+    return IsDialogMessageW(hwnd_, &message) != FALSE;
+}
+
+bool TFMain::RouteShortcut(const MSG& message) {
+    if (message.hwnd == formatChoice_.Handle() && SendMessageW(formatChoice_.Handle(), CB_GETDROPPEDSTATE, 0, 0)) {
+        return false;  // the open list takes its keys itself
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    const Shortcut pressed{static_cast<unsigned>(message.wParam), GetKeyState(VK_SHIFT) < 0,
+                           GetKeyState(VK_CONTROL) < 0};
+    const std::optional<CommandId> command = CommandForShortcut(pressed);
+    if (!command) {
+        return false;
+    }
+    // The key is tried against the menu of the focused control, then of each control around it.
+    for (HWND window = message.hwnd; window != nullptr && window != hwnd_; window = GetParent(window)) {
+        if (CarriesMenu(window)) {
+            ExecuteCommand(*command);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TFMain::CarriesMenu(HWND control) const {
+    return control != nullptr &&
+           (control == formatChoice_.Handle() || control == panelDef_.Handle() || control == panelP_.Handle() ||
+            control == panelD_.Handle() || control == palletPanel_.Handle() || control == palletTab_);
+}
+
+void TFMain::ExecuteCommand(CommandId command) {
+    RunGuarded([&] {
+        switch (command) {
+            case CommandId::Clear1:
+                Clear1Click();
+                break;
+            case CommandId::Popup1:
+            case CommandId::Popup2:
+            case CommandId::Popup3:
+                PopupClick(command);
+                break;
+            case CommandId::NPallet:
+                SysPalletClick();
+                break;
+            case CommandId::NFormat:
+                NFormatClick();
+                break;
+            case CommandId::NPalDlg:
+                NPalDlgClick();
+                break;
+            case CommandId::RGB1:
+            case CommandId::RGB2:
+            case CommandId::RGB3:
+            case CommandId::RGB4:
+            case CommandId::CMYK1:
+            case CommandId::CMYK2:
+            case CommandId::CMYK3:
+            case CommandId::CMYK4:
+                PopupToClick(command);
+                break;
+            case CommandId::MVar:
+                MVarClick();
+                break;
+            case CommandId::Exit1:
+                Action1Execute();
+                break;
+            default:
+                break;
+        }
+    });
+}
+
+void TFMain::Clear1Click() {
+    ClearColor();
+    UpdateReadout();
+}
+
+void TFMain::PopupClick(CommandId sender) {
+    menu_.SetCheck(sender, !IsChecked(sender));
+    UpdateReadout();
+}
+
+void TFMain::PopupToClick(CommandId sender) {
+    menu_.CheckRadio(sender);
+    UpdateReadout();
+}
+
+void TFMain::SysPalletClick() {
+    menu_.SetCheck(CommandId::NPallet, !IsChecked(CommandId::NPallet));
+    ShowPallet(IsChecked(CommandId::NPallet));
+}
+
+void TFMain::NFormatClick() {
+    if (formatEditor_.ShowModal(hwnd_) == kModalResultOk) {
+        RebuildFormatList();
+    }
+    UpdateReadout();
+}
+
+// Runs the palette settings dialog; the palette it would resize is not built yet.
+void TFMain::NPalDlgClick() {}
+
+void TFMain::MVarClick() {
+    ShowMessageBox(kVersionMessage, MB_OK);
+}
+
+void TFMain::Action1Execute() {
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+// ---- Colour, templates and readout
+
+void TFMain::SetColor(ColorRef color) {
+    tintrel::SetColor(colorState_, color);
+    panelD_.SetColor(static_cast<COLORREF>(color) & 0x00FFFFFF);
+    panelD_.SetCursor(LoadCursorW(nullptr, IDC_HAND));
+}
+
+void TFMain::ClearColor() {
+    tintrel::ClearColor(colorState_);
+    panelD_.SetSystemColor(COLOR_BTNFACE);
+    panelD_.SetCursor(nullptr);
+}
+
+TextOptions TFMain::CurrentTextOptions() const {
+    return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_};
+}
+
+void TFMain::UpdateReadout() {
+    std::string formatTemplate;
+    if (colorState_.HasColor) {
+        const int selected = formatChoice_.Selected();
+        formatTemplate = selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
+    }
+    readout_.Show(ComposeReadout(colorState_, formatTemplate, NotationFromChecks(menu_.GroupChecks(CommandId::RGB1)),
+                                 NotationFromChecks(menu_.GroupChecks(CommandId::CMYK1)), CurrentTextOptions()));
+}
+
+void TFMain::RebuildFormatList() {
+    formatChoice_.Rebuild(FormatLabels(formatEditor_.FormatList()));
+}
+
+void TFMain::ComboFChange() {
+    UpdateReadout();
+    if (colorState_.HasColor && IsChecked(CommandId::Popup1)) {
+        CopyTextLine();
+    }
+}
+
+void TFMain::CopyTextLine() {
+    // Exactly what the text line shows goes to the clipboard.
+    PutTextOnClipboard(hwnd_, WindowText(readout_.Handle(ReadoutFields::EditF)));
+}
+
+void TFMain::ReadDecimalSeparator() {
+    wchar_t separator[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    const std::string narrow = length > 1 ? NarrowCp932(std::wstring_view(separator, length - 1)) : std::string();
+    decimalSeparator_ = narrow.empty() ? "." : narrow;
+}
+
+void TFMain::PaintBox1Paint(HDC dc) {
+    magnifier_.Paint(dc, POINT{layout::kPaintBox1.left, layout::kPaintBox1.top});
+}
+
+// ---- Picking off the screen
+
+void TFMain::SampleScreen() {
+    const std::optional<COLORREF> picked = magnifier_.Capture();
+    if (!picked) {
+        return;
+    }
+    SetColor(static_cast<ColorRef>(*picked));
+    // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
+    // straight into the panel, since a paint message costs more than the capture on some systems.
+    panelDef_.PaintNow(layout::kPaintBox1);
+    UpdateReadout();
+}
+
+void TFMain::ImageMouse(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            ImageMouseDown(message);
+            break;
+        case WM_MOUSEMOVE:
+            ImageMouseMove();
+            break;
+        default:
+            ImageMouseUp(message);
+            break;
+    }
+}
+
+void TFMain::ImageMouseDown(UINT message) {
+    picker_.Start(message, panelP_.Handle());
+    SampleWhilePicking();
+}
+
+void TFMain::ImageMouseMove() {
+    if (picker_.IsPicking()) {
+        SampleWhilePicking();
+    }
+}
+
+void TFMain::ImageMouseUp(UINT message) {
+    picker_.Finish(message);
+    if (IsChecked(CommandId::Popup1)) {
+        CopyTextLine();
+    }
+}
+
+void TFMain::SampleWhilePicking() {
+    try {
+        SampleScreen();
+    } catch (...) {
+        // Picking ends with the first error, so that the moves that follow while its box is shown
+        // (the target still holds the mouse) do not open a box each.
+        picker_.Cancel();
+        throw;
+    }
+}
+
+bool TFMain::RoutePickingKey(const MSG& message) {
+    if ((message.message != WM_KEYDOWN && message.message != WM_KEYUP) ||
+        !ScreenPicker::IsSteeringKey(message.wParam) || !picker_.IsPicking()) {
+        return false;
+    }
+    // While picking, the arrow keys steer the pointer and no control sees them, not even their release.
+    if (message.message == WM_KEYDOWN) {
+        RunGuarded([&] {
+            ScreenPicker::Steer(message.wParam, GetKeyState(VK_SHIFT) < 0);
+            SampleWhilePicking();
+        });
+    }
+    return true;
+}
+
+}  // namespace tintrel

@@ -1,0 +1,71 @@
+#include "color/format_choice_win.h"
+
+#include <commctrl.h>  // CB_SETMINVISIBLE
+#include <windowsx.h>  // ComboBox_GetCurSel
+
+#include "ui/base_window_win.h"
+#include "ui/fonts_win.h"
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+namespace {
+
+constexpr int kItemHeight = 12;
+constexpr int kDropDownRows = 16;
+
+int ClosedHeight(HWND combo) {
+    RECT rect;
+    GetWindowRect(combo, &rect);
+    return rect.bottom - rect.top;
+}
+
+}  // namespace
+
+void FormatChoice::Create(HWND parent, int id, const RECT& closedBounds) {
+    const int wanted = closedBounds.bottom - closedBounds.top;
+    combo_ = CreateWindowChecked(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST,
+        closedBounds.left, closedBounds.top, closedBounds.right - closedBounds.left,
+        wanted + kDropDownRows * kItemHeight + 2, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
+    SetControlFont(combo_, FormFont());
+    if (SendMessageW(combo_, CB_SETITEMHEIGHT, 0, kItemHeight) == CB_ERR) {
+        // Some combo box implementations accept the list's item height only from the list itself.
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        GetComboBoxInfo(combo_, &parts);
+        SendMessageW(parts.hwndList, LB_SETITEMHEIGHT, 0, kItemHeight);
+    }
+    // Implementations differ in what they add to the selection field's height, so it is corrected by
+    // what the closed box measures.
+    auto field = static_cast<int>(SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3 && ClosedHeight(combo_) != wanted; ++attempt) {
+        field += wanted - ClosedHeight(combo_);
+        SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+    SendMessageW(combo_, CB_SETMINVISIBLE, kDropDownRows, 0);
+}
+
+void FormatChoice::Rebuild(const std::vector<std::string>& labels) {
+    ComboBox_ResetContent(combo_);
+    for (const std::string& label : labels) {
+        ComboBox_AddString(combo_, WidenCp932(label).c_str());
+    }
+    if (!labels.empty()) {
+        ComboBox_SetCurSel(combo_, 0);
+    }
+}
+
+int FormatChoice::Count() const {
+    return ComboBox_GetCount(combo_);
+}
+
+int FormatChoice::Selected() const {
+    return ComboBox_GetCurSel(combo_);
+}
+
+void FormatChoice::Select(int index) {
+    ComboBox_SetCurSel(combo_, index);
+}
+
+}  // namespace tintrel

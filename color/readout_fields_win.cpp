@@ -1,0 +1,86 @@
+#include "color/readout_fields_win.h"
+
+#include "ui/base_window_win.h"
+#include "ui/fonts_win.h"
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+namespace {
+
+struct FieldPlace {
+    int Left;
+    int Top;
+    int Width;
+};
+
+constexpr int kFieldHeight = 20;
+constexpr std::array<FieldPlace, ReadoutFields::kFieldCount> kPlaces{{
+    {4, 100, 137},   // EditF
+    {4, 124, 41},    // EditR
+    {52, 124, 41},   // EditG
+    {100, 124, 41},  // EditB
+    {4, 148, 41},    // EditC
+    {52, 148, 41},   // EditM
+    {100, 148, 41},  // EditY
+    {148, 148, 41},  // EditK
+}};
+
+// Backgrounds of the component fields EditR to EditK.
+constexpr std::array<COLORREF, ReadoutFields::kFieldCount - 1> kComponentColors{
+    0x00AAAAFF, 0x00AAFFAA, 0x00FFAAAA, 0x00FFFF88, 0x00FF88FF, 0x0088FFFF, 0x00AAAAAA};
+
+void SetText(HWND control, std::string_view textCp932) {
+    // Setting a text costs a repaint and, on some systems, a round trip to the window server: while
+    // picking over a plain area the fields keep their texts, and then nothing is set.
+    const std::wstring text = WidenCp932(textCp932);
+    if (WindowText(control) != text) {
+        SetWindowTextW(control, text.c_str());
+    }
+}
+
+}  // namespace
+
+void ReadoutFields::Create(HWND parent, int firstId) {
+    for (int field = 0; field < kFieldCount; ++field) {
+        const FieldPlace& place = kPlaces[static_cast<std::size_t>(field)];
+        fields_[static_cast<std::size_t>(field)] = CreateWindowChecked(
+            WS_EX_CLIENTEDGE, L"EDIT", L"",
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL | ES_LEFT, place.Left,
+            place.Top, place.Width, kFieldHeight, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + field)), nullptr);
+        SetControlFont(fields_[static_cast<std::size_t>(field)], FixedFont());
+    }
+    for (std::size_t index = 0; index < kComponentColors.size(); ++index) {
+        componentBrushes_[index].Reset(CreateSolidBrush(kComponentColors[index]));
+    }
+}
+
+void ReadoutFields::Show(const ReadoutTexts& texts) {
+    SetText(fields_[EditF], texts.F);
+    SetText(fields_[EditR], texts.R);
+    SetText(fields_[EditG], texts.G);
+    SetText(fields_[EditB], texts.B);
+    SetText(fields_[EditC], texts.C);
+    SetText(fields_[EditM], texts.M);
+    SetText(fields_[EditY], texts.Y);
+    SetText(fields_[EditK], texts.K);
+}
+
+HBRUSH ReadoutFields::Background(HWND control, HDC dc) const {
+    if (control == fields_[EditF]) {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return GetSysColorBrush(COLOR_WINDOW);
+    }
+    for (std::size_t index = 0; index < kComponentColors.size(); ++index) {
+        if (fields_[index + 1] == control) {
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, kComponentColors[index]);
+            return componentBrushes_[index].Get();
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace tintrel

@@ -1,0 +1,25 @@
+#include "ui/window_subclass_win.h"
+
+#include <stdexcept>
+
+namespace tintrel {
+
+void WindowSubclass::Install(HWND window, SUBCLASSPROC procedure, DWORD_PTR object) {
+    Remove();
+    if (!SetWindowSubclass(window, procedure, 0, object)) {
+        throw std::runtime_error("SetWindowSubclass failed");
+    }
+    window_ = window;
+    procedure_ = procedure;
+}
+
+void WindowSubclass::Remove() {
+    if (window_ != nullptr) {
+        if (IsWindow(window_)) {
+            RemoveWindowSubclass(window_, procedure_, 0);
+        }
+        window_ = nullptr;
+    }
+}
+
+}  // namespace tintrel

@@ -1,0 +1,36 @@
+#include "palette/pallet_cell_text.h"
+
+#include <string_view>
+
+namespace tintrel {
+namespace {
+
+// "現在の色："
+constexpr std::string_view kCurrentLabel = "\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46";
+// "予備の色："
+constexpr std::string_view kSpareLabel = "\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46";
+
+}  // namespace
+
+std::string CellHexText(std::int32_t color) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const auto bits = static_cast<std::uint32_t>(color);
+    std::string text;
+    for (const int shift : {0, 8, 16}) {
+        const auto byte = (bits >> shift) & 0xFFu;
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0xFu];
+    }
+    return text;
+}
+
+std::string CellHintText(std::int32_t current, std::int32_t spare) {
+    std::string text(kCurrentLabel);
+    text += CellHexText(current);
+    text += "\r\n";
+    text += kSpareLabel;
+    text += CellHexText(spare);
+    return text;
+}
+
+}  // namespace tintrel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tintrel {
+
+// A cell colour as six upper-case hexadecimal digits, red, green and blue ("1A2B3C" for 0x003C2B1A).
+// Only the three low bytes count, so a hand-edited value with a high byte or the sign bit shows the
+// colour it paints.
+std::string CellHexText(std::int32_t color);
+
+// The tool-tip of a cell, in code page 932: "現在の色：" current CR LF "予備の色：" spare.
+std::string CellHintText(std::int32_t current, std::int32_t spare);
+
+}  // namespace tintrel

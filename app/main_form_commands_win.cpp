@@ -51,7 +51,7 @@ bool TFMain::RouteShortcut(const MSG& message) {
 bool TFMain::CarriesMenu(HWND control) const {
     return control != nullptr &&
            (control == formatChoice_.Handle() || control == panelDef_.Handle() || control == panelP_.Handle() ||
-            control == panelD_.Handle() || control == palletPanel_.Handle() || control == palletTab_);
+            control == panelD_.Handle() || control == palletPanel_.Handle() || control == palletTab_.Handle());
 }
 
 void TFMain::ExecuteCommand(CommandId command) {

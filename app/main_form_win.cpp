@@ -45,14 +45,6 @@ int ToInt(ControlId id) {
     return static_cast<int>(id);
 }
 
-int NonClientHeight(HWND window) {
-    RECT outer;
-    RECT client;
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &client);
-    return (outer.bottom - outer.top) - client.bottom;
-}
-
 }  // namespace
 
 TFMain::TFMain(std::filesystem::path executablePath, TFFormat& formatEditor, TFPallet& palletDialog)
@@ -60,6 +52,7 @@ TFMain::TFMain(std::filesystem::path executablePath, TFFormat& formatEditor, TFP
 
 TFMain::~TFMain() {
     palletPanelHook_.Remove();
+    palletTabHook_.Remove();
     DestroyOwnWindow();
 }
 
@@ -96,7 +89,7 @@ HWND TFMain::Control(ControlId id) const {
         case ControlId::PalletPanel:
             return palletPanel_.Handle();
         case ControlId::PalletTab:
-            return palletTab_;
+            return palletTab_.Handle();
         default:
             return readout_.Handle(static_cast<ReadoutFields::Field>(ToInt(id) - ToInt(ControlId::EditF)));
     }
@@ -139,12 +132,8 @@ void TFMain::CreatePanels() {
     palletPanel_.Create(hwnd_, ToInt(ControlId::PalletPanel),
                         RECT{0, kPanelDefHeight, kClientWidth, kDesignClientHeight}, Panel::Options{},
                         WidenCp932(kPalletPanelCaption).c_str());
-    palletTab_ = CreateWindowChecked(
-        0, WC_TABCONTROLW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_RAGGEDRIGHT | TCS_HOTTRACK, 0, 0,
-        kClientWidth, kDesignClientHeight - kPanelDefHeight, palletPanel_.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ToInt(ControlId::PalletTab))), nullptr);
-    SetControlFont(palletTab_, FormFont());
+    palletTab_.Create(palletPanel_.Handle(), ToInt(ControlId::PalletTab),
+                      RECT{0, 0, kClientWidth, kDesignClientHeight - kPanelDefHeight});
 }
 
 // ---- Life cycle
@@ -160,11 +149,7 @@ void TFMain::FormCreate() {
 
 void TFMain::InstallPalletPanelHook() {
     palletPanelHook_.Install(palletPanel_.Handle(), &TFMain::PalletPanelWndProc, reinterpret_cast<DWORD_PTR>(this));
-}
-
-LRESULT CALLBACK
-TFMain::PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    palletTabHook_.Install(palletTab_.Handle(), &TFMain::PalletTabWndProc, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TFMain::SetHintTiming() {
@@ -180,8 +165,6 @@ void TFMain::SetHintTiming() {
 
 void TFMain::EnableDoubleBuffering() {
     panelDef_.SetDoubleBuffered(true);
-    const auto exStyle = GetWindowLongPtrW(palletTab_, GWL_EXSTYLE);
-    SetWindowLongPtrW(palletTab_, GWL_EXSTYLE, exStyle | WS_EX_COMPOSITED);
 }
 
 void TFMain::ApplyStayOnTop() {
@@ -192,16 +175,14 @@ void TFMain::ApplyStayOnTop() {
 
 void TFMain::FormShow() {
     resizeAllowed_ = true;
+    SetClientHeight(kPanelDefHeight);
     RECT window;
-    GetWindowRect(hwnd_, &window);
-    SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left, kPanelDefHeight + NonClientHeight(hwnd_),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     GetWindowRect(hwnd_, &window);
     minimumHeight_ = window.bottom - window.top;
     resizeAllowed_ = false;
     LoadSettings();
     UpdateReadout();
-    palletModified_ = false;
+    pallet_.SetPalletModified(false);
 }
 
 void TFMain::LoadSettings() {
@@ -209,8 +190,7 @@ void TFMain::LoadSettings() {
     RebuildFormatList();
     ApplySettings(ReadSettings(ProfileFile(SiblingFileName(executablePath_, ".ini"))));
     settingsLoaded_ = true;
-    // The palette file is not read yet: the palette shows as at a first start.
-    menu_.SetCheck(CommandId::NPallet, true);
+    LoadPallet();
     ShowPallet(IsChecked(CommandId::NPallet));
 }
 
@@ -243,9 +223,6 @@ void TFMain::ApplySettings(const Settings& settings) {
     palletHeight_ = settings.Height;
 }
 
-// Shows or hides the palette where it belongs; the palette itself is not built yet.
-void TFMain::ShowPallet(bool) {}
-
 bool TFMain::FormClose() {
     if (!palletDocked_) {
         RememberFloatRect();
@@ -261,9 +238,6 @@ bool TFMain::FormClose() {
     return true;
 }
 
-// Takes the floating palette window's place; the palette does not float yet.
-void TFMain::RememberFloatRect() {}
-
 void TFMain::SaveSettings() {
     if (formatListLoaded_) {
         WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
@@ -273,6 +247,7 @@ void TFMain::SaveSettings() {
         WriteSettings(file, CurrentSettings());
         file.Commit();
     }
+    SavePallet();
 }
 
 Settings TFMain::CurrentSettings() const {
@@ -332,11 +307,12 @@ void TFMain::WindowGetMinMaxInfo(MINMAXINFO& info) const {
 void TFMain::WindowSize() {
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int height = std::max<int>(client.bottom - kPanelDefHeight, 0);
-    SetWindowPos(palletPanel_.Handle(), nullptr, 0, kPanelDefHeight, client.right, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(panelDef_.Handle(), nullptr, 0, 0, client.right, kPanelDefHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(palletTab_, nullptr, 0, 0, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (GetParent(palletPanel_.Handle()) == hwnd_) {
+        const int height = std::max<int>(client.bottom - kPanelDefHeight, 0);
+        SetWindowPos(palletPanel_.Handle(), nullptr, 0, kPanelDefHeight, client.right, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -375,6 +351,11 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
         case WM_SIZE:
             WindowSize();
             return 0;
+        case WM_WINDOWPOSCHANGING:
+            FormCanResize(*reinterpret_cast<WINDOWPOS*>(lParam));
+            return 0;
+        case WM_NCHITTEST:
+            return FormHitTest(lParam);
         case WM_DISPLAYCHANGE:
             ForgetVirtualScreen();
             break;

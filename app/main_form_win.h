@@ -4,12 +4,17 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 
 #include "app/command_menu_win.h"
 #include "color/color_state.h"
 #include "color/format_choice_win.h"
 #include "color/readout_fields_win.h"
 #include "color/readout_text.h"
+#include "palette/pallet_float_window_win.h"
+#include "palette/pallet_store.h"
+#include "palette/pallet_tab_strip_win.h"
+#include "persist/pallet_file.h"
 #include "persist/settings_file.h"
 #include "sampler/magnifier_win.h"
 #include "sampler/screen_picker_win.h"
@@ -93,8 +98,25 @@ private:
     void ApplySettings(const Settings& settings);
     void SaveSettings();
     Settings CurrentSettings() const;
-    void RememberFloatRect();
+    void LoadPallet();
+    void ApplyPalletState(const PalletFileState& state);
+    void SavePallet();
+
+    // The palette's place and the window's height.
+    bool ShownAndDocked() const;
+    void SetClientHeight(int height);
+    void CollapseWindow();
     void ShowPallet(bool show);
+    void FloatPallet(bool rememberHeight);
+    void DockPallet();
+    void RememberFloatRect();
+    void PalletPanelStartDock();
+    void PalletPanelEndDock();
+    void PalletPanelMouseDown();
+    void PalletTabChange();
+    void FitPalletTab();
+    void FormCanResize(WINDOWPOS& position) const;
+    LRESULT FormHitTest(LPARAM lParam) const;
 
     void Clear1Click();
     void PopupClick(CommandId sender);
@@ -126,6 +148,8 @@ private:
     void WindowSize();
     static LRESULT CALLBACK
     PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
+    static LRESULT CALLBACK
+    PalletTabWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
 
     std::filesystem::path executablePath_;
     TFFormat& formatEditor_;
@@ -143,20 +167,25 @@ private:
     Panel panelP_;
     Panel panelD_;
     Panel palletPanel_;
-    HWND palletTab_ = nullptr;
+    PalletTabStrip palletTab_;
+    std::unique_ptr<PalletFloatWindow> floatWindow_;
     HWND lastFocus_ = nullptr;
     OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;
     WindowSubclass palletPanelHook_;
+    WindowSubclass palletTabHook_;
+    PalletStore pallet_;
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
-    bool palletModified_ = false;
+    bool dockingPallet_ = false;
     std::int32_t palletHeight_ = Settings{}.Height;
+    FloatRectangle floatRect_;
     // Only files read at start are written at close: one that could not be read must not be replaced
     // by the defaults this run fell back to.
     bool formatListLoaded_ = false;
     bool settingsLoaded_ = false;
+    bool palletLoaded_ = false;
     int minimumHeight_ = 0;
 };
 

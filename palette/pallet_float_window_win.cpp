@@ -1,0 +1,74 @@
+#include "palette/pallet_float_window_win.h"
+
+#include <string>
+
+#include "ui/message_box_win.h"
+
+namespace tintrel {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+}  // namespace
+
+void PalletFloatWindow::Create(HWND owner, HWND panel, const wchar_t* title, int left, int top, int width, int height) {
+    const LPCWSTR className =
+        RegisterWindowClassOnce(L"TintrelPalletFloat", &PalletFloatWindow::WindowProc, LoadCursorW(nullptr, IDC_ARROW),
+                                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    std::wstring caption(title);
+    caption = caption.substr(0, caption.find_first_of(L"\r\n"));
+    RECT bounds{0, 0, width, height};
+    AdjustWindowRectEx(&bounds, kStyle, FALSE, kExStyle);
+    CreateWindowChecked(kExStyle, className, caption.c_str(), kStyle, left, top, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top, owner, nullptr, this);
+    panel_ = panel;
+    SetParent(panel_, hwnd_);
+    FitPanel();
+}
+
+void PalletFloatWindow::FitPanel() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    SetWindowPos(panel_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PalletFloatWindow::FormClose() {
+    // The palette goes back into the main window, still shown: hiding the panel tells its owner so.
+    ShowWindow(hwnd_, SW_HIDE);
+    if (panel_ != nullptr && GetParent(panel_) == hwnd_) {
+        ShowWindow(panel_, SW_HIDE);
+    }
+}
+
+LRESULT PalletFloatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_SIZE:
+            if (panel_ != nullptr && GetParent(panel_) == hwnd_) {
+                FitPanel();
+            }
+            return 0;
+        case WM_ENTERSIZEMOVE:
+            if (OnStartDock) {
+                RunGuarded([this] { OnStartDock(); });
+            }
+            break;
+        case WM_EXITSIZEMOVE:
+            if (OnEndDock) {
+                RunGuarded([this] { OnEndDock(); });
+            }
+            break;
+        case WM_CONTEXTMENU:
+            // The palette's menu is the main window's.
+            return SendMessageW(GetWindow(hwnd_, GW_OWNER), message, wParam, lParam);
+        case WM_CLOSE:
+            RunGuarded([this] { FormClose(); });
+            return 0;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace tintrel

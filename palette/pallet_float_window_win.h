@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "ui/base_window_win.h"
+
+namespace tintrel {
+
+// The floating palette window: a sizeable tool window with a thin title bar and a close box, always on
+// top whatever the main window's option says, holding the palette panel in its whole client area. It
+// exists while the palette floats; closing it hides the panel in it, which docks the palette back.
+class PalletFloatWindow : public BaseWindow<PalletFloatWindow> {
+public:
+    // The user starts and ends moving or sizing the window by its title bar or border.
+    std::function<void()> OnStartDock;
+    std::function<void()> OnEndDock;
+
+    // Creates the window over `owner` with its outer top-left corner at (left, top) and a client area
+    // of width by height, titled `title` up to its first line break, and moves `panel` into it.
+    void Create(HWND owner, HWND panel, const wchar_t* title, int left, int top, int width, int height);
+    // Destroys the window; the panel must have been moved out of it first.
+    void Destroy() { DestroyOwnWindow(); }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+private:
+    void FitPanel();
+    void FormClose();
+
+    HWND panel_ = nullptr;
+};
+
+}  // namespace tintrel

@@ -1,0 +1,55 @@
+#include "palette/pallet_tab_strip_win.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "ui/base_window_win.h"
+#include "ui/fonts_win.h"
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+void PalletTabStrip::Create(HWND parent, int id, const RECT& bounds) {
+    tabs_ = CreateWindowChecked(WS_EX_COMPOSITED, WC_TABCONTROLW, L"",
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TCS_MULTILINE |
+                                    TCS_RAGGEDRIGHT | TCS_HOTTRACK,
+                                bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
+    SetControlFont(tabs_, FormFont());
+}
+
+void PalletTabStrip::SetPages(std::vector<std::string> names) {
+    names_ = std::move(names);
+    TabCtrl_DeleteAllItems(tabs_);
+    for (std::size_t index = 0; index < names_.size(); ++index) {
+        std::wstring caption = WidenCp932(names_[index]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+std::int32_t PalletTabStrip::Selected() const {
+    return TabCtrl_GetCurSel(tabs_);
+}
+
+void PalletTabStrip::Select(std::int32_t page) {
+    TabCtrl_SetCurSel(tabs_, page);
+}
+
+RECT PalletTabStrip::DisplayArea() const {
+    RECT area;
+    GetClientRect(tabs_, &area);
+    TabCtrl_AdjustRect(tabs_, FALSE, &area);
+    return area;
+}
+
+bool PalletTabStrip::IsOnEmptyHeader(POINT client) const {
+    TCHITTESTINFO hit{};
+    hit.pt = client;
+    return TabCtrl_HitTest(tabs_, &hit) < 0 && client.y < DisplayArea().top;
+}
+
+}  // namespace tintrel

@@ -353,7 +353,7 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             return 0;
         case WM_WINDOWPOSCHANGING:
             FormCanResize(*reinterpret_cast<WINDOWPOS*>(lParam));
-            return 0;
+            break;
         case WM_NCHITTEST:
             return FormHitTest(lParam);
         case WM_DISPLAYCHANGE:

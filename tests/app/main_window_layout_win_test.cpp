@@ -32,8 +32,8 @@ TEST_F(MainWindowLayout, PlacesEveryControlAsDesigned) {
         {"EditM", ControlId::EditM, {52, 148, 93, 168}},
         {"EditY", ControlId::EditY, {100, 148, 141, 168}},
         {"EditK", ControlId::EditK, {148, 148, 189, 168}},
-        {"PalletPanel", ControlId::PalletPanel, {0, 170, 192, 170}},
-        {"PalletTab", ControlId::PalletTab, {0, 0, 192, 0}},
+        {"PalletPanel", ControlId::PalletPanel, {0, 170, 192, 270}},
+        {"PalletTab", ControlId::PalletTab, {0, 0, 192, 100}},
     }};
     for (const Placement& placement : placements) {
         const RECT actual = BoundsInParent(mainForm->Control(placement.Control));
@@ -44,14 +44,14 @@ TEST_F(MainWindowLayout, PlacesEveryControlAsDesigned) {
     }
 }
 
-TEST_F(MainWindowLayout, IsA200PixelToolWindowCollapsedToItsUpperPanel) {
+TEST_F(MainWindowLayout, IsA200PixelToolWindowWithThePaletteDockedAtFirstStart) {
     RECT outer;
     RECT client;
     GetWindowRect(mainForm->Handle(), &outer);
     GetClientRect(mainForm->Handle(), &client);
     EXPECT_EQ(outer.right - outer.left, 200);
     EXPECT_EQ(client.right, 192);
-    EXPECT_EQ(client.bottom, 170);
+    EXPECT_EQ(client.bottom, 270);
     EXPECT_EQ(outer.left, 200);
     EXPECT_EQ(outer.top, 200);
     EXPECT_EQ(WindowText(mainForm->Handle()), L"Tintrel");
@@ -70,13 +70,15 @@ TEST_F(MainWindowLayout, SizingKeepsTheWidthAndNeverGoesBelowCollapsed) {
     GetWindowRect(mainForm->Handle(), &outer);
     EXPECT_EQ(limits.ptMinTrackSize.x, 200);
     EXPECT_EQ(limits.ptMaxTrackSize.x, 200);
-    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
-
-    SetWindowPos(mainForm->Handle(), nullptr, 0, 0, 320, 100, SWP_NOMOVE | SWP_NOZORDER);
     RECT client;
     GetClientRect(mainForm->Handle(), &client);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top - (client.bottom - 170)) << "the collapsed height";
+
+    SetWindowPos(mainForm->Handle(), nullptr, 0, 0, 320, 100, SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(mainForm->Handle(), &outer);
+    GetClientRect(mainForm->Handle(), &client);
     EXPECT_EQ(client.right, 192);
-    EXPECT_EQ(client.bottom, 170);
+    EXPECT_EQ(outer.bottom - outer.top, 270) << "no lower than 270 while the palette is docked";
 }
 
 TEST_F(MainWindowLayout, StaysOnTopWithoutSettings) {

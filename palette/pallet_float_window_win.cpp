@@ -35,10 +35,12 @@ void PalletFloatWindow::FitPanel() {
 }
 
 void PalletFloatWindow::FormClose() {
-    // The palette goes back into the main window, still shown: hiding the panel tells its owner so.
-    ShowWindow(hwnd_, SW_HIDE);
+    // Hiding the panel tells its owner, which may take the panel back and destroy this window at once.
     if (panel_ != nullptr && GetParent(panel_) == hwnd_) {
         ShowWindow(panel_, SW_HIDE);
+    }
+    if (hwnd_ != nullptr) {
+        ShowWindow(hwnd_, SW_HIDE);
     }
 }
 

@@ -1,0 +1,160 @@
+// The palette's three places (hidden, docked, floating), every way between them, and the main window's
+// height and sizing that follow.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "palette/pallet_docking.h"
+#include "tests/app/main_form_fixture_win.h"
+#include "tests/persist/test_support.h"
+#include "ui/window_text_win.h"
+
+namespace tintrel::testing_win {
+namespace {
+
+enum class Place { Hidden, Docked, Floating };
+
+class PalletDocking : public MainFormTest {
+protected:
+    HWND Panel() const { return mainForm->Control(ControlId::PalletPanel); }
+    HWND Holder() const { return GetParent(Panel()); }
+    int ClientHeight() const {
+        RECT client;
+        GetClientRect(mainForm->Handle(), &client);
+        return client.bottom;
+    }
+    Place Where() const {
+        if (!mainForm->IsChecked(CommandId::NPallet)) {
+            return Place::Hidden;
+        }
+        return Holder() == mainForm->Handle() ? Place::Docked : Place::Floating;
+    }
+    // Presses Ctrl+P where the focus is, as the message loop would see it.
+    void PressCtrlP() {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        MSG message{mainForm->Control(ControlId::ComboF), WM_KEYDOWN, 'P', 1, 0, {}};
+        EXPECT_TRUE(mainForm->PreTranslateMessage(message));
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        Pump();
+    }
+    void PressOnPanel() {
+        SendMessageW(Panel(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        Pump();
+    }
+    void CloseFloatingWindow() {
+        SendMessageW(Holder(), WM_CLOSE, 0, 0);
+        Pump();
+    }
+    // Moves the floating window by its title bar to (left, top).
+    void MoveFloatingWindow(int left, int top) {
+        const HWND window = Holder();
+        SendMessageW(window, WM_ENTERSIZEMOVE, 0, 0);
+        SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
+        Pump();
+    }
+};
+
+struct Step {
+    const char* Action;
+    std::function<void()> Do;
+    Place Expected;
+    int ClientHeight;
+};
+
+TEST_F(PalletDocking, EveryTransitionLeadsWhereItShould) {
+    EXPECT_EQ(Where(), Place::Docked) << "a first start shows the palette docked";
+    EXPECT_EQ(ClientHeight(), 270);
+    const std::vector<Step> steps{
+        {"Ctrl+P while docked", [this] { PressCtrlP(); }, Place::Hidden, 170},
+        {"Ctrl+P while hidden and docked", [this] { PressCtrlP(); }, Place::Docked, 270},
+        {"left press on the docked panel", [this] { PressOnPanel(); }, Place::Floating, 170},
+        {"menu command while floating", [this] { mainForm->ExecuteCommand(CommandId::NPallet); }, Place::Hidden, 170},
+        {"menu command while hidden and floating", [this] { mainForm->ExecuteCommand(CommandId::NPallet); },
+         Place::Floating, 170},
+        {"a press while floating does nothing", [this] { PressOnPanel(); }, Place::Floating, 170},
+        {"move by the title bar", [this] { MoveFloatingWindow(300, 400); }, Place::Floating, 170},
+        {"close the floating window", [this] { CloseFloatingWindow(); }, Place::Docked, 270},
+        {"float again", [this] { PressOnPanel(); }, Place::Floating, 170},
+    };
+    for (const Step& step : steps) {
+        step.Do();
+        EXPECT_EQ(Where(), step.Expected) << step.Action;
+        EXPECT_EQ(ClientHeight(), step.ClientHeight) << step.Action;
+        EXPECT_EQ(IsWindowVisible(Panel()) != FALSE, step.Expected != Place::Hidden) << step.Action;
+    }
+
+    // The floating window reopened where the user had moved it before closing it.
+    const HWND window = Holder();
+    RECT outer;
+    RECT client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    EXPECT_EQ(outer.left, 300);
+    EXPECT_EQ(outer.top, 400);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 100);
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST) << "always on top, whatever the main window's option";
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(WindowText(window), L"\x30AB\x30E9\x30FC\x30D1\x30EC\x30C3\x30C8");  // カラーパレット
+}
+
+TEST_F(PalletDocking, ThePlaceSizeAndHeightSurviveARestart) {
+    PressOnPanel();
+    SetWindowPos(Holder(), nullptr, 250, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(Holder(), &client);
+    RECT outer;
+    GetWindowRect(Holder(), &outer);
+    // Resized by its border: the new size is taken at close.
+    SetWindowPos(Holder(), nullptr, 0, 0, outer.right - outer.left + 40, outer.bottom - outer.top + 20,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(CloseProgram());
+    const std::string file = test_support::ReadBytes(directory / "Tintrel.plt");
+    EXPECT_NE(file.find("Top=420\r\nLeft=250\r\nRight=490\r\nBottom=540\r\nDock=1\r\nView=1\r\n"), std::string::npos)
+        << test_support::Escaped(file);
+
+    RestartProgram();
+    EXPECT_EQ(Where(), Place::Floating);
+    GetClientRect(Holder(), &client);
+    EXPECT_EQ(client.right, 240);
+    EXPECT_EQ(client.bottom, 120);
+    EXPECT_EQ(ClientHeight(), 170);
+}
+
+TEST_F(PalletDocking, OnlyTheBottomEdgeResizesAndOnlyWhileDocked) {
+    RECT outer;
+    GetWindowRect(mainForm->Handle(), &outer);
+    const auto hitAt = [&](int x, int y) {
+        return static_cast<int>(
+            SendMessageW(mainForm->Handle(), WM_NCHITTEST, 0, MAKELPARAM(outer.left + x, outer.top + y)));
+    };
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    EXPECT_EQ(hitAt(width / 2, height - 1), kHitBottom) << "docked: the bottom edge";
+    EXPECT_EQ(hitAt(0, height / 2), kHitClient) << "the left edge";
+    EXPECT_EQ(hitAt(width - 1, height - 1), kHitClient) << "the bottom-right corner";
+
+    SetWindowPos(mainForm->Handle(), nullptr, 0, 0, width, 400, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(ClientHeight(), 400 - (height - 270)) << "docked: taller by the bottom edge";
+    mainForm->ExecuteCommand(CommandId::NPallet);
+    mainForm->ExecuteCommand(CommandId::NPallet);
+    EXPECT_EQ(ClientHeight(), 270) << "showing again brings back the remembered height, not the dragged one";
+
+    mainForm->ExecuteCommand(CommandId::NPallet);
+    GetWindowRect(mainForm->Handle(), &outer);
+    EXPECT_EQ(hitAt(width / 2, outer.bottom - outer.top - 1), kHitClient) << "hidden: no edge resizes";
+    SetWindowPos(mainForm->Handle(), nullptr, 0, 0, width, 400, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(ClientHeight(), 170) << "hidden: size changes are refused";
+}
+
+}  // namespace
+}  // namespace tintrel::testing_win

@@ -61,12 +61,6 @@ std::string ToBytes(std::u16string_view chars) {
     return text;
 }
 
-// A code letter of the template language and the component value its codes print.
-struct CodeLetter {
-    char Letter;
-    double Value;
-};
-
 // What decides the rest of a run whose every new occurrence lies inside the replacement just
 // inserted: the occurrence's offset in that replacement and the characters just before it.
 struct RepeatState {
@@ -138,57 +132,230 @@ std::string ApplyHexCase(std::string_view text, bool lowerCase) {
 
 namespace {
 
-// Replaces every occurrence in `chars`, left to right, without searching the inserted text again.
-void ReplaceEveryOccurrence(std::u16string& chars, std::u16string_view find, std::u16string_view with) {
-    for (std::size_t pos = chars.find(find); pos != std::u16string::npos; pos = chars.find(find, pos + with.size())) {
-        chars.replace(pos, find.size(), with);
+constexpr char kCodeLetters[] = {'R', 'G', 'B', 'C', 'M', 'Y', 'K'};
+constexpr int kLetterCount = 7;
+// What follows a lone backslash when it is no code letter: "\W", or anything else.
+constexpr int kColorNumberCode = kLetterCount;
+constexpr int kNoCode = -1;
+
+// The codes of one letter in the order they are replaced: \LL, \L%, \L1 to \L9, bare \L.
+constexpr int kHexStep = 0;
+constexpr int kPercentStep = 1;
+constexpr int kFirstFractionStep = 2;
+constexpr int kDecimalStep = 11;
+constexpr int kStepsPerLetter = 12;
+
+bool IsLetterCode(int code) {
+    return code >= 0 && code < kLetterCount;
+}
+
+int CodeOf(std::string_view follower) {
+    if (follower == "W") {
+        return kColorNumberCode;
     }
+    for (int letter = 0; letter < kLetterCount; ++letter) {
+        if (follower.size() == 1 && follower[0] == kCodeLetters[letter]) {
+            return letter;
+        }
+    }
+    return kNoCode;
+}
+
+// The text of each code for one colour, made when a template first uses it.
+class CodeTexts {
+public:
+    CodeTexts(const ColorState& color, const TextOptions& options) : color_(color), options_(options) {}
+
+    const std::string& Of(int letter, int step) const {
+        std::optional<std::string>& text = texts_[static_cast<std::size_t>(letter * kStepsPerLetter + step)];
+        if (!text) {
+            text = ApplyHexCase(Produce(Value(letter), step), options_.LowerCaseHex);
+        }
+        return *text;
+    }
+
+    const std::string& ColorNumber() const {
+        if (!colorNumber_) {
+            colorNumber_ = FormatDecimal(color_.CurColor);
+        }
+        return *colorNumber_;
+    }
+
+private:
+    double Value(int letter) const {
+        const double values[kLetterCount] = {static_cast<double>(color_.CurR),
+                                             static_cast<double>(color_.CurG),
+                                             static_cast<double>(color_.CurB),
+                                             color_.CurC,
+                                             color_.CurM,
+                                             color_.CurY,
+                                             color_.CurK};
+        return values[letter];
+    }
+
+    std::string Produce(double value, int step) const {
+        if (step == kHexStep) {
+            return FormatHex2(RoundHalfAway(value));
+        }
+        if (step == kPercentStep) {
+            return FormatDecimal(RoundHalfAway(value * 100 / 255));
+        }
+        if (step == kDecimalStep) {
+            return FormatDecimal(RoundHalfAway(value));
+        }
+        return FormatFixed(value / 255, step - kFirstFractionStep + 1, options_.DecimalSeparator);
+    }
+
+    const ColorState& color_;
+    const TextOptions& options_;
+    mutable std::optional<std::string> texts_[kLetterCount * kStepsPerLetter];
+    mutable std::optional<std::string> colorNumber_;
+};
+
+// Which code of `letter` a lone backslash and its letter form with `third` after them, trying only the
+// steps from `firstStep` on.
+int StepFor(char letter, std::optional<char> third, int firstStep) {
+    if (third == letter && firstStep <= kHexStep) {
+        return kHexStep;
+    }
+    if (third == '%' && firstStep <= kPercentStep) {
+        return kPercentStep;
+    }
+    if (third >= '1' && third <= '9' && kFirstFractionStep + (*third - '1') >= firstStep) {
+        return kFirstFractionStep + (*third - '1');
+    }
+    return kDecimalStep;
+}
+
+std::optional<char> FirstSingleByte(std::string_view text, std::size_t pos) {
+    if (pos < text.size() && Cp932CharLength(text, pos) == 1) {
+        return text[pos];
+    }
+    return std::nullopt;
+}
+
+// A backslash that is not half of an escaped pair, with the character after it.
+struct LoneBackslash {
+    std::string_view Follower;  // empty at the end of the template
+    int Code = kNoCode;
+    int Step = kDecimalStep;
+    bool FirstByteTaken = false;  // the code before took the first byte of this code's text
+};
+
+// Appends the character at `pos` (a placeholder becomes the backslash it stands for); returns where the
+// next one starts.
+std::size_t AppendCharacter(std::string& text, std::string_view from, std::size_t pos) {
+    const std::size_t length = Cp932CharLength(from, pos);
+    if (from.substr(pos, length) == kPlaceholder) {
+        text += '\\';
+    } else {
+        text.append(from, pos, length);
+    }
+    return pos + length;
+}
+
+// Expands the run of lone backslashes starting at `pos` and returns where the template goes on. With
+// the replacements made one after another, a code's third character can be the first one of the text already produced
+// for the code right after it ("\G\R" gives "\G26", so "\G2" and "6"): that is so when the later code
+// belongs to an earlier letter, or to the same letter at an earlier step. The run is therefore settled
+// from its end, each code knowing the one after it.
+std::size_t ExpandRun(std::string& text,
+                      std::string_view formatTemplate,
+                      std::size_t pos,
+                      const CodeTexts& codeTexts,
+                      std::vector<LoneBackslash>& run) {
+    run.clear();
+    const auto isLone = [&formatTemplate](std::size_t at) {
+        return at < formatTemplate.size() && formatTemplate[at] == '\\' &&
+               (at + 1 == formatTemplate.size() || formatTemplate[at + 1] != '\\');
+    };
+    for (; isLone(pos); pos += 1 + run.back().Follower.size()) {
+        LoneBackslash lone;
+        if (pos + 1 < formatTemplate.size()) {
+            lone.Follower = formatTemplate.substr(pos + 1, Cp932CharLength(formatTemplate, pos + 1));
+            lone.Code = CodeOf(lone.Follower);
+        }
+        run.push_back(lone);
+    }
+    // After the run: a plain character, an escaped pair (whose placeholder completes no code) or the end.
+    const std::optional<char> after = pos < formatTemplate.size() && formatTemplate[pos] != '\\'
+                                          ? FirstSingleByte(formatTemplate, pos)
+                                          : std::nullopt;
+    bool afterTaken = false;
+    for (std::size_t i = run.size(); i-- > 0;) {
+        LoneBackslash& lone = run[i];
+        if (!IsLetterCode(lone.Code)) {
+            continue;
+        }
+        std::optional<char> third = after;
+        int firstStep = kHexStep;
+        if (i + 1 < run.size()) {
+            // A later code still unexpanded shows its backslash, which completes nothing.
+            const LoneBackslash& next = run[i + 1];
+            third.reset();
+            if (IsLetterCode(next.Code) && next.Code <= lone.Code) {
+                third = FirstSingleByte(codeTexts.Of(next.Code, next.Step), 0);
+                firstStep = next.Code == lone.Code ? next.Step + 1 : kHexStep;
+            }
+        }
+        lone.Step = StepFor(kCodeLetters[lone.Code], third, firstStep);
+        if (lone.Step != kDecimalStep) {
+            (i + 1 < run.size() ? run[i + 1].FirstByteTaken : afterTaken) = true;
+        }
+    }
+    for (const LoneBackslash& lone : run) {
+        if (IsLetterCode(lone.Code)) {
+            text += std::string_view(codeTexts.Of(lone.Code, lone.Step)).substr(lone.FirstByteTaken ? 1 : 0);
+        } else if (lone.Code == kColorNumberCode) {
+            text += codeTexts.ColorNumber();
+        } else if (!lone.Follower.empty()) {
+            AppendCharacter(text, lone.Follower, 0);
+        }
+    }
+    return afterTaken ? pos + 1 : pos;
 }
 
 }  // namespace
 
-// Each step replaces every occurrence of its code in the text as the earlier steps left it, so a
-// piece inserted for one letter can still take part in the codes of later letters ("\G\R" gives
-// "0.176"). Within one step the inserted pieces are not searched again: with ReplaceAll's early stop a
-// piece could complete a code with the backslash before it ("\B\BB\BB" with blue 187) and leave the
-// codes after it unexpanded.
+// The language is defined as a series of replacements over the whole text, each seeing what the earlier
+// ones produced: "\\" first, then the codes of R, G, B, C, M, Y, K (for each, \LL, \L%, \L1 to \L9 and
+// the bare \L), then "\W", and last every other backslash goes. One pass gives the same text in linear
+// time. A code's text, a decimal separator included, is never read as template again.
 std::string ExpandFormat(std::string_view formatTemplate, const ColorState& color, const TextOptions& options) {
-    const auto produced = [&options](std::string_view piece) {
-        return ToChars(ApplyHexCase(piece, options.LowerCaseHex));
-    };
-    const CodeLetter letters[] = {{'R', static_cast<double>(color.CurR)},
-                                  {'G', static_cast<double>(color.CurG)},
-                                  {'B', static_cast<double>(color.CurB)},
-                                  {'C', color.CurC},
-                                  {'M', color.CurM},
-                                  {'Y', color.CurY},
-                                  {'K', color.CurK}};
-
-    std::u16string s = ToChars(formatTemplate);
-    const std::u16string placeholder = ToChars(kPlaceholder);
-    ReplaceEveryOccurrence(s, u"\\\\", placeholder);
-    // Within a letter the longer codes go first, so "\RR" is hexadecimal and "\R3" a fraction.
-    for (const auto& [letter, value] : letters) {
-        const std::u16string code = {u'\\', static_cast<char16_t>(letter)};
-        ReplaceEveryOccurrence(s, code + static_cast<char16_t>(letter), produced(FormatHex2(RoundHalfAway(value))));
-        ReplaceEveryOccurrence(s, code + u'%', produced(FormatDecimal(RoundHalfAway(value * 100 / 255))));
-        for (int decimals = 1; decimals <= 9; ++decimals) {
-            const std::string fraction = FormatFixed(value / 255, decimals, options.DecimalSeparator);
-            ReplaceEveryOccurrence(s, code + static_cast<char16_t>(u'0' + decimals), produced(fraction));
+    const CodeTexts codeTexts(color, options);
+    std::string text;
+    text.reserve(formatTemplate.size());
+    std::vector<LoneBackslash> run;
+    for (std::size_t pos = 0; pos < formatTemplate.size();) {
+        if (formatTemplate[pos] != '\\') {
+            pos = AppendCharacter(text, formatTemplate, pos);
+        } else if (pos + 1 < formatTemplate.size() && formatTemplate[pos + 1] == '\\') {
+            text += '\\';
+            pos += 2;
+        } else {
+            pos = ExpandRun(text, formatTemplate, pos, codeTexts, run);
         }
-        ReplaceEveryOccurrence(s, code, produced(FormatDecimal(RoundHalfAway(value))));
     }
-    ReplaceEveryOccurrence(s, u"\\W", ToChars(FormatDecimal(color.CurColor)));
-    ReplaceEveryOccurrence(s, u"\\", u"");
-    ReplaceEveryOccurrence(s, placeholder, u"\\");
-    return ToBytes(s);
+    return text;
 }
 
 std::string FormatLabel(std::string_view formatTemplate) {
-    std::string s = ReplaceAll("\\\\", kPlaceholder, formatTemplate);
-    s = ReplaceAll("\\W", "DWORD", s);
-    s = ReplaceAll("\\", "", s);
-    return ReplaceAll(kPlaceholder, "\\", s);
+    std::string label;
+    label.reserve(formatTemplate.size());
+    for (std::size_t pos = 0; pos < formatTemplate.size();) {
+        if (formatTemplate[pos] != '\\') {
+            pos = AppendCharacter(label, formatTemplate, pos);
+        } else if (formatTemplate.substr(pos + 1, 1) == "\\") {
+            label += '\\';
+            pos += 2;
+        } else if (formatTemplate.substr(pos + 1, 1) == "W") {
+            label += "DWORD";
+            pos += 2;
+        } else {
+            ++pos;
+        }
+    }
+    return label;
 }
 
 std::vector<std::string> FormatLabels(const std::vector<std::string>& formatList) {

@@ -1,11 +1,16 @@
 #include "color/format_template.h"
 
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <utility>  // std::pair
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "base/cp932_text.h"
+#include "color/number_text.h"
 
 namespace tintrel {
 namespace {
@@ -106,6 +111,105 @@ TEST(ExpandFormat, ReadsTheComponentsWithoutAColor) {
     ColorState color = WorkedColor();
     ClearColor(color);
     EXPECT_EQ(ExpandFormat("\\R \\W", color, kUpper), "26 0");
+}
+
+// The engine as its definition reads: each step replaces its code everywhere in the text the earlier
+// steps left (text inserted within a step is not searched again), on whole code page 932 characters.
+std::u16string Chars(std::string_view text) {
+    std::u16string chars;
+    for (std::size_t pos = 0; pos < text.size(); pos += Cp932CharLength(text, pos)) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        chars += static_cast<char16_t>(
+            Cp932CharLength(text, pos) == 1 ? lead : lead << 8 | static_cast<unsigned char>(text[pos + 1]));
+    }
+    return chars;
+}
+
+std::string Bytes(std::u16string_view chars) {
+    std::string text;
+    for (const char16_t unit : chars) {
+        if (unit > 0xFF) {
+            text += static_cast<char>(unit >> 8);
+        }
+        text += static_cast<char>(unit & 0xFF);
+    }
+    return text;
+}
+
+// The definition's steps for one colour: what each step finds and what it puts in its place.
+std::vector<std::pair<std::u16string, std::u16string>> Steps(const ColorState& color, const TextOptions& options) {
+    const std::pair<char16_t, double> letters[] = {{u'R', color.CurR}, {u'G', color.CurG}, {u'B', color.CurB},
+                                                   {u'C', color.CurC}, {u'M', color.CurM}, {u'Y', color.CurY},
+                                                   {u'K', color.CurK}};
+    const auto produced = [&options](const std::string& piece) {
+        return Chars(ApplyHexCase(piece, options.LowerCaseHex));
+    };
+    std::vector<std::pair<std::u16string, std::u16string>> steps{{u"\\\\", u"\r"}};
+    for (const auto& [letter, v] : letters) {
+        const std::u16string code{u'\\', letter};
+        steps.emplace_back(code + letter, produced(FormatHex2(RoundHalfAway(v))));
+        steps.emplace_back(code + u'%', produced(FormatDecimal(RoundHalfAway(v * 100 / 255))));
+        for (int n = 1; n <= 9; ++n) {
+            steps.emplace_back(code + static_cast<char16_t>(u'0' + n),
+                               produced(FormatFixed(v / 255, n, options.DecimalSeparator)));
+        }
+        steps.emplace_back(code, produced(FormatDecimal(RoundHalfAway(v))));
+    }
+    steps.emplace_back(u"\\W", Chars(FormatDecimal(color.CurColor)));
+    steps.emplace_back(u"\\", u"");
+    steps.emplace_back(u"\r", u"\\");
+    return steps;
+}
+
+std::string ExpandStepByStep(std::string_view formatTemplate,
+                             const std::vector<std::pair<std::u16string, std::u16string>>& steps) {
+    std::u16string s = Chars(formatTemplate);
+    for (const auto& [find, with] : steps) {
+        for (auto pos = s.find(find); pos != s.npos; pos = s.find(find, pos + with.size())) {
+            s.replace(pos, find.size(), with);
+        }
+    }
+    return Bytes(s);
+}
+
+std::string LabelStepByStep(std::string_view formatTemplate) {
+    return ReplaceAll("\r", "\\",
+                      ReplaceAll("\\", "", ReplaceAll("\\W", "DWORD", ReplaceAll("\\\\", "\r", formatTemplate))));
+}
+
+// Random templates built from the characters that take part in codes, for colours whose texts start with
+// a code letter (hexadecimal BB, C3), a fraction digit (decimal 187, 195, percent 100) or 0 and 1.
+TEST(ExpandFormat, GivesWhatTheStepByStepDefinitionGives) {
+    const std::string_view pieces[] = {"\\", "\\", "\\", "R", "G", "B", "C",  "K",
+                                       "W",  "%",  "1",  "2", "0", "x", "\r", "\x95\x5C"};
+    const struct {
+        ColorRef color;
+        TextOptions options;
+    } cases[] = {{0x003C2B1A, kUpper}, {0x00BB00FF, kUpper}, {0x0000C3BB, kUpper}, {0x0000C3BB, kLower}};
+    std::vector<std::vector<std::pair<std::u16string, std::u16string>>> steps;
+    for (const auto& [colorRef, options] : cases) {
+        ColorState color;
+        SetColor(color, colorRef);
+        steps.push_back(Steps(color, options));
+    }
+    std::mt19937 random(12);
+    for (int round = 0; round < 20000; ++round) {
+        std::string formatTemplate;
+        for (auto length = random() % 12; length > 0; --length) {
+            formatTemplate += pieces[random() % std::size(pieces)];
+        }
+        EXPECT_EQ(FormatLabel(formatTemplate), LabelStepByStep(formatTemplate))
+            << "template " << testing::PrintToString(formatTemplate);
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            ColorState color;
+            SetColor(color, cases[i].color);
+            EXPECT_EQ(ExpandFormat(formatTemplate, color, cases[i].options), ExpandStepByStep(formatTemplate, steps[i]))
+                << "template " << testing::PrintToString(formatTemplate) << ", colour " << cases[i].color;
+        }
+        if (HasFailure()) {
+            return;
+        }
+    }
 }
 
 TEST(ApplyHexCase, ChangesAsciiLettersOnly) {

@@ -34,7 +34,11 @@ std::int32_t ReadSize(const ProfileFile& file, std::string_view key, std::int32_
 
 // A name loaded from quotes ("  x  ") goes back in quotes, since the reader would trim it otherwise.
 std::string StoredName(std::string_view name) {
-    return ReadsBackAsWritten(name) ? std::string(name) : "\"" + std::string(name) + "\"";
+    if (ReadsBackAsWritten(name)) {
+        return std::string(name);
+    }
+    std::string quoted = "\"";
+    return quoted.append(name).append("\"");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "persist/pallet_file.h"
 
 #include <string_view>
+#include <utility>  // std::move
 
 #include "palette/pallet_page_names.h"
 

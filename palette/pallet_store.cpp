@@ -6,10 +6,6 @@
 namespace tintrel {
 namespace {
 
-std::size_t LevelLength(std::int32_t size) {
-    return static_cast<std::size_t>(std::max<std::int32_t>(size, 0));
-}
-
 bool InRange(std::int32_t index, std::int32_t size) {
     return index >= 0 && index < size;
 }
@@ -25,11 +21,11 @@ void PalletStore::SetPalletSize(std::int32_t columns, std::int32_t rows, std::in
     yCount_ = std::max<std::int32_t>(rows, 0);
     zCount_ = std::max<std::int32_t>(pages, 0);
     // Shortening a level drops what lies beyond; lengthening adds zeros, never earlier colours.
-    cells_.resize(LevelLength(xCount_));
+    cells_.resize(At(xCount_));
     for (auto& column : cells_) {
-        column.resize(LevelLength(yCount_));
+        column.resize(At(yCount_));
         for (auto& row : column) {
-            row.resize(LevelLength(zCount_));
+            row.resize(At(zCount_));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "persist/pallet_file.h"
 
 #include <string_view>
+#include <utility>  // std::move
 
 #include "palette/pallet_page_names.h"
 
@@ -37,10 +38,8 @@ std::string StoredName(std::string_view name) {
     if (ReadsBackAsWritten(name)) {
         return std::string(name);
     }
-    std::string quoted;
-    quoted.reserve(name.size() + 2);
-    quoted.append(1, '"').append(name).append(1, '"');
-    return quoted;
+    std::string quoted = "\"";
+    return quoted.append(name).append("\"");
 }
 
 }  // namespace

@@ -171,8 +171,12 @@ std::optional<std::string> ProfileDocument::Value(std::string_view section, std:
 }
 
 bool ProfileDocument::HasKeys(std::string_view section) const {
+    // As the service's listing of a section's keys: lines without "=" and comments are none (Windows and
+    // Wine agree). A key with an empty name ("=v") is not counted either: how Windows lists it is
+    // unverified, and Wine lists it as an empty name that makes a listing starting with it read as
+    // empty. Left uncounted, a section holding only such lines is kept, and a named key still counts.
     const Section* found = FindSection(section);
-    return found != nullptr && !found->keys.empty();
+    return found != nullptr && found->keys.size() > found->keys.count("");
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {

@@ -27,7 +27,7 @@ public:
     // enclosing quotes removed and cut to kMaxValueBytes; nullopt when there is no such key.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
-    // True when the first section named `section` holds at least one key line.
+    // True when the first section named `section` holds at least one key line with a name.
     bool HasKeys(std::string_view section) const;
 
     // Sets the value of `key`: edits its line in place, or adds the key after the last entry of the

@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>  // std::pair
 #include <vector>
+
+#include "tests/persist/test_support.h"
 
 namespace tintrel {
 namespace {
+
+using test_support::Escaped;
 
 // "色" in code page 932.
 const std::string kColor = "\x90\x46";
@@ -18,14 +23,6 @@ std::string Repeat(const std::string& piece, int times) {
         text += piece;
     }
     return text;
-}
-
-std::string Visible(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
-    }
-    return "\"" + shown + "\"";
 }
 
 TEST(SplitPageNames, EveryLineBreakEndsANameAndAFinalOneAddsNone) {
@@ -46,61 +43,45 @@ TEST(SplitPageNames, EveryLineBreakEndsANameAndAFinalOneAddsNone) {
         {kColor + "1\r\n" + kColor + "2\r\n", {kColor + "1", kColor + "2"}},
     };
     for (const auto& [text, names] : cases) {
-        EXPECT_EQ(SplitPageNames(text), names) << "text " << Visible(text);
+        EXPECT_EQ(SplitPageNames(text), names) << "text " << Escaped(text);
         // The dialog is filled from the captions and split again on OK: nothing may change on the way.
-        EXPECT_EQ(SplitPageNames(JoinPageNames(names)), names) << "text " << Visible(text);
+        EXPECT_EQ(SplitPageNames(JoinPageNames(names)), names) << "text " << Escaped(text);
     }
 }
 
 TEST(PalletSettingsValid, AcceptsSizesOf1To16AndOneTo8StorableNames) {
     const std::string fourNames = "a\r\nb\r\nc\r\nd\r\n";
-    const struct {
-        std::string columns;
-        std::string rows;
-        std::string names;
-        bool valid;
-    } cases[] = {
-        {"4", "4", fourNames, true},
-        {"0", "4", fourNames, false},
-        {"17", "4", fourNames, false},
-        {"1", "4", fourNames, true},
-        {"16", "4", fourNames, true},
-        {"$10", "4", fourNames, true},
-        {"0x10", "4", fourNames, true},
-        {" 8", "4", fourNames, true},
-        {"8 ", "4", fourNames, false},
-        {"-$10", "4", fourNames, false},
-        {"", "4", fourNames, false},
-        {"4", "0", fourNames, false},
-        {"4", "17", fourNames, false},
-        {"4", "16", fourNames, true},
-        {"4", "x8", fourNames, true},
-        {"4", "4", Repeat("p\r\n", 8), true},
-        {"4", "4", Repeat("p\r\n", 9), false},
-        {"4", "4", Repeat(kColor, 10), true},
-        {"4", "4", Repeat(kColor, 10) + "x", false},
-        {"4", "4", Repeat("x", 20), true},
-        {"4", "4", Repeat("x", 21), false},
-        {"4", "4", "a\r\n\r\nb", false},
-        {"4", "4", "a\r\nb\r\n", true},
-        {"4", "4", "a\r\nb\r\n\r\n", false},
-        {"4", "4", "", false},
-        {"4", "4", "a\nb\rc", true},
-        {"4", "4", " a", false},
-        {"4", "4", "a\t", false},
-        {"4", "4", "a\v", false},
-        {"4", "4", "a b", true},
-        {"4", "4", "\"a\"", false},
-        {"4", "4", "'a'", false},
-        {"4", "4", "''", false},
-        {"4", "4", "\"a'", true},
-        {"4", "4", "\"", true},
-        {"4", "4", "a\"", true},
-        {"4", "4", ";a=[b]", true},
+    // Each text in the column field and in the row field, the other holding 4.
+    const std::pair<std::string, bool> sizes[] = {
+        {"0", false},   {"17", false}, {"1", true},   {"16", true},    {"$10", true},
+        {"0x10", true}, {" 8", true},  {"8 ", false}, {"-$10", false}, {"", false},
     };
-    for (const auto& [columns, rows, names, valid] : cases) {
-        EXPECT_EQ(PalletSettingsValid(columns, rows, names), valid)
-            << "columns " << Visible(columns) << ", rows " << Visible(rows) << ", names " << Visible(names);
+    for (const auto& [size, valid] : sizes) {
+        EXPECT_EQ(PalletSettingsValid(size, "4", fourNames), valid) << "columns " << Escaped(size);
+        EXPECT_EQ(PalletSettingsValid("4", size, fourNames), valid) << "rows " << Escaped(size);
+    }
+    const std::pair<std::string, bool> names[] = {
+        {Repeat("p\r\n", 8), true},
+        {Repeat("p\r\n", 9), false},
+        {Repeat(kColor, 10), true},
+        {Repeat(kColor, 10) + "x", false},
+        {Repeat("x", 21), false},
+        {"a\r\n\r\nb", false},
+        {"a\r\nb\r\n", true},
+        {"a\r\nb\r\n\r\n", false},
+        {"", false},
+        {"a\nb\rc", true},
+        {" a", false},
+        {"a\t", false},
+        {"a\v", false},
+        {"a b", true},
+        {"\"a\"", false},
+        {"'a'", false},
+        {"\"a'", true},
+        {"\"", true},
+    };
+    for (const auto& [text, valid] : names) {
+        EXPECT_EQ(PalletSettingsValid("4", "4", text), valid) << "names " << Escaped(text);
     }
 }
 
@@ -109,9 +90,7 @@ TEST(PageAfterSettings, KeepsTheSelectedPageWhileItExistsElseTakesTheLast) {
         std::int32_t before;
         std::int32_t pages;
         std::int32_t after;
-    } cases[] = {
-        {3, 3, 2}, {1, 6, 1}, {0, 1, 0}, {7, 8, 7}, {8, 8, 7}, {-1, 4, 3},
-    };
+    } cases[] = {{3, 3, 2}, {1, 6, 1}, {0, 1, 0}, {7, 8, 7}, {8, 8, 7}, {-1, 4, 3}};
     for (const auto& [before, pages, after] : cases) {
         EXPECT_EQ(PageAfterSettings(before, pages), after) << "page " << before << " selected, " << pages << " pages";
     }

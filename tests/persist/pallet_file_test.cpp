@@ -56,14 +56,6 @@ std::string Lines(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> EscapedAll(const std::vector<std::string>& texts) {
-    std::vector<std::string> escaped;
-    for (const auto& text : texts) {
-        escaped.push_back(Escaped(text));
-    }
-    return escaped;
-}
-
 struct CellProbe {
     std::int32_t column, row, page;
     std::int32_t current;
@@ -145,8 +137,7 @@ TEST(PalletFileLoad, ReadsHandEditedFilesAsTheirDefaultsAndLimitsSay) {
         EXPECT_EQ(store.YCount(), expected.rows);
         EXPECT_EQ(store.ZCount(), expected.pages);
         EXPECT_EQ(state.Select, expected.select);
-        EXPECT_EQ(EscapedAll(state.PageNames),
-                  EscapedAll(expected.names.empty() ? DefaultNames(expected.pages) : expected.names));
+        EXPECT_EQ(state.PageNames, expected.names.empty() ? DefaultNames(expected.pages) : expected.names);
         for (const auto& [column, row, page, current] : expected.cells) {
             EXPECT_EQ(store.Cell(column, row, page), (CellColors{current, 0}))
                 << "cell " << column << "," << row << "," << page;
@@ -244,7 +235,7 @@ TEST(PalletFileSave, WritesTheGoldenFilesAndReadsBackWhatItWrote) {
     EXPECT_EQ(loaded.PalletDocked, saved.PalletDocked);
     EXPECT_EQ(loaded.View, saved.View);
     EXPECT_EQ(loaded.Select, saved.Select);
-    EXPECT_EQ(EscapedAll(loaded.PageNames), EscapedAll(saved.PageNames));
+    EXPECT_EQ(loaded.PageNames, saved.PageNames);
     for (std::int32_t column = 0; column < 3; ++column) {
         for (std::int32_t row = 0; row < 2; ++row) {
             for (std::int32_t page = 0; page < 2; ++page) {

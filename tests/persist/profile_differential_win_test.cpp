@@ -5,7 +5,9 @@
 // - a UTF-8 byte-order mark is part of the first line (Wine skips it);
 // - a line without "=" is no key, so "k" before "k=5" leaves 5 to be found (Wine stops at "k");
 // - keys before the first header belong to no section (Wine: to the section "", which also hides
-//   every "[]" section), so no query here names the section "".
+//   every "[]" section), so no query here names the section "";
+// - a named key after one with an empty name ("=v") makes a section hold keys (Wine lists none: a
+//   listing that starts with an empty name reads as empty).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -182,6 +184,38 @@ TEST(ProfileDifferential, ReadsTrickyFilesAsWindowsDoes) {
         const auto path = directory / ("tricky" + std::to_string(index) + ".ini");
         WriteBytes(path, files[index]);
         CompareReads(Queries(true), "file " + Escaped(files[index]).substr(0, 200), path);
+    }
+}
+
+// Whether the service lists any key of the section: what "section exists" stands for.
+bool WindowsListsKeys(const std::filesystem::path& path, const std::string& section) {
+    char buffer[2048];
+    return GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer, sizeof buffer, path.string().c_str()) > 0;
+}
+
+TEST(ProfileDifferential, FindsTheSectionsThatWindowsListsKeysFor) {
+    const std::string bodies[] = {
+        "",
+        "k=v\r\n",
+        "k=\r\n",
+        "text without equals\r\n",
+        "; k=v\r\n",
+        " \t;k=v\r\n",
+        "=v\r\n",
+        " \t= v\r\n",
+        "  \t \r\n",
+        "\v\r\n",
+        "\r\n\r\n",
+        "#k\r\n",
+        "text\r\n=v\r\n;c\r\n",
+        "text\r\nk=v\r\n",
+    };
+    TemporaryDirectory directory;
+    for (std::size_t index = 0; index < std::size(bodies); ++index) {
+        const auto path = directory / ("exists" + std::to_string(index) + ".ini");
+        WriteBytes(path, "[Before]\r\nk=1\r\n[Tab6]\r\n" + bodies[index] + "[After]\r\nk=2\r\n");
+        EXPECT_EQ(ProfileFile(path).SectionExists("Tab6"), WindowsListsKeys(path, "Tab6"))
+            << "section body " << Escaped(bodies[index]);
     }
 }
 

@@ -144,9 +144,10 @@ TEST(ProfileDocumentKeys, CountOnlyKeyLinesOfTheFirstSection) {
         std::string file;
         bool expected;
     } cases[] = {
-        {"[s]\r\nk=1\r\n", true},         {"[s]\r\n=1\r\n", true},    {"[s]\r\n", false},
+        {"[s]\r\nk=1\r\n", true},         {"[s]\r\n=1\r\n", false},   {"[s]\r\n", false},
         {"[s]\r\n; k=1\r\n\r\n", false},  {"[s]\r\ntext\r\n", false}, {"[t]\r\nk=1\r\n", false},
-        {"[s]\r\n[S]\r\nk=1\r\n", false}, {"k=1\r\n[s]\r\n", false},
+        {"[s]\r\n[S]\r\nk=1\r\n", false}, {"k=1\r\n[s]\r\n", false},  {"[s]\r\n =1\r\nk=\r\n", true},
+        {"[s]\r\n \t\v\r\n", false},
     };
     for (const auto& [file, expected] : cases) {
         EXPECT_EQ(ProfileDocument(file).HasKeys("S"), expected) << "file " << Escaped(file);

@@ -2,10 +2,14 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/main_form_layout_win.h"
 #include "app/version_info.h"
 #include "color/format_editor_win.h"
+#include "palette/pallet_page_names.h"
+#include "palette/pallet_settings_win.h"
 #include "ui/clipboard_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
@@ -123,8 +127,18 @@ void TFMain::NFormatClick() {
     UpdateReadout();
 }
 
-// Runs the palette settings dialog; the palette it would resize is not built yet.
-void TFMain::NPalDlgClick() {}
+void TFMain::NPalDlgClick() {
+    const std::int32_t selected = palletTab_.Selected();
+    palletDialog_.SetValues(palletTab_.PageNames(), pallet_.XCount(), pallet_.YCount());
+    if (palletDialog_.ShowModal(hwnd_) == kModalResultOk) {
+        std::vector<std::string> names = palletDialog_.PageNames();
+        const auto pages = static_cast<std::int32_t>(names.size());
+        pallet_.SetPalletSize(palletDialog_.Columns(), palletDialog_.Rows(), pages);
+        palletTab_.SetPages(std::move(names));
+        palletTab_.Select(PageAfterSettings(selected, pages));
+    }
+    RedrawWindow(palletTab_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
 
 void TFMain::MVarClick() {
     ShowMessageBox(kVersionMessage, MB_OK);

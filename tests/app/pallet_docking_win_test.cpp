@@ -2,6 +2,8 @@
 // height and sizing that follow.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -154,6 +156,24 @@ TEST_F(PalletDocking, OnlyTheBottomEdgeResizesAndOnlyWhileDocked) {
     EXPECT_EQ(hitAt(width / 2, outer.bottom - outer.top - 1), kHitClient) << "hidden: no edge resizes";
     SetWindowPos(mainForm->Handle(), nullptr, 0, 0, width, 400, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(ClientHeight(), 170) << "hidden: size changes are refused";
+}
+
+TEST_F(PalletDocking, TheSettingsDialogSetsTheGridAndThePagesKeptAcrossARestart) {
+    CallSoon([this] {
+        SetWindowTextW(palletDialog->Mtab(), L"a\r\n\x8272\r\n");  // a, 色
+        SetWindowTextW(palletDialog->Xcol(), L"5");
+        SendMessageW(palletDialog->Button1(), BM_CLICK, 0, 0);
+    });
+    mainForm->ExecuteCommand(CommandId::NPalDlg);
+    EXPECT_EQ(TabCtrl_GetItemCount(mainForm->Control(ControlId::PalletTab)), 2);
+    ASSERT_TRUE(CloseProgram());
+    const std::string file = test_support::ReadBytes(directory / "Tintrel.plt");
+    EXPECT_NE(file.find("xCount=5\r\nyCount=4\r\nzCount=2\r\nSelect=0\r\n"), std::string::npos)
+        << test_support::Escaped(file);
+    EXPECT_NE(file.find("[Tab2]\r\nNAME=\x90\x46\r\n"), std::string::npos) << test_support::Escaped(file);
+
+    RestartProgram();
+    EXPECT_EQ(TabCtrl_GetItemCount(mainForm->Control(ControlId::PalletTab)), 2);
 }
 
 }  // namespace

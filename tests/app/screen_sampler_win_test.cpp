@@ -400,26 +400,6 @@ TEST_F(ScreenSampler, ADoubleClickOnTheTargetCountsAsAPress) {
     EXPECT_FALSE(IsPicking());
 }
 
-void SendKey(WORD key, bool shift = false) {
-    std::vector<INPUT> events;
-    const auto add = [&events](WORD virtualKey, DWORD flags) {
-        INPUT event{};
-        event.type = INPUT_KEYBOARD;
-        event.ki.wVk = virtualKey;
-        event.ki.dwFlags = flags;
-        events.push_back(event);
-    };
-    if (shift) {
-        add(VK_SHIFT, 0);
-    }
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (shift) {
-        add(VK_SHIFT, KEYEVENTF_KEYUP);
-    }
-    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
-
 TEST_F(ScreenSampler, ArrowKeysMoveThePointerByPixelsWhilePicking) {
     SetFocus(mainForm->Control(ControlId::ComboF));
     DragTo(kInPattern);

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "color/format_template.h"
+#include "color/readout_text.h"
 #include "tests/app/main_form_fixture_win.h"
 
 namespace tintrel::testing_win {
@@ -49,24 +51,39 @@ TEST_F(ColourReadout, ShowsTheComponentLettersWithoutAColour) {
     EXPECT_EQ(Shown(), (Fields{L"", L"R", L"G", L"B", L"C", L"M", L"Y", L"K"}));
 }
 
-TEST_F(ColourReadout, ShowsTheWorkedColourInEveryNotation) {
+// The notations and the letter case come from the menu's check marks, read when the readout is
+// refreshed: the fields show what the portable readout composes for them.
+TEST_F(ColourReadout, ShowsTheNotationsTheMenuIsCheckedFor) {
+    const struct {
+        int rgbItem;  // the checked item of each group, 0 to 3
+        int cmykItem;
+        bool lowerCase;
+        Notation rgb;
+        Notation cmyk;
+    } rows[] = {
+        {0, 0, false, Notation::Decimal, Notation::Decimal},
+        {1, 2, true, Notation::Hexadecimal, Notation::Percent},
+        {3, 1, false, Notation::Fraction, Notation::Hexadecimal},
+    };
     PickWorkedColor();
-    EXPECT_EQ(Shown(), (Fields{L"#1A2B3C", L"26", L"43", L"60", L"34", L"17", L"0", L"195"}));
+    const HMENU menu = mainForm->PopupMenu1();
+    for (const auto& row : rows) {
+        for (int item = 0; item < 4; ++item) {
+            CheckMenuItem(menu, static_cast<UINT>(CommandId::RGB1) + item,
+                          MF_BYCOMMAND | (item == row.rgbItem ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItem(menu, static_cast<UINT>(CommandId::CMYK1) + item,
+                          MF_BYCOMMAND | (item == row.cmykItem ? MF_CHECKED : MF_UNCHECKED));
+        }
+        CheckMenuItem(menu, static_cast<UINT>(CommandId::Popup2), MF_BYCOMMAND | (row.lowerCase ? MF_CHECKED : 0));
+        mainForm->UpdateReadout();
 
-    mainForm->ExecuteCommand(CommandId::RGB2);
-    mainForm->ExecuteCommand(CommandId::CMYK2);
-    EXPECT_EQ(Shown(), (Fields{L"#1A2B3C", L"1A", L"2B", L"3C", L"22", L"11", L"00", L"C3"}));
-
-    mainForm->ExecuteCommand(CommandId::Popup2);
-    EXPECT_EQ(Shown(), (Fields{L"#1a2b3c", L"1a", L"2b", L"3c", L"22", L"11", L"00", L"c3"}));
-
-    mainForm->ExecuteCommand(CommandId::RGB3);
-    mainForm->ExecuteCommand(CommandId::CMYK3);
-    EXPECT_EQ(Shown(), (Fields{L"#1a2b3c", L"10%", L"17%", L"24%", L"13%", L"7%", L"0%", L"76%"}));
-
-    mainForm->ExecuteCommand(CommandId::RGB4);
-    mainForm->ExecuteCommand(CommandId::CMYK4);
-    EXPECT_EQ(Shown(), (Fields{L"#1a2b3c", L"0.102", L"0.169", L"0.235", L"0.133", L"0.067", L"0.000", L"0.765"}));
+        const ReadoutTexts texts =
+            ComposeReadout(mainForm->Color(), kWebColorTemplate, row.rgb, row.cmyk, {row.lowerCase, "."});
+        const Fields expected{WidenCp932(texts.F), WidenCp932(texts.R), WidenCp932(texts.G), WidenCp932(texts.B),
+                              WidenCp932(texts.C), WidenCp932(texts.M), WidenCp932(texts.Y), WidenCp932(texts.K)};
+        EXPECT_EQ(Shown(), expected) << "RGB item " << row.rgbItem << ", CMYK item " << row.cmykItem
+                                     << (row.lowerCase ? ", lower case" : "");
+    }
 }
 
 TEST_F(ColourReadout, ClearForgetsTheColourAndShowsTheLettersAgain) {

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <windowsx.h>  // ComboBox_GetCount
 
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,50 @@ TEST_F(FormatEditor, IsACentredDialogWithTheFormatListInItsMemo) {
     EXPECT_TRUE(focusOnMemo);
     EXPECT_FALSE(IsWindowVisible(formatEditor->Handle()));
     EXPECT_TRUE(IsWindowEnabled(mainForm->Handle()));
+}
+
+// Typed Tab and Shift+Tab go through the editor's modal loop and walk its controls in a ring, out of
+// the multi-line memo too, which would otherwise take the Tab as text.
+TEST_F(FormatEditor, TabAndShiftTabWalkTheMemoAndTheButtonsInARing) {
+    const auto name = [this](HWND window) -> std::string {
+        return window == formatEditor->MFormat()   ? "memo"
+               : window == formatEditor->Button1() ? "OK"
+               : window == formatEditor->Button2() ? "Cancel"
+                                                   : "elsewhere";
+    };
+    const bool shiftPresses[] = {false, false, false, true, true, true};
+    std::vector<std::string> focusAfter;
+    std::wstring memoAtEnd;
+    bool keyPending = false;
+    HWND focusBefore = nullptr;
+    ULONGLONG deadline = 0;
+    // Runs from the editor's message loop: waits until the key sent last has moved the focus (or for a
+    // second), notes where the focus is, and sends the next key; after the last one, cancels.
+    std::function<void()> step = [&] {
+        if (keyPending) {
+            if (GetFocus() == focusBefore && GetTickCount64() < deadline) {
+                CallSoon(step, 10);
+                return;
+            }
+            focusAfter.push_back(name(GetFocus()));
+            keyPending = false;
+        }
+        if (focusAfter.size() == std::size(shiftPresses)) {
+            memoAtEnd = WindowText(formatEditor->MFormat());
+            PressCancel(*formatEditor);
+            return;
+        }
+        focusBefore = GetFocus();
+        deadline = GetTickCount64() + 1000;
+        keyPending = true;
+        SendKey(VK_TAB, shiftPresses[focusAfter.size()]);
+        CallSoon(step, 10);
+    };
+    CallSoon(step);
+    mainForm->ExecuteCommand(CommandId::NFormat);
+
+    EXPECT_EQ(focusAfter, (std::vector<std::string>{"OK", "Cancel", "memo", "Cancel", "OK", "memo"}));
+    EXPECT_EQ(memoAtEnd, WidenCp932(kDefaultFormatListText)) << "no Tab was typed into the memo";
 }
 
 TEST_F(FormatEditor, OkWithoutChangesStillSelectsTheFirstTemplateAgain) {

@@ -67,6 +67,8 @@ std::wstring ClipboardText();
 // `buttons` (MOUSEEVENTF_LEFTDOWN, ...). The event carries its own position: a separate SetCursorPos
 // may reach the window system after it.
 void SendMouseAt(POINT screen, DWORD buttons = 0);
+// Real key input: presses and releases `key`, with Shift held around it if asked.
+void SendKey(WORD key, bool shift = false);
 // The middle of a window in screen coordinates.
 POINT CenterOf(HWND window);
 // The menu on the screen, if any, closed after it has been seen.

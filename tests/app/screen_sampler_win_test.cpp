@@ -400,26 +400,6 @@ TEST_F(ScreenSampler, ADoubleClickOnTheTargetCountsAsAPress) {
     EXPECT_FALSE(IsPicking());
 }
 
-void SendKey(WORD key, bool shift = false) {
-    std::vector<INPUT> events;
-    const auto add = [&events](WORD virtualKey, DWORD flags) {
-        INPUT event{};
-        event.type = INPUT_KEYBOARD;
-        event.ki.wVk = virtualKey;
-        event.ki.dwFlags = flags;
-        events.push_back(event);
-    };
-    if (shift) {
-        add(VK_SHIFT, 0);
-    }
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (shift) {
-        add(VK_SHIFT, KEYEVENTF_KEYUP);
-    }
-    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
-
 TEST_F(ScreenSampler, ArrowKeysMoveThePointerByPixelsWhilePicking) {
     SetFocus(mainForm->Control(ControlId::ComboF));
     DragTo(kInPattern);
@@ -452,20 +432,33 @@ TEST_F(ScreenSampler, ArrowKeysMoveThePointerByPixelsWhilePicking) {
     EXPECT_TRUE(PointerIsAt(steps[3].To));
 }
 
-TEST(PhysicalPixelScope, MakesTheThreadPerMonitorAwareAndRestoresItOnLeaving) {
+TEST(PhysicalPixelScope, MakesAnUnawareThreadPerMonitorAwareAndRestoresItOnLeaving) {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
     using GetContext = HANDLE(WINAPI*)();
+    using SetContext = HANDLE(WINAPI*)(HANDLE);
     using GetAwareness = int(WINAPI*)(HANDLE);
     const auto getContext =
         reinterpret_cast<GetContext>(reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+    const auto setContext =
+        reinterpret_cast<SetContext>(reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
     const auto getAwareness = reinterpret_cast<GetAwareness>(
         reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
-    if (getContext == nullptr || getAwareness == nullptr) {
+    if (getContext == nullptr || setContext == nullptr || getAwareness == nullptr) {
         GTEST_SKIP() << "no per-thread DPI awareness on this system";
     }
+    constexpr int kUnaware = 0;
     constexpr int kPerMonitorAware = 2;
-    // Under Wine a thread starts per-monitor aware; on Windows the program starts unaware.
-    const int before = getAwareness(getContext());
+    const auto unawareContext = reinterpret_cast<HANDLE>(-1);
+
+    // Under Wine a thread starts per-monitor aware already: start unaware, so that the scope has
+    // something to change. The thread's own context comes back at the end for the tests after this one.
+    const struct ContextRestorer {
+        SetContext set;
+        HANDLE original;
+        ~ContextRestorer() { set(original); }
+    } restorer{setContext, setContext(unawareContext)};
+    ASSERT_NE(restorer.original, nullptr);
+    ASSERT_EQ(getAwareness(getContext()), kUnaware);
     {
         const PhysicalPixelScope outer;
         EXPECT_EQ(getAwareness(getContext()), kPerMonitorAware);
@@ -475,7 +468,7 @@ TEST(PhysicalPixelScope, MakesTheThreadPerMonitorAwareAndRestoresItOnLeaving) {
         }
         EXPECT_EQ(getAwareness(getContext()), kPerMonitorAware) << "an inner scope restores the outer one's";
     }
-    EXPECT_EQ(getAwareness(getContext()), before);
+    EXPECT_EQ(getAwareness(getContext()), kUnaware);
 }
 
 }  // namespace

@@ -1,0 +1,310 @@
+#include "palette/pallet_view_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>  // GET_X_LPARAM
+
+#include "palette/pallet_cell_text.h"
+#include "ui/frames_win.h"
+#include "ui/gdi_handles_win.h"
+#include "ui/message_box_win.h"
+#include "ui/screen_cursor_win.h"
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+namespace {
+
+// Wide enough that the tool-tip breaks its text only at the line break between the two colours.
+constexpr int kHintMaxWidth = 32767;
+
+// A hand-edited palette file can hold any 32-bit value; the cell shows its red, green and blue bytes.
+COLORREF ShownColor(std::int32_t value) {
+    return static_cast<COLORREF>(value) & 0x00FFFFFFu;
+}
+
+RECT ToRect(const PalletRect& rect) {
+    return RECT{rect.Left, rect.Top, rect.Right, rect.Bottom};
+}
+
+void FillSquare(HDC dc, const PalletRect& square, std::int32_t color) {
+    SetDCBrushColor(dc, ShownColor(color));
+    const RECT area = ToRect(square);
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    DrawRaisedFrame(dc, area);
+}
+
+POINT PointOf(LPARAM lParam) {
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+bool ChangesDisplayArea(UINT message) {
+    switch (message) {
+        case WM_SIZE:
+        case WM_SETFONT:
+        case WM_STYLECHANGED:
+        case TCM_INSERTITEMA:
+        case TCM_INSERTITEMW:
+        case TCM_SETITEMA:
+        case TCM_SETITEMW:
+        case TCM_DELETEITEM:
+        case TCM_DELETEALLITEMS:
+        case TCM_SETITEMSIZE:
+        case TCM_SETPADDING:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+PalletView::~PalletView() {
+    Unregister();
+    tabStripHook_.Remove();
+    DestroyOwnWindow();
+}
+
+void PalletView::Create(HWND tabStrip, HWND hintWindow) {
+    tabStrip_ = tabStrip;
+    hintWindow_ = hintWindow;
+    // Redrawn whole at every size change, since the cells are laid out on the whole surface. No
+    // CS_DBLCLKS: each press of a double click arrives as a press of its own.
+    const LPCWSTR className = RegisterWindowClassOnce(L"TintrelPalletView", &PalletView::WindowProc, nullptr, nullptr,
+                                                      CS_HREDRAW | CS_VREDRAW);
+    CreateWindowChecked(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, tabStrip, nullptr,
+                        this);
+    tabStripHook_.Install(tabStrip, &PalletView::TabStripProc, reinterpret_cast<DWORD_PTR>(this));
+    FitToTabStrip();
+    SendMessageW(hintWindow_, TTM_SETMAXTIPWIDTH, 0, kHintMaxWidth);
+    RegisterDropTarget(hwnd_, *this);
+}
+
+void PalletView::Repaint() {
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+LRESULT CALLBACK
+PalletView::TabStripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object) {
+    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    if (ChangesDisplayArea(message)) {
+        reinterpret_cast<PalletView*>(object)->FitToTabStrip();
+    }
+    return result;
+}
+
+void PalletView::FitToTabStrip() noexcept {
+    RECT area;
+    GetClientRect(tabStrip_, &area);
+    TabCtrl_AdjustRect(tabStrip_, FALSE, &area);
+    const int width = area.right > area.left ? area.right - area.left : 0;
+    const int height = area.bottom > area.top ? area.bottom - area.top : 0;
+    SetWindowPos(hwnd_, nullptr, area.left, area.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<std::int32_t> PalletView::SelectedPage() const {
+    const auto page = static_cast<std::int32_t>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0));
+    if (page < 0 || page >= store_.ZCount()) {
+        return std::nullopt;
+    }
+    return page;
+}
+
+std::optional<PalletView::CellOnPage> PalletView::CellAt(POINT client) const {
+    const auto page = SelectedPage();
+    if (!page) {
+        return std::nullopt;
+    }
+    RECT size;
+    GetClientRect(hwnd_, &size);
+    const auto cell = HitTestCell(client.x, client.y, store_.XCount(), store_.YCount(), size.right, size.bottom);
+    if (!cell) {
+        return std::nullopt;
+    }
+    return CellOnPage{*cell, *page};
+}
+
+void PalletView::Paint() {
+    const PaintScope paint(hwnd_);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    // Drawn off-screen and shown in one step, so that a repaint of the cells never flickers.
+    const MemoryDC buffer(paint.Dc());
+    const Bitmap bitmap(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
+    if (buffer.Get() == nullptr || bitmap.Get() == nullptr) {
+        PaintPalletPaint(paint.Dc(), client);
+        return;
+    }
+    const ScopedSelect select(buffer.Get(), bitmap.Get());
+    PaintPalletPaint(buffer.Get(), client);
+    BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+void PalletView::PaintPalletPaint(HDC dc, const RECT& client) const {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const auto page = SelectedPage();
+    if (!page) {
+        return;
+    }
+    const std::int32_t columns = store_.XCount();
+    const std::int32_t rows = store_.YCount();
+    for (std::int32_t column = 0; column < columns; ++column) {
+        for (std::int32_t row = 0; row < rows; ++row) {
+            const CellColors colors = store_.Cell(column, row, *page).value_or(CellColors{});
+            const PalletRect cell = CellRect(column, row, columns, rows, client.right, client.bottom);
+            FillSquare(dc, SpareRect(cell), colors.Spare);
+            FillSquare(dc, cell, colors.Current);
+        }
+    }
+}
+
+void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
+    const auto target = CellAt(client);
+    if (!target) {
+        return;
+    }
+    const auto [cell, page] = *target;
+    if (button == WM_LBUTTONDOWN) {
+        const CellColors colors = store_.Cell(cell.Column, cell.Row, page).value_or(CellColors{});
+        if (OnPick) {
+            OnPick(static_cast<std::int32_t>(ShownColor(colors.Current)));
+        }
+    } else {
+        store_.SwapCell(cell.Column, cell.Row, page);
+    }
+    Repaint();
+}
+
+void PalletView::PaintPalletMouseMove(POINT client) {
+    const auto target = CellAt(client);
+    if (!target) {
+        SetHintText(L"");
+        return;
+    }
+    const CellColors colors = store_.Cell(target->Cell.Column, target->Cell.Row, target->Page).value_or(CellColors{});
+    SetHintText(WidenCp932(CellHintText(colors.Current, colors.Spare)));
+}
+
+POINT PalletView::PointerPosition() const {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    ScreenToClient(hwnd_, &pointer);
+    return pointer;
+}
+
+void PalletView::ShowPointerCursor() const {
+    if (ApplyScreenCursor()) {
+        return;
+    }
+    SetCursor(LoadCursorW(nullptr, CellAt(PointerPosition()) ? IDC_HAND : IDC_ARROW));
+}
+
+bool PalletView::PaintPalletDragOver(POINT client) const {
+    return CurrentColor && CurrentColor().has_value() && CellAt(client).has_value();
+}
+
+void PalletView::PaintPalletDragDrop(POINT client) {
+    const auto color = CurrentColor ? CurrentColor() : std::nullopt;
+    const auto target = CellAt(client);
+    if (!color || !target) {
+        return;
+    }
+    store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color);
+    Repaint();
+}
+
+LRESULT PalletView::PaintPalletContextPopup() {
+    // Handled here, so that no menu opens over the cells or between them.
+    return 0;
+}
+
+TOOLINFOW PalletView::HintTool() {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = hintText_.data();
+    return tool;
+}
+
+void PalletView::SetHintText(const std::wstring& text) {
+    // The surface is a tool of the hint window only while the pointer is over a cell: a tool-tip that
+    // found no text when it was due would not show again before the pointer left its tool.
+    const bool wasOn = !hintText_.empty();
+    if (text == hintText_) {
+        return;
+    }
+    hintText_ = text;
+    TOOLINFOW tool = HintTool();
+    if (hintText_.empty()) {
+        SendMessageW(hintWindow_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else if (!wasOn) {
+        SendMessageW(hintWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        SendMessageW(hintWindow_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void PalletView::RelayToHint(UINT message, WPARAM wParam, LPARAM lParam) const {
+    const DWORD position = GetMessagePos();
+    MSG relayed{hwnd_,
+                message,
+                wParam,
+                lParam,
+                static_cast<DWORD>(GetMessageTime()),
+                POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
+    SendMessageW(hintWindow_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+void PalletView::Unregister() noexcept {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    RevokeDropTarget(hwnd_);
+    TOOLINFOW tool = HintTool();
+    SendMessageW(hintWindow_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    hintText_.clear();
+}
+
+LRESULT PalletView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            RunGuarded([this] { Paint(); });
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            RunGuarded([&] { PaintPalletMouseDown(message, PointOf(lParam)); });
+            RelayToHint(message, wParam, lParam);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            RelayToHint(message, wParam, lParam);
+            break;
+        case WM_MOUSEMOVE:
+            // Where the pointer is now: the moves made up when a window under the pointer shows or hides
+            // (the hint itself) can carry an earlier position.
+            RunGuarded([&] { PaintPalletMouseMove(PointerPosition()); });
+            RelayToHint(message, wParam, lParam);
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                ShowPointerCursor();
+                return TRUE;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            return PaintPalletContextPopup();
+        case WM_DESTROY:
+            Unregister();
+            break;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace tintrel

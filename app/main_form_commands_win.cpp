@@ -137,7 +137,7 @@ void TFMain::NPalDlgClick() {
         palletTab_.SetPages(std::move(names));
         palletTab_.Select(PageAfterSettings(selected, pages));
     }
-    RedrawWindow(palletTab_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    paintPallet_.Repaint();
 }
 
 void TFMain::MVarClick() {

@@ -141,7 +141,7 @@ void TFMain::PalletPanelMouseDown() {
 }
 
 void TFMain::PalletTabChange() {
-    InvalidateRect(palletTab_.Handle(), nullptr, TRUE);
+    paintPallet_.Repaint();
 }
 
 void TFMain::FitPalletTab() {
@@ -229,6 +229,7 @@ void TFMain::LoadPallet() {
     }
     ApplyPalletState(state);
     palletTab_.Select(state.Select);
+    paintPallet_.Repaint();
 }
 
 void TFMain::ApplyPalletState(const PalletFileState& state) {

@@ -19,6 +19,7 @@
 #include "persist/profile_file.h"
 #include "sampler/screen_capture_win.h"
 #include "ui/clipboard_win.h"
+#include "ui/drag_source_win.h"
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
@@ -142,6 +143,7 @@ void TFMain::FormCreate() {
     palletDocked_ = false;
     InstallPalletPanelHook();
     SetHintTiming();
+    CreatePaintPallet();
     EnableDoubleBuffering();
     magnifier_.Create(layout::kPaintBox1Size);
     ApplyStayOnTop();
@@ -161,6 +163,26 @@ void TFMain::SetHintTiming() {
     SendMessageW(hintWindow_.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
     SendMessageW(hintWindow_.Get(), TTM_SETDELAYTIME, TTDT_RESHOW, kHintPause);
     SendMessageW(hintWindow_.Get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
+}
+
+void TFMain::CreatePaintPallet() {
+    paintPallet_.Create(palletTab_.Handle(), hintWindow_.Get());
+    paintPallet_.CurrentColor = [this]() -> std::optional<std::int32_t> {
+        return colorState_.HasColor ? std::optional<std::int32_t>(colorState_.CurColor) : std::nullopt;
+    };
+    paintPallet_.OnPick = [this](std::int32_t color) {
+        SetColor(color);
+        UpdateReadout();
+        if (IsChecked(CommandId::Popup1)) {
+            CopyTextLine();
+        }
+    };
+    // The swatch is the drag source: a left press on it starts dragging the current colour at once.
+    panelD_.OnMouse = [this](UINT message) {
+        if (message == WM_LBUTTONDOWN) {
+            DragFrom(panelD_.Handle());
+        }
+    };
 }
 
 void TFMain::EnableDoubleBuffering() {

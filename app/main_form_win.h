@@ -14,6 +14,7 @@
 #include "palette/pallet_float_window_win.h"
 #include "palette/pallet_store.h"
 #include "palette/pallet_tab_strip_win.h"
+#include "palette/pallet_view_win.h"
 #include "persist/pallet_file.h"
 #include "persist/settings_file.h"
 #include "sampler/magnifier_win.h"
@@ -92,6 +93,7 @@ private:
     void ApplyStayOnTop();
     void InstallPalletPanelHook();
     void SetHintTiming();
+    void CreatePaintPallet();
     void EnableDoubleBuffering();
     void LoadSettings();
     void LoadFormatList();
@@ -175,6 +177,7 @@ private:
     WindowSubclass palletPanelHook_;
     WindowSubclass palletTabHook_;
     PalletStore pallet_;
+    PalletView paintPallet_{pallet_};
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;

@@ -177,7 +177,7 @@ TEST_F(CommandMenu, ShortcutsActWhileTheTemplateListHasTheFocus) {
 TEST_F(CommandMenu, ShortcutsNeedExactlyTheirModifiers) {
     mainForm->SetColor(0x003C2B1A);
     Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P');
-    Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P', true, true);
+    Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P', true, false);
     Press(*mainForm, mainForm->Control(ControlId::ComboF), VK_DELETE, false, true);
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
     EXPECT_TRUE(mainForm->Color().HasColor);

@@ -91,6 +91,8 @@ HWND TFMain::Control(ControlId id) const {
             return palletPanel_.Handle();
         case ControlId::PalletTab:
             return palletTab_.Handle();
+        case ControlId::PaintPallet:
+            return paintPallet_.Handle();
         default:
             return readout_.Handle(static_cast<ReadoutFields::Field>(ToInt(id) - ToInt(ControlId::EditF)));
     }

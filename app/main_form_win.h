@@ -46,6 +46,7 @@ enum class ControlId : int {
     PanelD,
     PalletPanel,
     PalletTab,
+    PaintPallet,
 };
 
 // The main window: the magnifier, the pick target, the template choice, the colour text, the swatch,

@@ -133,5 +133,39 @@ TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
     }
 }
 
+TEST(RealProgram, StartsWithAHandEditedPaletteFileAndKeepsWhatItDoesNotOwn) {
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    const std::string longName(3000, 'A');
+    const std::string odd = "\x81\xFF\xA0";  // bytes that code page 932 does not show as text
+    WriteBytes(directory / "Tintrel.plt",
+               "; mine\r\n[Pallet]\r\nLeft=abc\r\nTop=-5\r\nRight=0x190\r\nBottom=99999999999\r\nDock=1\r\n"
+               "View=0\r\nxCount=17\r\nyCount=$10\r\nzCount=9\r\nSelect=7\r\n[Tab1]\r\nNAME=" +
+                   longName + "\r\nC_0_0=0x0000FF\r\nC_20_0=123\r\n[Tab2]\r\nNAME=\r\n[Tab3]\r\nNAME=" + odd +
+                   "\r\n[Tab6]\r\nC_0_0=5\r\n[Tab7]\r\n[Tab17]\r\nC_0_0=7\r\n");
+    {
+        RunningProgram program(executable);
+        ASSERT_NE(program.MainWindow(), nullptr);
+        RECT client;
+        GetClientRect(program.MainWindow(), &client);
+        EXPECT_EQ(client.bottom, 170) << "the palette is hidden";
+        ASSERT_TRUE(program.Close());
+    }
+    const std::string file = ReadBytes(directory / "Tintrel.plt");
+    const char* const kept[] = {
+        "; mine\r\n[Pallet]\r\nLeft=200\r\nTop=-5\r\nRight=400\r\nBottom=470\r\nDock=1\r\nView=0\r\nxCount=4\r\n"
+        "yCount=16\r\nzCount=4\r\nSelect=0\r\n",
+        "[Tab1]\r\nNAME=\x90\x46\x31\r\nC_0_0=0x0000FF\r\nC_20_0=123\r\n",  // 色1; cells as they were
+        "[Tab2]\r\nNAME=\x90\x46\x32\r\n",                                  // 色2
+        "[Tab7]\r\n[Tab17]\r\nC_0_0=7\r\n",
+    };
+    for (const char* part : kept) {
+        EXPECT_NE(file.find(part), std::string::npos) << Escaped(part) << " in " << Escaped(file);
+    }
+    EXPECT_NE(file.find("[Tab3]\r\nNAME=" + odd + "\r\n"), std::string::npos) << Escaped(file);
+    EXPECT_EQ(file.find("[Tab6]"), std::string::npos) << "a page above the count with keys goes";
+}
+
 }  // namespace
 }  // namespace tintrel

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -156,6 +157,46 @@ TEST_F(PalletDocking, OnlyTheBottomEdgeResizesAndOnlyWhileDocked) {
     EXPECT_EQ(hitAt(width / 2, outer.bottom - outer.top - 1), kHitClient) << "hidden: no edge resizes";
     SetWindowPos(mainForm->Handle(), nullptr, 0, 0, width, 400, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(ClientHeight(), 170) << "hidden: size changes are refused";
+}
+
+TEST_F(PalletDocking, TheKeyboardFocusFollowsThePalette) {
+    const auto tabStops = [this] {
+        std::vector<HWND> reached;
+        SetFocus(mainForm->Control(ControlId::ComboF));
+        for (int press = 0; press < 16; ++press) {
+            MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+            mainForm->PreTranslateMessage(message);
+            reached.push_back(GetFocus());
+        }
+        return reached;
+    };
+    const HWND tabStrip = mainForm->Control(ControlId::PalletTab);
+    std::vector<HWND> reached = tabStops();
+    EXPECT_NE(std::find(reached.begin(), reached.end(), tabStrip), reached.end()) << "docked: Tab reaches the pages";
+
+    mainForm->ExecuteCommand(CommandId::NPallet);
+    for (const HWND focus : tabStops()) {
+        EXPECT_NE(focus, tabStrip) << "hidden: Tab never stops in the palette";
+        EXPECT_TRUE(IsWindowVisible(focus));
+    }
+
+    mainForm->ExecuteCommand(CommandId::NPallet);
+    PressOnPanel();
+    ASSERT_EQ(Where(), Place::Floating);
+    for (const HWND focus : tabStops()) {
+        EXPECT_NE(focus, tabStrip) << "floating: the main window's Tab stays in the main window";
+    }
+    SetFocus(tabStrip);
+    EXPECT_EQ(GetFocus(), tabStrip) << "the pages take the focus in their own window";
+    MSG ctrlP{tabStrip, WM_KEYDOWN, 'P', 1, 0, {}};
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(mainForm->PreTranslateMessage(ctrlP)) << "the menu's shortcuts act there";
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(Where(), Place::Hidden);
 }
 
 TEST_F(PalletDocking, TheSettingsDialogSetsTheGridAndThePagesKeptAcrossARestart) {

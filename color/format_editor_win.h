@@ -51,9 +51,9 @@ private:
     void FormShow();
     void Button1Click();
     void Button2Click();
-    int FormatLineCount() const;
 
     HWND memo_ = nullptr;
+    HWND layoutCopy_ = nullptr;
     HWND okButton_ = nullptr;
     HWND cancelButton_ = nullptr;
     int modalResult_ = 0;

@@ -14,6 +14,7 @@
 #include "ui/clipboard_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/message_box_win.h"
+#include "ui/monitors_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -78,6 +79,24 @@ TEST_F(ErrorBox, AnErrorEndsTheHandlerAndReachesTheUser) {
     EXPECT_EQ(shown[0].Text, L"Broken.");
     EXPECT_EQ(shown[0].Caption, L"Tintrel");
     EXPECT_EQ(shown[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+TEST(PlaceOnMonitor, BringsALostWindowIntoTheWorkAreaAndLeavesAVisibleOne) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const struct {
+        RECT window;
+        RECT expected;
+    } cases[] = {
+        {{work.right - 10, 200, work.right + 196, 470}, {work.right - 10, 200, work.right + 196, 470}},
+        {{5000, 200, 5206, 470}, {work.right - 206, 200, work.right, 470}},
+    };
+    for (const auto& [window, expected] : cases) {
+        const RECT placed = PlaceOnMonitor(window);
+        EXPECT_TRUE(EqualRect(&placed, &expected))
+            << "window at " << window.left << "," << window.top << " placed at " << placed.left << "," << placed.top
+            << ", expected " << expected.left << "," << expected.top;
+    }
 }
 
 TEST(Clipboard, ReplacesTheWholeContentWithUnicodeText) {

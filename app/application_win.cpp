@@ -53,15 +53,22 @@ int RunApplication(const std::filesystem::path& executablePath) {
     }
     forms.MainForm.Show();
 
-    // The loop ends when the main window has been destroyed, after a successful close.
-    MSG message{};
-    while (forms.MainForm.Handle() != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The loop ends when the main window has been destroyed, after a successful close: a normal end.
+    while (forms.MainForm.Handle() != nullptr) {
+        MSG message;
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);  // a quit request carries its own exit code
+        }
+        if (got == -1) {
+            return 1;
+        }
         if (!forms.MainForm.PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    return static_cast<int>(message.wParam);
+    return 0;
 }
 
 }  // namespace tintrel

@@ -27,7 +27,7 @@ test: native win
 	WINEPREFIX=$(PREFIX) tools/with-display ctest --test-dir $(WIN) --output-on-failure
 
 run: win
-	tools/wine-run $(PREFIX) $(WIN)/app/Tintrel.exe
+	@tools/run $(PREFIX) $(WIN)/app/Tintrel.exe $(BUILD)/run-screen.png
 
 bench: win
 	WINEPREFIX=$(PREFIX) tools/with-display sh -c 'tools/wine-run $(PREFIX) $(WIN)/bench/profile_bench.exe && \

@@ -33,7 +33,8 @@ bench: win
 	WINEPREFIX=$(PREFIX) tools/with-display sh -c 'tools/wine-run $(PREFIX) $(WIN)/bench/profile_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/sampler_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/template_bench.exe && \
-	    tools/wine-run $(PREFIX) $(WIN)/bench/format_list_bench.exe'
+	    tools/wine-run $(PREFIX) $(WIN)/bench/format_list_bench.exe && \
+	    tools/wine-run $(PREFIX) $(WIN)/bench/startup_bench.exe'
 
 screenshot: win
 	WINEPREFIX=$(PREFIX) tools/with-display tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-window.png

@@ -10,7 +10,7 @@
 
 namespace tintrel {
 
-std::filesystem::path ExecutablePath() {
+FilePath ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -22,7 +22,7 @@ std::filesystem::path ExecutablePath() {
     }
 }
 
-ApplicationForms::ApplicationForms(const std::filesystem::path& executablePath)
+ApplicationForms::ApplicationForms(const FilePath& executablePath)
     : MainForm(executablePath, FormatEditor, PalletDialog) {}
 
 void ApplicationForms::Create() {
@@ -46,7 +46,7 @@ bool ApplicationForms::DispatchPending() {
     return MainForm.Handle() != nullptr;
 }
 
-int RunApplication(const std::filesystem::path& executablePath) {
+int RunApplication(const FilePath& executablePath) {
     ApplicationForms forms(executablePath);
     if (!RunGuarded([&] { forms.Create(); })) {
         return 1;

@@ -49,7 +49,7 @@ std::wstring MessageText(const std::exception& error) {
         const std::string& format = fileError->MessageFormat();
         const auto slot = format.find("%s");
         if (slot != std::string::npos) {
-            return WidenCp932(std::string_view(format).substr(0, slot)) + fileError->Path().wstring() +
+            return WidenCp932(std::string_view(format).substr(0, slot)) + fileError->Path() +
                    WidenCp932(std::string_view(format).substr(slot + 2));
         }
         return WidenCp932(format);

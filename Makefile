@@ -6,7 +6,7 @@ WIN := $(BUILD)/win
 PREFIX := $(abspath $(WIN))/wineprefix
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native win test run bench format screenshot clean
+.PHONY: all deps native win test run bench dist format screenshot clean
 
 all: win
 
@@ -27,14 +27,19 @@ test: native win
 	WINEPREFIX=$(PREFIX) tools/with-display ctest --test-dir $(WIN) --output-on-failure
 
 run: win
-	tools/wine-run $(PREFIX) $(WIN)/app/Tintrel.exe
+	@tools/run $(PREFIX) $(WIN)/app/Tintrel.exe $(BUILD)/run-screen.png
 
 bench: win
 	WINEPREFIX=$(PREFIX) tools/with-display sh -c 'tools/wine-run $(PREFIX) $(WIN)/bench/profile_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/sampler_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/template_bench.exe && \
+	    tools/wine-run $(PREFIX) $(WIN)/bench/format_list_bench.exe && \
+	    tools/wine-run $(PREFIX) $(WIN)/bench/startup_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/pallet_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/close_bench.exe'
+
+dist: win
+	@tools/dist $(WIN)/app/Tintrel.exe docs/guide-ja.md $(BUILD)
 
 screenshot: win
 	WINEPREFIX=$(PREFIX) tools/with-display tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-window.png

@@ -10,7 +10,7 @@
 
 namespace tintrel {
 
-std::filesystem::path ExecutablePath() {
+FilePath ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -22,7 +22,7 @@ std::filesystem::path ExecutablePath() {
     }
 }
 
-ApplicationForms::ApplicationForms(const std::filesystem::path& executablePath)
+ApplicationForms::ApplicationForms(const FilePath& executablePath)
     : MainForm(executablePath, FormatEditor, PalletDialog) {}
 
 void ApplicationForms::Create() {
@@ -46,22 +46,29 @@ bool ApplicationForms::DispatchPending() {
     return MainForm.Handle() != nullptr;
 }
 
-int RunApplication(const std::filesystem::path& executablePath) {
+int RunApplication(const FilePath& executablePath) {
     ApplicationForms forms(executablePath);
     if (!RunGuarded([&] { forms.Create(); })) {
         return 1;
     }
     forms.MainForm.Show();
 
-    // The loop ends when the main window has been destroyed, after a successful close.
-    MSG message{};
-    while (forms.MainForm.Handle() != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The loop ends when the main window has been destroyed, after a successful close: a normal end.
+    while (forms.MainForm.Handle() != nullptr) {
+        MSG message;
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            return static_cast<int>(message.wParam);  // a quit request carries its own exit code
+        }
+        if (got == -1) {
+            return 1;
+        }
         if (!forms.MainForm.PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    return static_cast<int>(message.wParam);
+    return 0;
 }
 
 }  // namespace tintrel

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <filesystem>
-
 #include "app/main_form_win.h"
+#include "base/file_path.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 
 namespace tintrel {
 
 // The executable's own full path, of any length.
-std::filesystem::path ExecutablePath();
+FilePath ExecutablePath();
 
 // The program's three forms, which live as long as this object.
 struct ApplicationForms {
     // `executablePath` names the program's files.
-    explicit ApplicationForms(const std::filesystem::path& executablePath);
+    explicit ApplicationForms(const FilePath& executablePath);
 
     // Registers the control classes, then creates the main form, the format editor and the palette
     // settings dialog in this order, hidden. Throws when a window cannot be created.
@@ -30,6 +29,6 @@ struct ApplicationForms {
 
 // Runs the program: creates the forms, shows the main window and runs the event loop until the main
 // window has closed. Returns the exit code.
-int RunApplication(const std::filesystem::path& executablePath);
+int RunApplication(const FilePath& executablePath);
 
 }  // namespace tintrel

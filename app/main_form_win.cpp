@@ -23,6 +23,7 @@
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
+#include "ui/monitors_win.h"
 #include "ui/screen_cursor_win.h"
 #include "ui/window_text_win.h"
 
@@ -48,7 +49,7 @@ int ToInt(ControlId id) {
 
 }  // namespace
 
-TFMain::TFMain(std::filesystem::path executablePath, TFFormat& formatEditor, TFPallet& palletDialog)
+TFMain::TFMain(FilePath executablePath, TFFormat& formatEditor, TFPallet& palletDialog)
     : executablePath_(std::move(executablePath)), formatEditor_(formatEditor), palletDialog_(palletDialog) {}
 
 TFMain::~TFMain() {
@@ -243,7 +244,11 @@ void TFMain::ApplySettings(const Settings& settings) {
     if (const auto index = SelectedFormatIndex(settings.SelectedFormat, formatChoice_.Count())) {
         formatChoice_.Select(*index);
     }
-    SetWindowPos(hwnd_, nullptr, settings.Left, settings.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const RECT placed = PlaceOnMonitor(RECT{settings.Left, settings.Top, settings.Left + (outer.right - outer.left),
+                                            settings.Top + (outer.bottom - outer.top)});
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     palletHeight_ = settings.Height;
 }
 

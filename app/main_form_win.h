@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 
 #include "app/command_menu_win.h"
+#include "base/file_path.h"
 #include "color/color_state.h"
 #include "color/format_choice_win.h"
 #include "color/readout_fields_win.h"
@@ -54,7 +54,7 @@ enum class ControlId : int {
 class TFMain : public BaseWindow<TFMain> {
 public:
     // The three files of the program are named after `executablePath`.
-    TFMain(std::filesystem::path executablePath, TFFormat& formatEditor, TFPallet& palletDialog);
+    TFMain(FilePath executablePath, TFFormat& formatEditor, TFPallet& palletDialog);
     ~TFMain();
 
     // Creates the window and its controls, hidden, at the design size (runs FormCreate).
@@ -154,7 +154,7 @@ private:
     static LRESULT CALLBACK
     PalletTabWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
 
-    std::filesystem::path executablePath_;
+    FilePath executablePath_;
     TFFormat& formatEditor_;
     TFPallet& palletDialog_;
 

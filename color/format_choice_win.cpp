@@ -47,10 +47,20 @@ void FormatChoice::Create(HWND parent, int id, const RECT& closedBounds) {
 }
 
 void FormatChoice::Rebuild(const std::vector<std::string>& labels) {
+    // With tens of thousands of templates, reserving the list's storage and drawing it once keep the
+    // rebuild short.
+    SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
     ComboBox_ResetContent(combo_);
+    std::size_t characters = 0;
+    for (const std::string& label : labels) {
+        characters += label.size() + 1;
+    }
+    SendMessageW(combo_, CB_INITSTORAGE, labels.size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
     for (const std::string& label : labels) {
         ComboBox_AddString(combo_, WidenCp932(label).c_str());
     }
+    SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(combo_, nullptr, TRUE);
     if (!labels.empty()) {
         ComboBox_SetCurSel(combo_, 0);
     }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "color/format_template.h"
+#include "color/memo_lines_win.h"
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
@@ -45,6 +46,7 @@ void TFFormat::Create() {
                                 0, kClientSize.cx, 233, hwnd_, reinterpret_cast<HMENU>(kMemoId), nullptr);
     SetControlFont(memo_, FixedFont());
     SendMessageW(memo_, EM_SETLIMITTEXT, 0, 0);
+    layoutCopy_ = CreateLayoutCopy(memo_);
     okButton_ = CreateButton(hwnd_, IDOK, L"OK", 76, 240);
     cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption), 167, 240);
     SetMemoText(kDefaultFormatListText);
@@ -67,36 +69,21 @@ void TFFormat::SetMemoText(std::string_view text) {
     memoSource_ = text;
 }
 
-int TFFormat::FormatLineCount() const {
-    const auto count = static_cast<int>(SendMessageW(memo_, EM_GETLINECOUNT, 0, 0));
-    const auto lastStart = SendMessageW(memo_, EM_LINEINDEX, static_cast<WPARAM>(count - 1), 0);
-    const bool lastIsEmpty = SendMessageW(memo_, EM_LINELENGTH, static_cast<WPARAM>(lastStart), 0) == 0;
-    return lastIsEmpty ? count - 1 : count;
-}
-
 std::vector<std::string> TFFormat::FormatList() const {
+    std::vector<std::wstring> shown = DisplayedLines(memo_, layoutCopy_);
+    if (!shown.empty() && shown.back().empty()) {
+        shown.pop_back();  // a final line break adds no template
+    }
     std::vector<std::string> lines;
-    const int count = FormatLineCount();
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int index = 0; index < count; ++index) {
-        lines.push_back(FormatLine(index));
+    lines.reserve(shown.size());
+    for (const std::wstring& line : shown) {
+        lines.push_back(NarrowCp932(line));
     }
     return lines;
 }
 
 std::string TFFormat::FormatLine(int index) const {
-    if (index < 0 || index >= FormatLineCount()) {
-        return {};
-    }
-    const auto start = SendMessageW(memo_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-    const auto length = static_cast<std::size_t>(SendMessageW(memo_, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-    // EM_GETLINE takes the buffer size in its first character and needs room for at least that one.
-    std::wstring line(std::max<std::size_t>(length, 1), L'\0');
-    line[0] = static_cast<wchar_t>(std::min<std::size_t>(line.size(), 0xFFFF));
-    const auto copied =
-        SendMessageW(memo_, EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
-    line.resize(static_cast<std::size_t>(copied));
-    return NarrowCp932(line);
+    return NarrowCp932(DisplayedLine(memo_, index));
 }
 
 LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -132,7 +119,7 @@ void TFFormat::Button1Click() {
 }
 
 void TFFormat::Button2Click() {
-    SetWindowTextW(memo_, formatBackup_.c_str());
+    ReplaceChangedText(memo_, formatBackup_);
     EndModal(kModalResultCancel);
 }
 

@@ -47,9 +47,9 @@ private:
     void Cancel() { Button2Click(); }
     void Button1Click();
     void Button2Click();
-    int FormatLineCount() const;
 
     HWND memo_ = nullptr;
+    HWND layoutCopy_ = nullptr;
     HWND okButton_ = nullptr;
     HWND cancelButton_ = nullptr;
     std::wstring formatBackup_;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/message_box_win.h"
+#include "ui/monitors_win.h"
 
 namespace tintrel {
 
@@ -23,6 +24,13 @@ void PalletFloatWindow::Create(HWND owner, HWND panel, const wchar_t* title, int
     AdjustWindowRectEx(&bounds, kStyle, FALSE, kExStyle);
     CreateWindowChecked(kExStyle, className, caption.c_str(), kStyle, left, top, bounds.right - bounds.left,
                         bounds.bottom - bounds.top, owner, nullptr, this);
+    // A place stored on a monitor that has gone since is moved onto one that is there.
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const RECT placed = PlaceOnMonitor(outer);
+    if (placed.left != outer.left || placed.top != outer.top) {
+        SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     panel_ = panel;
     SetParent(panel_, hwnd_);
     FitPanel();

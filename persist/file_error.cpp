@@ -4,7 +4,7 @@
 
 namespace tintrel {
 
-FileError::FileError(std::string messageFormat, std::filesystem::path path)
+FileError::FileError(std::string messageFormat, FilePath path)
     : std::runtime_error(messageFormat), messageFormat_(std::move(messageFormat)), path_(std::move(path)) {}
 
 }  // namespace tintrel

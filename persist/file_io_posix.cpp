@@ -2,7 +2,7 @@
 
 #include <fcntl.h>     // open
 #include <sys/stat.h>  // fstat, fchmod
-#include <unistd.h>    // read, write, fsync, close, getpid
+#include <unistd.h>    // read, write, fsync, close, getpid, unlink
 
 #include <cerrno>
 #include <cstdio>   // std::rename
@@ -49,7 +49,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+ReadOutcome ReadWholeFile(const FilePath& path, std::string& bytes) {
     bytes.clear();
     UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) {
@@ -79,7 +79,7 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
     }
 }
 
-bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+bool ReplaceWholeFile(const FilePath& path, std::string_view bytes) {
     // A file without write permission is one the user wants kept as it is, although a rename would
     // replace it (and the superuser may write anything).
     struct stat original {};
@@ -89,7 +89,7 @@ bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes)
     }
     // The name is unique per process and attempt, so two instances never share a temporary file.
     int fd = -1;
-    std::filesystem::path temporaryPath;
+    FilePath temporaryPath;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporaryPath = path;
         temporaryPath += "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
@@ -115,6 +115,10 @@ bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes)
     }
     temporary.Keep();
     return true;
+}
+
+void DeleteFileQuietly(const FilePath& path) {
+    ::unlink(path.c_str());
 }
 
 }  // namespace tintrel

@@ -31,7 +31,7 @@ private:
     HANDLE handle_;
 };
 
-bool IsDirectory(const std::filesystem::path& path) {
+bool IsDirectory(const FilePath& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
@@ -50,7 +50,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+ReadOutcome ReadWholeFile(const FilePath& path, std::string& bytes) {
     bytes.clear();
     UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -73,7 +73,7 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
     }
 }
 
-bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+bool ReplaceWholeFile(const FilePath& path, std::string_view bytes) {
     // Windows refuses to rename over a read-only file, but not every implementation of it does: the
     // user's wish that the file stay as it is holds everywhere.
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -82,7 +82,7 @@ bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes)
     }
     // The name is unique per process and attempt, so two instances never share a temporary file.
     HANDLE created = INVALID_HANDLE_VALUE;
-    std::filesystem::path temporaryPath;
+    FilePath temporaryPath;
     for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
         temporaryPath = path;
         temporaryPath += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
@@ -106,6 +106,10 @@ bool ReplaceWholeFile(const std::filesystem::path& path, std::string_view bytes)
     }
     temporary.Keep();
     return true;
+}
+
+void DeleteFileQuietly(const FilePath& path) {
+    DeleteFileW(path.c_str());
 }
 
 }  // namespace tintrel

@@ -1,17 +1,20 @@
 #include "persist/file_names.h"
 
+#include <filesystem>  // std::filesystem::path::preferred_separator
+
 namespace tintrel {
 
-std::filesystem::path SiblingFileName(const std::filesystem::path& executablePath, std::string_view extension) {
-    // Not path::replace_extension: it treats a name that starts with its only dot as having no
-    // extension, while the rule here is plainly "from the last dot onward".
-    auto name = executablePath.filename().native();
-    const auto dot = name.rfind('.');
-    if (dot != name.npos) {
-        name.erase(dot);
+FilePath SiblingFileName(const FilePath& executablePath, std::string_view extension) {
+    // The file name is what follows the last separator; a dot before it belongs to a folder's name.
+    const FilePath::value_type separators[] = {'/', std::filesystem::path::preferred_separator, 0};
+    const auto nameStart = executablePath.find_last_of(separators) + 1;  // 0 when there is none
+    FilePath sibling = executablePath;
+    const auto dot = sibling.rfind('.');
+    if (dot != sibling.npos && dot >= nameStart) {
+        sibling.erase(dot);
     }
-    name.append(extension.begin(), extension.end());
-    return executablePath.parent_path() / name;
+    sibling.append(extension.begin(), extension.end());
+    return sibling;
 }
 
 }  // namespace tintrel

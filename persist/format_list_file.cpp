@@ -37,7 +37,7 @@ std::string NormalizeLineBreaks(std::string_view text) {
     return normalized;
 }
 
-std::optional<std::string> ReadFormatListFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadFormatListFile(const FilePath& path) {
     std::string bytes;
     switch (ReadWholeFile(path, bytes)) {
         case ReadOutcome::Read:
@@ -50,7 +50,7 @@ std::optional<std::string> ReadFormatListFile(const std::filesystem::path& path)
     throw FileError(std::string(kCannotOpen), path);
 }
 
-void WriteFormatListFile(const std::filesystem::path& path, std::string_view text) {
+void WriteFormatListFile(const FilePath& path, std::string_view text) {
     if (!ReplaceWholeFile(path, text)) {
         throw FileError(std::string(kCannotCreate), path);
     }

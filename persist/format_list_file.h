@@ -1,9 +1,10 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/file_path.h"
 
 namespace tintrel {
 
@@ -16,10 +17,10 @@ std::string NormalizeLineBreaks(std::string_view text);
 
 // The file's whole text with its line breaks normalised, or nothing when there is no such file.
 // Throws FileError ("ファイル %s は開けません") when the file is there but cannot be read.
-std::optional<std::string> ReadFormatListFile(const std::filesystem::path& path);
+std::optional<std::string> ReadFormatListFile(const FilePath& path);
 
 // Replaces the file with exactly `text`, in one step, so that it is never left half-written. Throws
 // FileError ("ファイル %s を作成できません") when it cannot be written; the file is then as it was.
-void WriteFormatListFile(const std::filesystem::path& path, std::string_view text);
+void WriteFormatListFile(const FilePath& path, std::string_view text);
 
 }  // namespace tintrel

@@ -111,7 +111,11 @@ void CheckStorable(std::string_view section, std::string_view key, std::string_v
                           header.kind == LineKind::kHeader && header.name == section &&
                           keyLine.kind == LineKind::kKey && keyLine.name == key;
     if (!storable) {
-        throw std::invalid_argument("profile file: a section, key or value that the file cannot hold");
+        // ファイルに書き込めない名前か値があります
+        throw std::invalid_argument(
+            "\x83t\x83@\x83"
+            "C\x83\x8B\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xC8\x82\xA2\x96\xBC\x91O\x82\xA9\x92l\x82\xAA"
+            "\x82\xA0\x82\xE8\x82\xDC\x82\xB7");
     }
 }
 

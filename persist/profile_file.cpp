@@ -22,7 +22,7 @@ bool IsUtf16(std::string_view bytes) {
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::filesystem::path path) : path_(std::move(path)) {
+ProfileFile::ProfileFile(FilePath path) : path_(std::move(path)) {
     std::string bytes;
     if (ReadWholeFile(path_, bytes) == ReadOutcome::Read && !IsUtf16(bytes)) {
         document_ = ProfileDocument(bytes);

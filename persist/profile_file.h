@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/file_path.h"
 #include "persist/profile_document.h"
 
 namespace tintrel {
@@ -20,7 +20,7 @@ class ProfileFile {
 public:
     // Reads the file at `path`, the file's full path. A missing file, a directory in its place, an
     // unreadable file and a UTF-16 file (which the program never writes) all read as no sections.
-    explicit ProfileFile(std::filesystem::path path);
+    explicit ProfileFile(FilePath path);
     // Discards writes not yet committed.
     ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
@@ -65,7 +65,7 @@ private:
     // Makes `change` in `document`.
     static void Apply(ProfileDocument& document, const Change& change);
 
-    std::filesystem::path path_;
+    FilePath path_;
     ProfileDocument document_;
     std::vector<Change> changes_;
 };

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <filesystem>
-#include <system_error>
 #include <utility>
+
+#include "base/file_path.h"
+#include "persist/file_io.h"
 
 namespace tintrel {
 
@@ -10,22 +11,21 @@ namespace tintrel {
 // renamed into place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit TemporaryFile(FilePath path) : path_(std::move(path)) {}
     ~TemporaryFile() {
         if (!path_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove(path_, ignored);
+            DeleteFileQuietly(path_);
         }
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const FilePath& Path() const { return path_; }
     // The file has been renamed into place: it is no longer ours to delete.
     void Keep() { path_.clear(); }
 
 private:
-    std::filesystem::path path_;
+    FilePath path_;
 };
 
 }  // namespace tintrel

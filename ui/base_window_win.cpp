@@ -4,6 +4,23 @@
 
 namespace tintrel {
 
+namespace {
+
+// ウィンドウクラスを登録できません
+constexpr const char* kCannotRegisterClass =
+    "\x83"
+    "E\x83"
+    "B\x83\x93\x83h\x83"
+    "E\x83N\x83\x89\x83X\x82\xF0\x93o\x98^\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
+// ウィンドウを作成できません
+constexpr const char* kCannotCreateWindow =
+    "\x83"
+    "E\x83"
+    "B\x83\x93\x83h\x83"
+    "E\x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
+
+}  // namespace
+
 LPCWSTR RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor, HBRUSH background, UINT style) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
@@ -21,7 +38,7 @@ LPCWSTR RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR 
     windowClass.lpszClassName = name;
     windowClass.hIcon = LoadIconW(instance, kProgramIconName);
     if (RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error("RegisterClassEx failed");
+        throw std::runtime_error(kCannotRegisterClass);
     }
     return name;
 }
@@ -40,7 +57,7 @@ HWND CreateWindowChecked(DWORD exStyle,
     const HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
                                       GetModuleHandleW(nullptr), creationParameter);
     if (hwnd == nullptr) {
-        throw std::runtime_error("CreateWindowEx failed");
+        throw std::runtime_error(kCannotCreateWindow);
     }
     return hwnd;
 }

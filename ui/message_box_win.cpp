@@ -1,5 +1,7 @@
 #include "ui/message_box_win.h"
 
+#include <algorithm>  // std::any_of
+#include <new>        // std::bad_alloc
 #include <stdexcept>
 #include <utility>
 
@@ -10,6 +12,24 @@
 namespace tintrel {
 
 namespace {
+
+// 予期しないエラーが発生しました
+constexpr const char* kUnexpectedError =
+    "\x97\x5C\x8A\xFA\x82\xB5\x82\xC8\x82\xA2\x83G\x83\x89\x81["
+    "\x82\xAA\x94\xAD\x90\xB6\x82\xB5\x82\xDC\x82\xB5\x82\xBD";
+// メモリが足りません
+constexpr const char* kOutOfMemory = "\x83\x81\x83\x82\x83\x8A\x82\xAA\x91\xAB\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
+
+// The plainest box that can still be shown when even composing a text fails: its text
+// ("エラーが発生しました.") is in UTF-16 already.
+void ShowLastResortBox() noexcept {
+    MessageBoxW(GetActiveWindow(), L"\x30A8\x30E9\x30FC\x304C\x767A\x751F\x3057\x307E\x3057\x305F.", L"Tintrel",
+                MB_OK | MB_ICONERROR);
+}
+
+bool HoldsJapanese(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
+}
 
 MessageBoxHandler& CurrentHandler() {
     static MessageBoxHandler handler = [](HWND owner, const std::wstring& text, const std::wstring& caption,
@@ -29,12 +49,15 @@ std::wstring MessageText(const std::exception& error) {
         const std::string& format = fileError->MessageFormat();
         const auto slot = format.find("%s");
         if (slot != std::string::npos) {
-            return WidenCp932(std::string_view(format).substr(0, slot)) + fileError->Path().wstring() +
+            return WidenCp932(std::string_view(format).substr(0, slot)) + fileError->Path() +
                    WidenCp932(std::string_view(format).substr(slot + 2));
         }
         return WidenCp932(format);
     }
-    return WidenCp932(error.what());
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
+        return WidenCp932(kOutOfMemory);
+    }
+    return WidenCp932(HoldsJapanese(error.what()) ? error.what() : kUnexpectedError);
 }
 
 }  // namespace
@@ -59,8 +82,15 @@ void ShowErrorBox(const std::exception& error) noexcept {
     try {
         ShowWideMessageBox(ErrorBoxText(error), MB_OK | MB_ICONERROR);
     } catch (...) {
-        // Out of memory while composing the text: the plainest box that can still be shown.
-        MessageBoxW(GetActiveWindow(), L"Error", L"Tintrel", MB_OK | MB_ICONERROR);
+        ShowLastResortBox();  // out of memory while composing the text
+    }
+}
+
+void ShowUnexpectedErrorBox() noexcept {
+    try {
+        ShowErrorBox(std::runtime_error(kUnexpectedError));
+    } catch (...) {
+        ShowLastResortBox();
     }
 }
 

@@ -22,11 +22,15 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 int ShowMessageBox(std::string_view textCp932, UINT type);
 
 // The text of the standard error box: the error's message (a file error with its full path in the
-// message's "%s"), with "." appended when its last character sorts after ".".
+// message's "%s"), with "." appended when its last character sorts after ".". The program's own messages
+// are Japanese; one without a Japanese character comes from a library, in English, and the user reads
+// "予期しないエラーが発生しました" instead ("メモリが足りません" when memory ran out).
 std::wstring ErrorBoxText(const std::exception& error);
 
 // The standard error box: the error's text, the application title, the error icon, one OK button.
 void ShowErrorBox(const std::exception& error) noexcept;
+// The standard error box for something thrown that is no std::exception.
+void ShowUnexpectedErrorBox() noexcept;
 
 // Runs a handler so that no exception leaves it: an error ends the handler and reaches the user
 // through the standard error box. Returns false when the handler ended with an error.
@@ -38,7 +42,7 @@ bool RunGuarded(Handler&& handler) noexcept {
     } catch (const std::exception& error) {
         ShowErrorBox(error);
     } catch (...) {
-        ShowErrorBox(std::runtime_error("Unknown error"));
+        ShowUnexpectedErrorBox();
     }
     return false;
 }

@@ -11,9 +11,12 @@ namespace {
 
 constexpr UINT kCodePage = 932;
 
+// 文字列が長すぎます
+constexpr const char* kTextTooLong = "\x95\xB6\x8E\x9A\x97\xF1\x82\xAA\x92\xB7\x82\xB7\x82\xAC\x82\xDC\x82\xB7";
+
 int CheckedLength(std::size_t size) {
     if (size > INT_MAX) {
-        throw std::length_error("text too long");
+        throw std::length_error(kTextTooLong);
     }
     return static_cast<int>(size);
 }

@@ -66,8 +66,13 @@ public:
     }
     // Closes the window as the close box does and waits for the program to end.
     bool Close() {
-        PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
+        PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
         return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+    }
+    DWORD ExitCode() const {
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
     }
 
 private:
@@ -118,6 +123,7 @@ TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
                      reinterpret_cast<LPARAM>(comboF));
         SetWindowPos(program.MainWindow(), nullptr, 280, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ASSERT_TRUE(program.Close());
+        EXPECT_EQ(program.ExitCode(), 0u) << "a normal close";
     }
     EXPECT_EQ(Escaped(ReadBytes(directory / "Tintrel.fmt")), Escaped("first \\R\r\nsecond \\RR\\GG\\BB\r\n"));
     EXPECT_EQ(Escaped(ReadBytes(directory / "Tintrel.ini")),

@@ -2,6 +2,8 @@
 // program's pictures.
 #include <windows.h>
 
+#include <functional>
+#include <new>  // std::bad_alloc
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "ui/clipboard_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/message_box_win.h"
+#include "ui/monitors_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -52,11 +55,39 @@ private:
     MessageBoxHandler previous_;
 };
 
-TEST_F(ErrorBox, AppendsAFullStopOnlyAfterACharacterThatSortsAfterIt) {
-    EXPECT_EQ(ErrorBoxText(std::runtime_error("Disk full")), L"Disk full.");
-    EXPECT_EQ(ErrorBoxText(std::runtime_error("Disk full.")), L"Disk full.");
-    EXPECT_EQ(ErrorBoxText(std::runtime_error("Disk full!")), L"Disk full!");
-    EXPECT_EQ(ErrorBoxText(std::runtime_error("")), L"");
+// 容量が足りません
+constexpr const char* kDiskFull =
+    "\x97"
+    "e\x97\xCA\x82\xAA\x91\xAB\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
+const std::wstring kDiskFullText = L"\x5BB9\x91CF\x304C\x8DB3\x308A\x307E\x305B\x3093";
+const std::wstring kUnexpectedText =
+    L"\x4E88\x671F\x3057\x306A\x3044\x30A8\x30E9\x30FC\x304C\x767A\x751F\x3057\x307E\x3057\x305F.";
+
+TEST_F(ErrorBox, ShowsTheProgramsJapaneseMessageAndNeverALibrarysEnglishOne) {
+    const struct {
+        const char* name;
+        std::function<void()> fail;
+        std::wstring expected;
+    } cases[] = {
+        {"a message of the program", [] { throw std::runtime_error(kDiskFull); }, kDiskFullText + L"."},
+        {"one ending in a full stop", [] { throw std::runtime_error(std::string(kDiskFull) + "."); },
+         kDiskFullText + L"."},
+        {"one ending in a character before it", [] { throw std::runtime_error(std::string(kDiskFull) + "!"); },
+         kDiskFullText + L"!"},
+        {"an English message", [] { throw std::runtime_error("Disk full"); }, kUnexpectedText},
+        {"an empty message", [] { throw std::runtime_error(""); }, kUnexpectedText},
+        {"the library's own", [] { std::string().reserve(std::string().max_size() + 1); }, kUnexpectedText},
+        {"memory that ran out", [] { throw std::bad_alloc(); },
+         L"\x30E1\x30E2\x30EA\x304C\x8DB3\x308A\x307E\x305B\x3093."},
+    };
+    for (const auto& [name, fail, expected] : cases) {
+        try {
+            fail();
+            ADD_FAILURE() << name << ": nothing thrown";
+        } catch (const std::exception& error) {
+            EXPECT_EQ(ErrorBoxText(error), expected) << name << ", message \"" << error.what() << "\"";
+        }
+    }
 }
 
 TEST_F(ErrorBox, SplicesTheFullPathIntoAFileError) {
@@ -69,15 +100,35 @@ TEST_F(ErrorBox, SplicesTheFullPathIntoAFileError) {
 TEST_F(ErrorBox, AnErrorEndsTheHandlerAndReachesTheUser) {
     bool finished = false;
     const bool succeeded = RunGuarded([&] {
-        throw std::runtime_error("Broken");
+        throw std::runtime_error(kDiskFull);
         finished = true;
     });
     EXPECT_FALSE(succeeded);
     EXPECT_FALSE(finished);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].Text, L"Broken.");
+    EXPECT_FALSE(RunGuarded([] { throw 42; }));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].Text, kUnexpectedText) << "what is no std::exception";
+    EXPECT_EQ(shown[0].Text, kDiskFullText + L".");
     EXPECT_EQ(shown[0].Caption, L"Tintrel");
     EXPECT_EQ(shown[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+TEST(PlaceOnMonitor, BringsALostWindowIntoTheWorkAreaAndLeavesAVisibleOne) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const struct {
+        RECT window;
+        RECT expected;
+    } cases[] = {
+        {{work.right - 10, 200, work.right + 196, 470}, {work.right - 10, 200, work.right + 196, 470}},
+        {{5000, 200, 5206, 470}, {work.right - 206, 200, work.right, 470}},
+    };
+    for (const auto& [window, expected] : cases) {
+        const RECT placed = PlaceOnMonitor(window);
+        EXPECT_TRUE(EqualRect(&placed, &expected))
+            << "window at " << window.left << "," << window.top << " placed at " << placed.left << "," << placed.top
+            << ", expected " << expected.left << "," << expected.top;
+    }
 }
 
 TEST(Clipboard, ReplacesTheWholeContentWithUnicodeText) {

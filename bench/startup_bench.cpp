@@ -1,0 +1,90 @@
+// Times the program's start as a user meets it: from starting Tintrel.exe to its main window being shown,
+// and the close that follows. The executable is copied to a folder of its own, so that its files start
+// afresh every time. An argument names another Tintrel.exe to time.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/bench_clock_win.h"
+
+namespace {
+
+using tintrel::bench::Seconds;
+
+constexpr int kStarts = 15;
+
+struct Search {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM found) {
+    auto* search = reinterpret_cast<Search*>(found);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (owner == search->processId && std::wstring(className) == L"TFMain" && IsWindowVisible(window)) {
+        search->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Seconds from the start to the shown main window, and from the close to the end of the process.
+std::pair<double, double> StartAndClose(const std::filesystem::path& executable) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+    const double start = Seconds();
+    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        std::printf("cannot start %ls\n", executable.c_str());
+        std::exit(1);
+    }
+    Search search{process.dwProcessId, nullptr};
+    while (search.window == nullptr && Seconds() - start < 30) {
+        EnumWindows(&FindShownMainWindow, reinterpret_cast<LPARAM>(&search));
+        Sleep(1);
+    }
+    const double shown = Seconds() - start;
+    const double closing = Seconds();
+    PostMessageW(search.window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 30000);
+    const double closed = Seconds() - closing;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {shown, closed};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::filesystem::path original = argc > 1 ? std::filesystem::path(argv[1]) : TINTREL_EXECUTABLE;
+    const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-startup-bench";
+    std::vector<double> shown;
+    std::vector<double> closed;
+    for (int run = 0; run < kStarts; ++run) {
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+        std::filesystem::copy_file(original, directory / "Tintrel.exe");
+        const auto [toShow, toClose] = StartAndClose(directory / "Tintrel.exe");
+        shown.push_back(toShow);
+        closed.push_back(toClose);
+    }
+    std::filesystem::remove_all(directory);
+    std::sort(shown.begin(), shown.end());
+    std::sort(closed.begin(), closed.end());
+    std::printf("%d starts of %s (%ju bytes)\n", kStarts, original.string().c_str(),
+                static_cast<std::uintmax_t>(std::filesystem::file_size(original)));
+    std::printf("  start to main window shown: median %6.1f ms, fastest %6.1f ms\n", shown[kStarts / 2] * 1e3,
+                shown.front() * 1e3);
+    std::printf("  close to process end:       median %6.1f ms, fastest %6.1f ms\n", closed[kStarts / 2] * 1e3,
+                closed.front() * 1e3);
+    return 0;
+}

@@ -1,0 +1,30 @@
+#include "ui/monitors_win.h"
+
+#include <vector>
+
+#include "base/screen_placement.h"
+
+namespace tintrel {
+
+namespace {
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& work = info.rcWork;
+        reinterpret_cast<std::vector<PlacementRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+RECT PlaceOnMonitor(const RECT& window) {
+    std::vector<PlacementRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    const PlacementRect placed = PlaceOnScreen({window.left, window.top, window.right, window.bottom}, workAreas);
+    return RECT{placed.Left, placed.Top, placed.Right, placed.Bottom};
+}
+
+}  // namespace tintrel

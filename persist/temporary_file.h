@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -27,5 +30,18 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The name of the temporary file that process `processId` writes, at its `attempt`-th try, to replace
+// `target`: beside it, "Tintrel.ini.~save-4711-0.tmp" for "Tintrel.ini".
+std::filesystem::path TemporaryFileName(const std::filesystem::path& target, std::uint64_t processId, int attempt);
+
+// The process that wrote `candidate` when it is a name that TemporaryFileName gives for `target`
+// (the same folder assumed); nothing for any other name.
+std::optional<std::uint64_t> TemporaryFileProcess(const std::filesystem::path& target,
+                                                  const std::filesystem::path& candidate);
+
+// Removes the temporary files for `target` in its folder whose process is not running. Never fails.
+void RemoveTemporaryFilesOf(const std::filesystem::path& target,
+                            const std::function<bool(std::uint64_t processId)>& isRunning) noexcept;
 
 }  // namespace tintrel

@@ -104,18 +104,22 @@ bool OverwriteInPlace(const std::filesystem::path& path, std::span<const std::st
 // Puts the written temporary file in the place of `target`. ReplaceFileW keeps the attributes, the
 // security and the other streams of the file it replaces; a first save has nothing to keep.
 bool PutInPlace(const std::filesystem::path& temporary, const std::filesystem::path& target) {
-    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                         REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr)) {
-            return true;
-        }
-        // Only this failure leaves the old file gone and the new one under its temporary name.
-        if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
-            return false;
-        }
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
-    // Not std::filesystem::rename: how mingw's library replaces an existing file is not pinned down.
-    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr)) {
+        // Only this failure leaves the old file gone and the new one under its temporary name.
+        return GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
+               MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+    // Not every implementation of ReplaceFileW carries the attributes over (Wine's does not).
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if ((GetFileAttributesW(target.c_str()) & kKept) != (attributes & kKept)) {
+        SetFileAttributesW(target.c_str(), (attributes & kKept) | FILE_ATTRIBUTE_ARCHIVE);
+    }
+    return true;
 }
 
 bool IsProcessRunning(std::uint64_t processId) {
@@ -175,9 +179,10 @@ bool ReplaceWholeFile(const std::filesystem::path& path, std::span<const std::st
     const std::filesystem::path target = FinalTarget(path);
     // Windows refuses to rename over a read-only file, but not every implementation of it does: the
     // user's wish that the file stay as it is holds everywhere.
+    // A directory in the file's place is never replaced: some implementations of ReplaceFileW would.
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    const bool isFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    if (isFile && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    const bool isFile = attributes != INVALID_FILE_ATTRIBUTES;
+    if (isFile && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return false;
     }
     // The name is unique per process and attempt, so two instances never share a temporary file.

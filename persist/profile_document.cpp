@@ -34,8 +34,7 @@ struct Piece {
 struct Section {
     Piece header;
     std::vector<Piece> body{};
-    // Key name -> index in body of its first key line. Only the first section of a name has it: no
-    // name reaches the others, and only an erasure can make one of them the first.
+    // Key name -> index in body of its first key line; made when a name first reaches the section.
     std::unique_ptr<NameIndex> keys{};
     // One past the last entry (a key or text line); new keys go here.
     std::size_t entryEnd = 0;
@@ -115,10 +114,20 @@ std::string Utf16FileText(std::string_view bytes) {
     return text;
 }
 
+// Appends `text` as UTF-16 bytes, little-endian, converted in slices of whole characters.
 void AppendUtf16(std::string& bytes, std::string_view text) {
-    for (const char16_t unit : Wtf8ToUtf16(text)) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
+    constexpr std::size_t kSliceBytes = 1 << 16;
+    while (!text.empty()) {
+        std::size_t end = std::min(text.size(), kSliceBytes);
+        while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        end = end == 0 ? text.size() : end;
+        for (const char16_t unit : Wtf8ToUtf16(text.substr(0, end))) {
+            bytes += static_cast<char>(unit & 0xFF);
+            bytes += static_cast<char>(unit >> 8);
+        }
+        text.remove_prefix(end);
     }
 }
 
@@ -158,9 +167,18 @@ struct ProfileDocument::Content {
         return encoding == Text::kCp932 ? std::string(cp932) : Utf16ToWtf8(Cp932ToUtf16(cp932));
     }
 
+    // The first section of the name, its body indexed on first use: a large file of many sections
+    // is read for a few of them.
     Section* Find(std::string_view name) {
         const auto found = sectionIndex.find(name);
-        return found == sectionIndex.end() ? nullptr : &sections[found->second];
+        if (found == sectionIndex.end()) {
+            return nullptr;
+        }
+        Section& section = sections[found->second];
+        if (!section.keys) {
+            IndexBody(section);
+        }
+        return &section;
     }
 
     // Calls visit(line, text without its break) for each line of `piece`.
@@ -241,15 +259,10 @@ struct ProfileDocument::Content {
         section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(section.entryEnd), rest);
     }
 
-    // Builds the section index, indexing the bodies of sections that have just become the first of
-    // their name.
     void IndexSections() {
         sectionIndex = NameIndex(sections.size(), NameHash{encoding}, NameEqual{encoding});
         for (std::size_t index = 0; index < sections.size(); ++index) {
-            Section& section = sections[index];
-            if (sectionIndex.try_emplace(ParseLine(section.header).name, index).second && !section.keys) {
-                IndexBody(section);
-            }
+            sectionIndex.try_emplace(ParseLine(sections[index].header).name, index);
         }
     }
 
@@ -403,8 +416,14 @@ void ProfileDocument::EraseSection(std::string_view section) {
 
 std::vector<std::string_view> ProfileDocument::Parts(std::string& storage) const {
     std::vector<std::string_view> parts;
+    // Pieces that follow each other in the file's text go out as one part.
     const auto add = [&](const Piece& piece) {
-        parts.push_back(content_->TextOf(piece));
+        const std::string_view text = content_->TextOf(piece);
+        if (!parts.empty() && parts.back().data() + parts.back().size() == text.data() && !text.empty()) {
+            parts.back() = std::string_view(parts.back().data(), parts.back().size() + text.size());
+        } else {
+            parts.push_back(text);
+        }
         if (piece.addLineBreak) {
             parts.push_back(kCrLf);
         }
@@ -421,6 +440,13 @@ std::vector<std::string_view> ProfileDocument::Parts(std::string& storage) const
     if (content_->encoding == Text::kCp932) {
         return parts;
     }
+    // Each byte here gives at most one UTF-16 unit.
+    std::size_t size = kUtf16Mark.size();
+    for (const std::string_view part : parts) {
+        size += 2 * part.size();
+    }
+    storage.clear();
+    storage.reserve(size);
     storage.assign(kUtf16Mark);
     for (const std::string_view part : parts) {
         AppendUtf16(storage, part);

@@ -96,19 +96,19 @@ void ProfileFile::Commit() {
     if (changes_.empty()) {
         return;
     }
-    // A file that is there but unreadable must not be replaced by the block's writes alone, nor a file
-    // in an unknown encoding be added to in another.
+    // The document read at the start goes first, so that a large file is not held twice while saved;
+    // the pending writes are kept to be replayed.
+    document_ = ProfileDocument();
     auto current = ReadDocument(path_);
-    if (!current) {
-        throw FileError(std::string(kCannotWrite), path_);
-    }
+    // A file that is there but unreadable must not be replaced by the block's writes alone, nor a file
+    // in an unknown encoding be added to in another. Its values cannot be read now either.
+    const bool readable = current.has_value();
+    document_ = readable ? std::move(*current) : ProfileDocument();
     for (const Change& change : changes_) {
-        Apply(*current, change);
+        Apply(document_, change);
     }
-    // The document read at the start goes first, so that a large file is not held twice while written.
-    document_ = std::move(*current);
     std::string encoded;
-    if (!ReplaceWholeFile(path_, document_.Parts(encoded))) {
+    if (!readable || !ReplaceWholeFile(path_, document_.Parts(encoded))) {
         throw FileError(std::string(kCannotWrite), path_);
     }
     changes_.clear();

@@ -3,10 +3,14 @@
 BUILD ?= build
 NATIVE := $(BUILD)/native
 WIN := $(BUILD)/win
+FUZZ := $(BUILD)/fuzz
 PREFIX := $(abspath $(WIN))/wineprefix
 JOBS ?= $(shell nproc)
+# How long `make fuzz` runs each fuzz target, in seconds.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := integer_parse profile_document format_template format_list settings_file
 
-.PHONY: all deps native win test run bench dist format screenshot clean
+.PHONY: all deps native win test fuzz run bench dist format screenshot clean
 
 all: win
 
@@ -25,6 +29,22 @@ win: deps
 test: native win
 	ctest --test-dir $(NATIVE) --output-on-failure
 	WINEPREFIX=$(PREFIX) tools/with-display ctest --test-dir $(WIN) --output-on-failure
+
+# Each target runs in turn on a scratch copy of its committed corpus (fuzz/corpus), which the native tests
+# replay; an input that fails is left in $(FUZZ)/crashes.
+fuzz:
+	@tools/install-deps fuzz
+	@[ -f $(FUZZ)/CMakeCache.txt ] || CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTINTREL_FUZZ=ON -DTINTREL_BUILD_TESTS=OFF
+	cmake --build $(FUZZ) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for target in $(FUZZ_TARGETS); do \
+	    mkdir -p $(FUZZ)/corpus/$$target $(FUZZ)/crashes/$$target && \
+	    echo "fuzz_$$target: $(FUZZ_SECONDS) s" && \
+	    $(FUZZ)/fuzz/fuzz_$$target $(FUZZ)/corpus/$$target fuzz/corpus/$$target -max_total_time=$(FUZZ_SECONDS) \
+	        -timeout=10 -max_len=8192 -print_final_stats=1 -artifact_prefix=$(FUZZ)/crashes/$$target/ \
+	        2>$(FUZZ)/fuzz_$$target.log || { tail -40 $(FUZZ)/fuzz_$$target.log; exit 1; }; \
+	    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' $(FUZZ)/fuzz_$$target.log; \
+	done
 
 run: win
 	@tools/run $(PREFIX) $(WIN)/app/Tintrel.exe $(BUILD)/run-screen.png

@@ -5,6 +5,7 @@
 
 #include <windowsx.h>  // GET_X_LPARAM
 
+#include <exception>
 #include <memory>
 #include <utility>
 
@@ -219,7 +220,14 @@ LRESULT TFMain::FormHitTest(LPARAM lParam) const {
 
 void TFMain::LoadPallet() {
     ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    palletLoaded_ = true;
+    // A file that cannot be read gives the palette of a first start, and is left as it is at close.
+    std::exception_ptr unreadable;
+    try {
+        file.CheckRead();
+    } catch (...) {
+        unreadable = std::current_exception();
+    }
+    palletLoaded_ = unreadable == nullptr;
     PalletFileState state;
     try {
         LoadPalletFile(file, state, pallet_);
@@ -230,6 +238,9 @@ void TFMain::LoadPallet() {
     ApplyPalletState(state);
     palletTab_.Select(state.Select);
     paintPallet_.Repaint();
+    if (unreadable) {
+        std::rethrow_exception(unreadable);
+    }
 }
 
 void TFMain::ApplyPalletState(const PalletFileState& state) {
@@ -241,9 +252,6 @@ void TFMain::ApplyPalletState(const PalletFileState& state) {
 }
 
 void TFMain::SavePallet() {
-    if (!palletLoaded_) {
-        return;
-    }
     PalletFileState state;
     state.FloatRect = floatRect_;
     state.PalletDocked = palletDocked_;

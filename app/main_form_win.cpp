@@ -14,6 +14,7 @@
 #include "color/format_editor_win.h"
 #include "palette/pallet_captions.h"
 #include "palette/pallet_settings_win.h"
+#include "persist/file_io.h"
 #include "persist/file_names.h"
 #include "persist/format_list_file.h"
 #include "persist/profile_file.h"
@@ -143,6 +144,10 @@ void TFMain::CreatePanels() {
 // ---- Life cycle
 
 void TFMain::FormCreate() {
+    // Saves that were cut off (the program killed midway) left their temporary files beside ours.
+    for (const char* extension : {".ini", ".fmt", ".plt"}) {
+        RemoveLeftoverTemporaryFiles(SiblingFileName(executablePath_, extension));
+    }
     palletDocked_ = false;
     InstallPalletPanelHook();
     SetHintTiming();
@@ -211,25 +216,27 @@ void TFMain::FormShow() {
 }
 
 void TFMain::LoadSettings() {
-    LoadFormatList();
+    // The three files are independent: one that cannot be read is reported in a box of its own, the
+    // others are read all the same, and only the files that were read are written at close.
+    formatListLoaded_ = RunGuarded([this] { LoadFormatList(); });
     RebuildFormatList();
-    ApplySettings(ReadSettings(ProfileFile(SiblingFileName(executablePath_, ".ini"))));
-    settingsLoaded_ = true;
-    LoadPallet();
+    RunGuarded([this] { LoadSettingsFile(); });
+    RunGuarded([this] { LoadPallet(); });
     ShowPallet(IsChecked(CommandId::NPallet));
 }
 
 void TFMain::LoadFormatList() {
-    try {
-        if (const auto text = ReadFormatListFile(SiblingFileName(executablePath_, ".fmt"))) {
-            formatEditor_.SetMemoText(*text);
-        }
-    } catch (...) {
-        // The templates the editor still holds are offered all the same.
-        RebuildFormatList();
-        throw;
+    if (const auto text = ReadFormatListFile(SiblingFileName(executablePath_, ".fmt"))) {
+        formatEditor_.SetMemoText(*text);
     }
-    formatListLoaded_ = true;
+}
+
+void TFMain::LoadSettingsFile() {
+    const ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+    // A file that cannot be read gives the defaults, and is left as it is at close.
+    ApplySettings(ReadSettings(file));
+    file.CheckRead();
+    settingsLoaded_ = true;
 }
 
 void TFMain::ApplySettings(const Settings& settings) {
@@ -258,7 +265,7 @@ bool TFMain::FormClose() {
     }
     SetScreenCursor(LoadCursorW(nullptr, IDC_WAIT));
     // A failed save keeps the window open, and the busy cursor goes at once: closing again retries.
-    const bool saved = RunGuarded([this] { SaveSettings(); });
+    const bool saved = SaveSettings();
     SetScreenCursor(nullptr);
     if (!saved) {
         return false;
@@ -267,16 +274,27 @@ bool TFMain::FormClose() {
     return true;
 }
 
-void TFMain::SaveSettings() {
+bool TFMain::SaveSettings() {
+    // Each file on its own: one that cannot be written is reported and costs the others nothing.
+    bool saved = true;
     if (formatListLoaded_) {
-        WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
+        saved = RunGuarded([this] {
+                    WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
+                }) &&
+                saved;
     }
     if (settingsLoaded_) {
-        ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-        WriteSettings(file, CurrentSettings());
-        file.Commit();
+        saved = RunGuarded([this] {
+                    ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+                    WriteSettings(file, CurrentSettings());
+                    file.Commit();
+                }) &&
+                saved;
     }
-    SavePallet();
+    if (palletLoaded_) {
+        saved = RunGuarded([this] { SavePallet(); }) && saved;
+    }
+    return saved;
 }
 
 Settings TFMain::CurrentSettings() const {

@@ -98,8 +98,9 @@ private:
     void EnableDoubleBuffering();
     void LoadSettings();
     void LoadFormatList();
+    void LoadSettingsFile();
     void ApplySettings(const Settings& settings);
-    void SaveSettings();
+    bool SaveSettings();
     Settings CurrentSettings() const;
     void LoadPallet();
     void ApplyPalletState(const PalletFileState& state);

@@ -1,5 +1,6 @@
 #include "color/format_editor_win.h"
 
+#include <algorithm>  // std::min
 #include <stdexcept>
 
 #include "color/format_template.h"
@@ -36,6 +37,13 @@ HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x, int y
     return button;
 }
 
+// What the memo shows of `text`: a window's text ends at its first zero character.
+std::wstring ShownText(std::string_view text) {
+    std::wstring wide = WidenCp932(text);
+    wide.resize(std::min(wide.size(), wide.find(L'\0')));
+    return wide;
+}
+
 }  // namespace
 
 void TFFormat::Create() {
@@ -54,14 +62,15 @@ void TFFormat::Create() {
 
 std::string TFFormat::MemoText() const {
     const std::wstring shown = WindowText(memo_);
-    return shown == WidenCp932(memoSource_) ? memoSource_ : NarrowCp932(shown);
+    return shown == ShownText(memoSource_) ? memoSource_ : NarrowCp932(shown);
 }
 
 void TFFormat::SetMemoText(std::string_view text) {
-    const std::wstring wide = WidenCp932(text);
+    // A zero byte ends what the memo shows; the bytes after it stay in memoSource_, so that a list
+    // saved unedited keeps them.
+    const std::wstring wide = ShownText(text);
     const std::wstring previous = WindowText(memo_);
-    // A text the memo cut short (it ends at a zero character, or memory ran out) must not replace
-    // the list: saving it would lose the rest.
+    // A text the memo cut short (memory ran out) must not replace the list: saving it would lose the rest.
     if (!SetWindowTextW(memo_, wide.c_str()) || static_cast<std::size_t>(GetWindowTextLengthW(memo_)) != wide.size()) {
         SetWindowTextW(memo_, previous.c_str());
         throw std::runtime_error(std::string(kMemoTooLarge));

@@ -23,8 +23,9 @@ public:
     // come back from Unicode under one of them only, and a file that is merely loaded and saved again
     // must keep its bytes.
     std::string MemoText() const;
-    // Throws std::runtime_error ("文字列の大きさが メモ の制限を越えました") when the memo cannot hold
-    // all of `text`; the memo then keeps its text.
+    // Shows `text` up to its first zero byte, as a window shows text. Throws std::runtime_error
+    // ("文字列の大きさが メモ の制限を越えました") when the memo cannot hold all of that; the memo then
+    // keeps its text.
     void SetMemoText(std::string_view text);
 
     // The format list: the memo's lines as displayed (a long template wraps into several lines), without

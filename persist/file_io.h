@@ -1,7 +1,10 @@
 #pragma once
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/file_path.h"
 
@@ -13,15 +16,32 @@ enum class ReadOutcome {
     Failed,   // a file is there but could not be read
 };
 
-// Reads the whole file at `path` into `bytes` (left empty unless Read).
+// Reads the whole file at `path` into `bytes` (left empty unless Read). The buffer is sized from the
+// file, so that reading takes little more memory than the file itself.
 ReadOutcome ReadWholeFile(const FilePath& path, std::string& bytes);
 
-// Replaces the file at `path` (or creates it) with `bytes` in one step: a temporary file beside it is
-// written, flushed to the disk and renamed over it, so the file is never seen half-written. Returns
-// false when any step fails; the file is then as it was and the temporary file is gone.
-bool ReplaceWholeFile(const FilePath& path, std::string_view bytes);
+// Replaces the file at `path` (or creates it) with the concatenation of `parts`, in one step: a
+// temporary file beside it is written, flushed to the disk and put in its place, so the file is never
+// seen half-written. A symbolic link stays and the file it points to is replaced. The replacement keeps
+// what the user set on the file (its permissions; on Windows also its attributes, security and other
+// streams). Where the folder lets no new file be made but the file itself is writable, the file is
+// overwritten in place and flushed instead. Returns false when any step fails or the file is
+// read-only; the file is then as it was and the temporary file is gone.
+bool ReplaceWholeFile(const FilePath& path, std::span<const std::string_view> parts);
+inline bool ReplaceWholeFile(const FilePath& path, std::string_view bytes) {
+    return ReplaceWholeFile(path, std::span<const std::string_view>(&bytes, 1));
+}
+
+// Removes the temporary files that saves of `path` left behind when they were killed midway, and only
+// those: files named as ReplaceWholeFile names them whose process no longer runs. Never fails; a file
+// that cannot be removed stays.
+void RemoveLeftoverTemporaryFiles(const FilePath& path) noexcept;
 
 // Deletes the file at `path` if it can; nothing is reported.
 void DeleteFileQuietly(const FilePath& path);
+
+// The full names of the plain files in the folder that holds `path` (the current folder for a bare
+// name); empty when the folder cannot be listed.
+std::vector<FilePath> FilesBeside(const FilePath& path);
 
 }  // namespace tintrel

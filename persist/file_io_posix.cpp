@@ -1,12 +1,13 @@
 #include "persist/file_io.h"
 
-#include <fcntl.h>     // open
+#include <fcntl.h>     // open, posix_fallocate
+#include <signal.h>    // kill
 #include <sys/stat.h>  // fstat, fchmod
-#include <unistd.h>    // read, write, fsync, close, getpid, unlink
+#include <unistd.h>    // read, pwrite, fsync, ftruncate, close, getpid
 
 #include <cerrno>
-#include <cstdio>   // std::rename
-#include <string>   // std::to_string
+#include <cstdio>  // std::rename
+#include <filesystem>
 #include <utility>  // std::exchange
 
 #include "persist/temporary_file.h"
@@ -33,18 +34,72 @@ private:
     int fd_;
 };
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
+bool WriteAll(int fd, std::span<const std::string_view> parts) {
+    off_t offset = 0;
+    for (std::string_view bytes : parts) {
+        while (!bytes.empty()) {
+            const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+            offset += written;
         }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+off_t TotalSize(std::span<const std::string_view> parts) {
+    off_t size = 0;
+    for (const std::string_view part : parts) {
+        size += static_cast<off_t>(part.size());
+    }
+    return size;
+}
+
+// The file that `path` finally names after following symbolic links; a dangling link gives the file
+// it would point to, which the first save then creates.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(current, error)) {
+            break;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error) {
+            break;
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current;
+}
+
+// Overwrites the existing file itself, for a folder where no temporary file can be made. The room
+// for the new bytes is taken first, so that a full disk fails before anything is changed.
+bool OverwriteInPlace(const std::filesystem::path& path, std::span<const std::string_view> parts) {
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        return false;
+    }
+    const off_t size = TotalSize(parts);
+    const int reserved = size > 0 ? ::posix_fallocate(file.Get(), 0, size) : 0;
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
+        return false;
+    }
+    return WriteAll(file.Get(), parts) && ::ftruncate(file.Get(), size) == 0 && ::fsync(file.Get()) == 0 &&
+           file.Close();
+}
+
+bool IsProcessRunning(std::uint64_t processId) {
+    const auto pid = static_cast<pid_t>(processId);
+    if (pid <= 0 || static_cast<std::uint64_t>(pid) != processId || pid == ::getpid()) {
+        return false;
+    }
+    return ::kill(pid, 0) == 0 || errno == EPERM;
 }
 
 }  // namespace
@@ -62,38 +117,52 @@ ReadOutcome ReadWholeFile(const FilePath& path, std::string& bytes) {
     if (S_ISDIR(status.st_mode)) {
         return ReadOutcome::Missing;
     }
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) {
-            continue;
+    try {
+        // One byte more than the file holds, so that its end is seen without growing the buffer.
+        bytes.resize(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 0) + 1);
+        std::size_t filled = 0;
+        for (;;) {
+            if (filled == bytes.size()) {
+                bytes.resize(bytes.size() + bytes.size() / 2 + 65536);  // the file grew meanwhile
+            }
+            const ssize_t count = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0) {
+                bytes.clear();
+                return ReadOutcome::Failed;
+            }
+            if (count == 0) {
+                bytes.resize(filled);
+                return ReadOutcome::Read;
+            }
+            filled += static_cast<std::size_t>(count);
         }
-        if (count < 0) {
-            bytes.clear();
-            return ReadOutcome::Failed;
-        }
-        if (count == 0) {
-            return ReadOutcome::Read;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(count));
+    } catch (const std::bad_alloc&) {
+        bytes = std::string();
+        return ReadOutcome::Failed;
     }
 }
 
-bool ReplaceWholeFile(const FilePath& path, std::string_view bytes) {
+bool ReplaceWholeFile(const FilePath& path, std::span<const std::string_view> parts) {
+    const std::filesystem::path target = FinalTarget(path);
     // A file without write permission is one the user wants kept as it is, although a rename would
     // replace it (and the superuser may write anything).
     struct stat original {};
-    const bool exists = ::stat(path.c_str(), &original) == 0;
+    const bool exists = ::stat(target.c_str(), &original) == 0;
     if (exists && S_ISREG(original.st_mode) && (original.st_mode & S_IWUSR) == 0) {
         return false;
     }
     // The name is unique per process and attempt, so two instances never share a temporary file.
     int fd = -1;
-    FilePath temporaryPath;
+    std::filesystem::path temporaryPath;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporaryPath = path;
-        temporaryPath += "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        temporaryPath = TemporaryFileName(target, static_cast<std::uint64_t>(::getpid()), attempt);
         fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno == EACCES || errno == EPERM) && exists && S_ISREG(original.st_mode)) {
+            return OverwriteInPlace(target, parts);
+        }
         if (fd < 0 && errno != EEXIST) {
             return false;
         }
@@ -107,18 +176,40 @@ bool ReplaceWholeFile(const FilePath& path, std::string_view bytes) {
     if (exists && S_ISREG(original.st_mode)) {
         ::fchmod(file.Get(), original.st_mode & 07777);
     }
-    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
+    if (!WriteAll(file.Get(), parts) || ::fsync(file.Get()) != 0 || !file.Close()) {
         return false;
     }
-    if (std::rename(temporary.Path().c_str(), path.c_str()) != 0) {
+    if (std::rename(temporary.Path().c_str(), target.c_str()) != 0) {
         return false;
     }
     temporary.Keep();
     return true;
 }
 
+void RemoveLeftoverTemporaryFiles(const FilePath& path) noexcept {
+    try {
+        RemoveTemporaryFilesOf(FinalTarget(path), IsProcessRunning);
+    } catch (...) {
+        // Out of memory: the leftovers stay until the next start.
+    }
+}
+
 void DeleteFileQuietly(const FilePath& path) {
-    ::unlink(path.c_str());
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+std::vector<FilePath> FilesBeside(const FilePath& path) {
+    std::vector<FilePath> files;
+    std::error_code error;
+    const std::filesystem::path name(path);
+    const std::filesystem::path folder = name.parent_path().empty() ? "." : name.parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (entry.is_regular_file(error)) {
+            files.push_back(entry.path().native());
+        }
+    }
+    return files;
 }
 
 }  // namespace tintrel

@@ -1,6 +1,7 @@
 #include "persist/profile_file.h"
 
 #include <charconv>  // std::to_chars: no locale can change the digits
+#include <optional>
 #include <utility>
 
 #include "base/integer_parse.h"
@@ -12,20 +13,39 @@ namespace {
 
 // "%s に書き込めません" (cannot write to %s) in code page 932.
 constexpr std::string_view kCannotWrite = "%s \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
+// ファイル %s は開けません
+constexpr std::string_view kCannotOpen =
+    "\x83t\x83@\x83"
+    "C\x83\x8B %s \x82\xCD\x8A"
+    "J\x82\xAF\x82\xDC\x82\xB9\x82\xF1";
 
-// The service reads a file that starts with this byte-order mark as UTF-16. The program only ever
-// writes code page 932, so such a file was saved by hand: reading it as code page 932 would give
-// garbage, and rewriting it would destroy it.
-bool IsUtf16(std::string_view bytes) {
-    return bytes.starts_with("\xFF\xFE");
+// The file as it is now; nothing when it is there but cannot be read or its encoding cannot be told.
+std::optional<ProfileDocument> ReadDocument(const FilePath& path) {
+    std::string bytes;
+    switch (ReadWholeFile(path, bytes)) {
+        case ReadOutcome::Read:
+            return ProfileDocument::FromFileBytes(std::move(bytes));
+        case ReadOutcome::Missing:
+            return ProfileDocument();
+        case ReadOutcome::Failed:
+            break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 ProfileFile::ProfileFile(FilePath path) : path_(std::move(path)) {
-    std::string bytes;
-    if (ReadWholeFile(path_, bytes) == ReadOutcome::Read && !IsUtf16(bytes)) {
-        document_ = ProfileDocument(bytes);
+    auto document = ReadDocument(path_);
+    read_ = document.has_value();
+    if (document) {
+        document_ = std::move(*document);
+    }
+}
+
+void ProfileFile::CheckRead() const {
+    if (!read_) {
+        throw FileError(std::string(kCannotOpen), path_);
     }
 }
 
@@ -76,19 +96,21 @@ void ProfileFile::Commit() {
     if (changes_.empty()) {
         return;
     }
-    std::string bytes;
-    // A file that is there but unreadable must not be replaced by the block's writes alone.
-    if (ReadWholeFile(path_, bytes) == ReadOutcome::Failed || IsUtf16(bytes)) {
-        throw FileError(std::string(kCannotWrite), path_);
-    }
-    ProfileDocument current(bytes);
+    // The document read at the start goes first, so that a large file is not held twice while saved;
+    // the pending writes are kept to be replayed.
+    document_ = ProfileDocument();
+    auto current = ReadDocument(path_);
+    // A file that is there but unreadable must not be replaced by the block's writes alone, nor a file
+    // in an unknown encoding be added to in another. Its values cannot be read now either.
+    const bool readable = current.has_value();
+    document_ = readable ? std::move(*current) : ProfileDocument();
     for (const Change& change : changes_) {
-        Apply(current, change);
+        Apply(document_, change);
     }
-    if (!ReplaceWholeFile(path_, current.Bytes())) {
+    std::string encoded;
+    if (!readable || !ReplaceWholeFile(path_, document_.Parts(encoded))) {
         throw FileError(std::string(kCannotWrite), path_);
     }
-    document_ = std::move(current);
     changes_.clear();
 }
 

@@ -18,8 +18,10 @@ namespace tintrel {
 // leaves the file untouched, so a block that an error ends early writes nothing.
 class ProfileFile {
 public:
-    // Reads the file at `path`, the file's full path. A missing file, a directory in its place, an
-    // unreadable file and a UTF-16 file (which the program never writes) all read as no sections.
+    // Reads the file at `path`, the file's full path: code page 932, or UTF-16 when it starts with the
+    // mark FF FE (written back so). A missing file or a directory in its place reads as no sections;
+    // so does a file that is there but cannot be read, or whose encoding cannot be told, which
+    // CheckRead() reports.
     explicit ProfileFile(FilePath path);
     // Discards writes not yet committed.
     ~ProfileFile();
@@ -42,6 +44,10 @@ public:
     // Writes "1" or "0".
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
+    // Throws FileError ("ファイル %s は開けません") when the file is there but could not be read, so
+    // that the user learns why its values are not used; such a file is never written (see Commit).
+    void CheckRead() const;
+
     // True when the section holds at least one key.
     bool SectionExists(std::string_view section) const;
     // Removes the section's header and keys; its comment lines stay. Pending until Commit().
@@ -50,7 +56,7 @@ public:
     // Puts the block's writes into the file in one atomic replacement, applied to the file as it is
     // now, so that keys another instance wrote meanwhile survive. Does nothing when there are none.
     // Throws FileError ("%s に書き込めません") and leaves the file as it was when it cannot be
-    // written; the writes then stay pending.
+    // written, or read first, or its encoding cannot be told; the writes then stay pending.
     void Commit();
 
 private:
@@ -66,6 +72,7 @@ private:
     static void Apply(ProfileDocument& document, const Change& change);
 
     FilePath path_;
+    bool read_ = true;  // false when the file is there but could not be read
     ProfileDocument document_;
     std::vector<Change> changes_;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <utility>
 
 #include "base/file_path.h"
@@ -27,5 +30,17 @@ public:
 private:
     FilePath path_;
 };
+
+// The name of the temporary file that process `processId` writes, at its `attempt`-th try, to replace
+// `target`: beside it, "Tintrel.ini.~save-4711-0.tmp" for "Tintrel.ini".
+FilePath TemporaryFileName(const FilePath& target, std::uint64_t processId, int attempt);
+
+// The process that wrote `candidate` when it is a name that TemporaryFileName gives for `target`
+// (the same folder assumed); nothing for any other name.
+std::optional<std::uint64_t> TemporaryFileProcess(const FilePath& target, const FilePath& candidate);
+
+// Removes the temporary files for `target` in its folder whose process is not running. Never fails.
+void RemoveTemporaryFilesOf(const FilePath& target,
+                            const std::function<bool(std::uint64_t processId)>& isRunning) noexcept;
 
 }  // namespace tintrel

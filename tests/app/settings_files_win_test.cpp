@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <windowsx.h>  // ComboBox_GetCount
 
+#include <optional>
 #include <string>
 
 #include "color/format_template.h"
@@ -194,7 +195,7 @@ TEST_F(SettingsFiles, AFormatListIsSavedWithTheBytesItWasLoadedWith) {
     EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped(list));
 }
 
-TEST_F(SettingsFiles, ALockedFormatListStopsTheLoadAndIsNotOverwritten) {
+TEST_F(SettingsFiles, ALockedFormatListIsReportedAndKeptWhileTheOtherFilesAreRead) {
     const std::string list = "mine \\R\r\n";
     const std::string settings = "[System]\r\nWriteClip=1\r\n";
     WriteBytes(FormatListFile(), list);
@@ -206,37 +207,37 @@ TEST_F(SettingsFiles, ALockedFormatListStopsTheLoadAndIsNotOverwritten) {
     ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
     EXPECT_EQ(boxes[0].Text, CannotOpen(FormatListFile()));
     EXPECT_EQ(boxes[0].Type, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1)) << "the settings file is not read after the error";
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup1)) << "the settings file is read all the same";
     EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
     EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 16) << "the built-in templates are offered";
 
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_EQ(ReadBytes(FormatListFile()), list) << "what could not be read is not replaced";
-    EXPECT_EQ(ReadBytes(SettingsFile()), settings) << "nor are settings that were never read";
+    Settings expected;
+    expected.WriteClip = true;
+    EXPECT_EQ(ReadBytes(SettingsFile()), WrittenFor(expected)) << "the settings that were read are saved";
 }
 
-TEST_F(SettingsFiles, AFormatListTheMemoCannotHoldStopsTheLoad) {
+TEST_F(SettingsFiles, AFormatListWithAZeroByteLoadsUpToItAndIsKeptWhole) {
     const std::string list = std::string("a \\R\r\nb\0c\r\n", 11);
     WriteBytes(FormatListFile(), list);
+    WriteBytes(SettingsFile(), "[System]\r\nWriteClip=1\r\n");
     RestartProgram();
-    ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
-    // 文字列の大きさが メモ の制限を越えました
-    EXPECT_EQ(boxes[0].Text,
-              L"\u6587\u5B57\u5217\u306E\u5927\u304D\u3055\u304C \u30E1\u30E2 "
-              L"\u306E\u5236\u9650\u3092\u8D8A\u3048\u307E\u3057\u305F.");
-    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 16) << "the memo keeps the built-in list";
+    EXPECT_TRUE(boxes.empty()) << ShownBoxes();
+    EXPECT_EQ(ComboBox_GetCount(mainForm->Control(ControlId::ComboF)), 2) << "the templates before the zero byte";
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup1)) << "the settings file is read";
     ASSERT_TRUE(CloseProgram()) << ShownBoxes();
     EXPECT_EQ(Escaped(ReadBytes(FormatListFile())), Escaped(list));
 }
 
-TEST_F(SettingsFiles, AFormatListThatCannotBeWrittenStopsTheSaveAndTheClose) {
+TEST_F(SettingsFiles, AFormatListThatCannotBeWrittenStopsTheCloseButNotTheOtherFiles) {
     std::filesystem::create_directory(FormatListFile());
     RestartProgram();
     EXPECT_TRUE(boxes.empty()) << "a directory is no format list file: " << ShownBoxes();
     EXPECT_FALSE(CloseProgram());
     ASSERT_EQ(boxes.size(), 1u) << ShownBoxes();
     EXPECT_EQ(boxes[0].Text, CannotCreate(FormatListFile()));
-    EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "the save ends before the settings file";
+    EXPECT_EQ(ReadBytes(SettingsFile()), WrittenFor(Settings{})) << "the settings file is written all the same";
     EXPECT_FALSE(ApplyScreenCursor()) << "the busy cursor has gone";
 
     std::filesystem::remove(FormatListFile());
@@ -259,6 +260,56 @@ TEST_F(SettingsFiles, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
     SetFileAttributesW(SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(CloseProgram());
     EXPECT_NE(ReadBytes(SettingsFile()).find("WriteClip=1\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFiles, FilesThatCannotBeReadAreReportedKeptAndNeverStopTheClose) {
+    // UTF-16 as Windows reads it (little-endian with its mark) is read and written back as UTF-16;
+    // a byte order or form that the profile service does not read is reported and left alone.
+    const auto utf16 = [](std::string_view text, bool bigEndian, bool mark) {
+        std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+        for (const char c : text) {
+            bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+        }
+        return bytes;
+    };
+    const std::string text = "[System]\r\nWriteClip=1\r\n";
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        bool Readable;
+        bool Lock;
+    } cases[] = {
+        {"UTF-16 little-endian with its mark", utf16(text, false, true), true, false},
+        {"UTF-16 big-endian with its mark", utf16(text, true, true), false, false},
+        {"UTF-16 without a mark", utf16(text, false, false), false, false},
+        {"a file held by another program", text, false, true},
+    };
+    for (const auto& row : cases) {
+        WriteBytes(SettingsFile(), row.Bytes);
+        boxes.clear();
+        {
+            std::optional<LockedFile> lock;
+            if (row.Lock) {
+                lock.emplace(SettingsFile());
+            }
+            RestartProgram();
+            EXPECT_EQ(mainForm->IsChecked(CommandId::Popup1), row.Readable) << row.Name;
+            if (row.Readable) {
+                EXPECT_TRUE(boxes.empty()) << row.Name << ": " << ShownBoxes();
+            } else {
+                ASSERT_EQ(boxes.size(), 1u) << row.Name << ": " << ShownBoxes();
+                EXPECT_EQ(boxes[0].Text, CannotOpen(SettingsFile())) << row.Name;
+            }
+            EXPECT_TRUE(CloseProgram()) << row.Name << ": the window always closes; " << ShownBoxes();
+        }
+        const std::string written = ReadBytes(SettingsFile());
+        if (row.Readable) {
+            EXPECT_TRUE(written.starts_with(utf16("[System]\r\nWriteClip=1\r\nSmall16=0\r\n", false, true)))
+                << row.Name << ": " << Escaped(written);
+        } else {
+            EXPECT_EQ(Escaped(written), Escaped(row.Bytes)) << row.Name << ": left as it was";
+        }
+    }
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ namespace tintrel {
 namespace {
 
 using test_support::Escaped;
+using test_support::ReadBytes;
 using test_support::TemporaryDirectory;
 using test_support::WriteBytes;
 
@@ -58,12 +59,23 @@ std::string Variant(const std::string& name, std::size_t which) {
     return which % 3 == 0 ? name : which % 3 == 1 ? FlipCase(name) : "  " + name + " ";
 }
 
-// Every pool name in every variant (`every`), or one variant per pair, plus absent names.
-std::vector<Query> Queries(bool every) {
+// `text` with every byte beyond ASCII made an "x". Wine's ANSI functions convert UTF-16 files with the
+// code page 1252 where a Japanese Windows uses 932, so only ASCII compares in those files.
+std::string Ascii(std::string text) {
+    for (char& c : text) {
+        c = static_cast<unsigned char>(c) >= 0x80 ? 'x' : c;
+    }
+    return text;
+}
+
+// Every pool name in every variant (`every`), or one variant per pair, plus absent names; `ascii`:
+// the names made ASCII.
+std::vector<Query> Queries(bool every, bool ascii = false) {
     std::vector<Query> queries;
     const auto add = [&](const std::string& section, const std::string& key, std::size_t which) {
         if (!section.empty()) {
-            queries.push_back({Variant(section, which), Variant(key, which / 3)});
+            queries.push_back(
+                {Variant(ascii ? Ascii(section) : section, which), Variant(ascii ? Ascii(key) : key, which / 3)});
         }
     };
     for (std::size_t s = 0; s < kSections.size(); ++s) {
@@ -107,6 +119,8 @@ void CompareReads(const std::vector<Query>& queries,
 
 class Generator {
 public:
+    explicit Generator(bool ascii = false) : ascii_(ascii) {}
+
     // `emptyHeaders`: whether headers such as "[ ]" (the section "") may occur.
     std::string File(bool emptyHeaders) {
         std::string file;
@@ -136,7 +150,8 @@ public:
 
 private:
     std::string OneOf(const std::vector<std::string>& choices) {
-        return choices[static_cast<std::size_t>(Pick(0, static_cast<int>(choices.size()) - 1))];
+        const std::string& choice = choices[static_cast<std::size_t>(Pick(0, static_cast<int>(choices.size()) - 1))];
+        return ascii_ ? Ascii(choice) : choice;
     }
 
     std::string Line(bool emptyHeaders) {
@@ -159,6 +174,7 @@ private:
         }
     }
 
+    bool ascii_;
     std::mt19937 random_{kSeed};
 };
 
@@ -231,38 +247,65 @@ TEST(ProfileDifferential, ReadsRandomFilesAsWindowsDoes) {
     }
 }
 
+// The file in UTF-16 after the byte-order mark FF FE, the only mark that the service honours.
+std::string Utf16File(const std::string& cp932) {
+    const int length = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), wide.data(), length);
+    return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+}
+
+// Makes the same random changes with the layer and with the service to copies of `file`, and compares
+// what both read afterwards.
+void CompareWrites(Generator& generator, const TemporaryDirectory& directory, const std::string& file, int index) {
+    const auto ours = directory / ("ours" + std::to_string(index) + ".ini");
+    const auto windows = directory / ("windows" + std::to_string(index) + ".ini");
+    WriteBytes(ours, file);
+    WriteBytes(windows, file);
+    std::ostringstream description;
+    description << "seed " << kSeed << ", file " << index << ": " << Escaped(file) << "\n  changes:";
+    ProfileFile layer(ours);
+    for (int change = generator.Pick(1, 12); change > 0; --change) {
+        std::string section = generator.Pick(0, 5) == 0 ? "New" : generator.Section();
+        section = section.empty() ? "Tab1" : section;
+        if (generator.Pick(0, 7) == 0) {
+            description << " erase " << Escaped(section) << ";";
+            layer.EraseSection(section);
+            WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, windows.string().c_str());
+            continue;
+        }
+        const std::string key = generator.Pick(0, 5) == 0 ? "Fresh" : generator.Key();
+        const std::string value = generator.Value();
+        description << " " << Escaped(section) << "/" << Escaped(key) << "=" << Escaped(value).substr(0, 40) << ";";
+        layer.WriteString(section, key, value);
+        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), windows.string().c_str());
+    }
+    layer.Commit();
+    const bool ascii = file.starts_with("\xFF\xFE");
+    CompareReads(Queries(false, ascii), description.str(), ours, windows);
+    // Windows reads the files that the layer writes as the layer does.
+    CompareReads(Queries(false, ascii), description.str(), ours, ours);
+    EXPECT_EQ(ReadBytes(ours).starts_with("\xFF\xFE"), file.starts_with("\xFF\xFE")) << "the encoding stays";
+}
+
 TEST(ProfileDifferential, WritesValuesThatReadBackAsWindowsWritesThem) {
     Generator generator;
     TemporaryDirectory directory;
     for (int index = 0; index < 150; ++index) {
         // Wine writes the section "" without its header, which joins its keys to the section before.
-        const std::string file = generator.File(false);
-        const auto ours = directory / ("ours" + std::to_string(index) + ".ini");
-        const auto windows = directory / ("windows" + std::to_string(index) + ".ini");
-        WriteBytes(ours, file);
-        WriteBytes(windows, file);
-        std::ostringstream description;
-        description << "seed " << kSeed << ", file " << index << ": " << Escaped(file) << "\n  changes:";
-        ProfileFile layer(ours);
-        for (int change = generator.Pick(1, 12); change > 0; --change) {
-            std::string section = generator.Pick(0, 5) == 0 ? "New" : generator.Section();
-            section = section.empty() ? "Tab1" : section;
-            if (generator.Pick(0, 7) == 0) {
-                description << " erase " << Escaped(section) << ";";
-                layer.EraseSection(section);
-                WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, windows.string().c_str());
-                continue;
-            }
-            const std::string key = generator.Pick(0, 5) == 0 ? "Fresh" : generator.Key();
-            const std::string value = generator.Value();
-            description << " " << Escaped(section) << "/" << Escaped(key) << "=" << Escaped(value).substr(0, 40) << ";";
-            layer.WriteString(section, key, value);
-            WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), windows.string().c_str());
-        }
-        layer.Commit();
-        CompareReads(Queries(false), description.str(), ours, windows);
-        // Windows reads the files that the layer writes as the layer does.
-        CompareReads(Queries(false), description.str(), ours, ours);
+        CompareWrites(generator, directory, generator.File(false), index);
+    }
+}
+
+TEST(ProfileDifferential, ReadsAndWritesUtf16FilesAsWindowsDoes) {
+    Generator generator(true);
+    TemporaryDirectory directory;
+    for (int index = 0; index < 100; ++index) {
+        const std::string file = Utf16File(generator.File(false));
+        const auto path = directory / ("utf16-" + std::to_string(index) + ".ini");
+        WriteBytes(path, file);
+        CompareReads(Queries(false, true), "UTF-16 file " + std::to_string(index) + ": " + Escaped(file), path);
+        CompareWrites(generator, directory, file, index);
     }
 }
 

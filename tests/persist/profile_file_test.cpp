@@ -206,17 +206,52 @@ TEST(ProfileFileWrite, FailsCleanlyWhenTheFileCannotBeWritten) {
     EXPECT_EQ(directory.Listing(), "Tintrel.plt missing");
 }
 
-TEST(ProfileFileWrite, NeitherReadsNorOverwritesAUtf16File) {
-    TemporaryDirectory directory;
-    const auto path = directory / "Tintrel.ini";
-    const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0001\0", 18);
-    WriteBytes(path, utf16);
-    ProfileFile file(path);
-    EXPECT_EQ(file.ReadInteger("s", "k", 5), 5);
-    file.WriteInteger("s", "k", 2);
-    ExpectCommitFails(file, path);
-    EXPECT_EQ(ReadBytes(path), utf16);
-    EXPECT_EQ(directory.Listing(), "Tintrel.ini");
+// The file's bytes for `text` in UTF-16, little-endian, after the byte-order mark FF FE.
+std::string Utf16File(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    }
+    return bytes;
+}
+
+TEST(ProfileFileEncoding, WritesUtf16BackAsUtf16AndLeavesAnEncodingItCannotTell) {
+    const std::u16string lines = u"; \uAC00 \U0001F600\r\n[s]\r\nk=1\r\nname=\u8272\uAC00\r\n";
+    const struct {
+        std::string description;
+        std::string before;
+        std::string after;  // after writing s/k=2 and Tab1/NAME=色1; empty: the file stays as it was
+    } cases[] = {
+        {"UTF-16 with its mark", Utf16File(lines),
+         Utf16File(u"; \uAC00 \U0001F600\r\n[s]\r\nk=2\r\nname=\u8272\uAC00\r\n[Tab1]\r\nNAME=\u8272"
+                   u"1\r\n")},
+        {"big-endian mark", "\xFE\xFF" + Utf16File(lines).substr(2), ""},
+        {"UTF-16 without a mark", Utf16File(lines).substr(2), ""},
+        {"UTF-16 of an odd length", Utf16File(lines) + "k", ""},
+    };
+    for (const auto& [description, before, after] : cases) {
+        SCOPED_TRACE(description);
+        TemporaryDirectory directory;
+        const auto path = directory / "Tintrel.ini";
+        WriteBytes(path, before);
+        ProfileFile file(path);
+        const bool readable = !after.empty();
+        EXPECT_EQ(file.ReadInteger("s", "k", 5), readable ? 1 : 5);
+        // 色 comes as code page 932; a character that code page 932 lacks as "?".
+        EXPECT_EQ(file.ReadString("s", "name", "-"), readable ? "\x90\x46?" : "-");
+        file.WriteInteger("s", "k", 2);
+        file.WriteString("Tab1", "NAME", kColorOne);
+        if (readable) {
+            EXPECT_NO_THROW(file.CheckRead());
+            file.Commit();
+            EXPECT_EQ(Escaped(ReadBytes(path)), Escaped(after));
+        } else {
+            EXPECT_THROW(file.CheckRead(), FileError);
+            ExpectCommitFails(file, path);
+            EXPECT_EQ(Escaped(ReadBytes(path)), Escaped(before));
+        }
+        EXPECT_EQ(directory.Listing(), "Tintrel.ini");
+    }
 }
 
 TEST(ProfileFileRead, GivesDefaultsWithoutAFile) {

@@ -43,11 +43,13 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     ASSERT_TRUE(file.good()) << "cannot write the test file " << path;
 }
 
-TemporaryDirectory::TemporaryDirectory() {
+TemporaryDirectory::TemporaryDirectory() : TemporaryDirectory(std::filesystem::temp_directory_path()) {}
+
+TemporaryDirectory::TemporaryDirectory(const std::filesystem::path& base) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string name = std::string("tintrel-") + (test != nullptr ? test->name() : "test") + "-" +
                              std::to_string(std::random_device()());
-    path_ = std::filesystem::temp_directory_path() / name;
+    path_ = base / name;
     std::filesystem::create_directories(path_);
 }
 

@@ -19,7 +19,9 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 // A fresh empty directory for one test, removed with everything in it at the end.
 class TemporaryDirectory {
 public:
+    // In the system's folder for temporary files, or in `base`.
     TemporaryDirectory();
+    explicit TemporaryDirectory(const std::filesystem::path& base);
     ~TemporaryDirectory();
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;

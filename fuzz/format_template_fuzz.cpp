@@ -1,0 +1,31 @@
+// The template engine. Fields: a template, a pattern, its replacement, a text, and a decimal
+// separator; the first byte of the input also picks the colour and the letter case. Beyond the
+// sanitizers, libFuzzer's time limit (-timeout) finds an expansion that does not end.
+#include "color/format_template.h"
+#include "fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tintrel;
+    fuzz::Fields fields(data, size);
+    const std::string_view formatTemplate = fields.Next();
+    const std::string_view pattern = fields.Next();
+    const std::string_view replacement = fields.Next();
+    const std::string_view text = fields.Next();
+    const std::string_view separator = fields.Next();
+    const std::uint8_t seed = size > 0 ? data[0] : 0;
+
+    const std::string replaced = ReplaceAll(pattern, replacement, text);
+    FUZZ_CHECK(!pattern.empty() || replaced == text);
+
+    const bool lowerCase = (seed & 1) != 0;
+    const std::string cased = ApplyHexCase(text, lowerCase);
+    FUZZ_CHECK(cased.size() == text.size());
+    FUZZ_CHECK(ApplyHexCase(cased, lowerCase) == cased);
+
+    ColorState color;
+    SetColor(color, static_cast<ColorRef>(seed * 0x01030507u));
+    const TextOptions options{lowerCase, std::string(separator.substr(0, 4))};
+    ExpandFormat(formatTemplate, color, options);
+    FormatLabel(formatTemplate);
+    return 0;
+}

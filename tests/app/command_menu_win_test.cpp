@@ -116,6 +116,8 @@ TEST_F(CommandMenu, ExitClosesTheWindowLikeTheCloseBox) {
 
 // Asks the window for its context menu over `control` and returns the menu that appeared.
 HMENU MenuOver(HWND control) {
+    // Away from where the menu opens, so that no submenu opens under a resting pointer.
+    SetCursorPos(0, 0);
     HMENU shown = nullptr;
     CallSoon([&shown] { shown = TakeShownMenu(); });
     RECT bounds;

@@ -12,12 +12,6 @@ constexpr const char* kCannotRegisterClass =
     "E\x83"
     "B\x83\x93\x83h\x83"
     "E\x83N\x83\x89\x83X\x82\xF0\x93o\x98^\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
-// ウィンドウを作成できません
-constexpr const char* kCannotCreateWindow =
-    "\x83"
-    "E\x83"
-    "B\x83\x93\x83h\x83"
-    "E\x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
 
 }  // namespace
 
@@ -57,7 +51,7 @@ HWND CreateWindowChecked(DWORD exStyle,
     const HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
                                       GetModuleHandleW(nullptr), creationParameter);
     if (hwnd == nullptr) {
-        throw std::runtime_error(kCannotCreateWindow);
+        throw std::runtime_error(std::string(kCannotCreateWindow));
     }
     return hwnd;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string_view>
 #include <utility>
 
 namespace tintrel {
@@ -59,6 +60,13 @@ protected:
 
     HWND hwnd_ = nullptr;
 };
+
+// ウィンドウを作成できません: a window, or what it needs, could not be made.
+inline constexpr std::string_view kCannotCreateWindow =
+    "\x83"
+    "E\x83"
+    "B\x83\x93\x83h\x83"
+    "E\x82\xF0\x8D\xEC\x90\xAC\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
 
 // The name of the program's icon among its resources; every window class shows it.
 inline constexpr const wchar_t* kProgramIconName = L"TINTREL";

@@ -1,13 +1,16 @@
 #include "ui/window_subclass_win.h"
 
 #include <stdexcept>
+#include <string>
+
+#include "ui/base_window_win.h"
 
 namespace tintrel {
 
 void WindowSubclass::Install(HWND window, SUBCLASSPROC procedure, DWORD_PTR object) {
     Remove();
     if (!SetWindowSubclass(window, procedure, 0, object)) {
-        throw std::runtime_error("SetWindowSubclass failed");
+        throw std::runtime_error(std::string(kCannotCreateWindow));
     }
     window_ = window;
     procedure_ = procedure;

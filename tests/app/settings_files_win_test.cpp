@@ -312,5 +312,28 @@ TEST_F(SettingsFiles, FilesThatCannotBeReadAreReportedKeptAndNeverStopTheClose) 
     }
 }
 
+TEST_F(SettingsFiles, WindowsStoredOffEveryMonitorComeBackWhileOthersKeepTheirPlace) {
+    RECT screen;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    const auto onScreen = [&screen](HWND window) {
+        RECT outer;
+        RECT visible;
+        GetWindowRect(window, &outer);
+        return IntersectRect(&visible, &outer, &screen) != FALSE;
+    };
+    WriteBytes(SettingsFile(), "[Window]\r\nLeft=5000\r\nTop=100\r\n");
+    WriteBytes(directory / "Tintrel.plt", "[Pallet]\r\nLeft=-3000\r\nTop=-3000\r\nDock=1\r\n");
+    RestartProgram();
+    EXPECT_TRUE(onScreen(mainForm->Handle()));
+    EXPECT_TRUE(onScreen(GetParent(mainForm->Control(ControlId::PalletPanel)))) << "the floating palette";
+
+    WriteBytes(SettingsFile(), "[Window]\r\nLeft=-20\r\nTop=30\r\n");
+    RestartProgram();
+    RECT outer;
+    GetWindowRect(mainForm->Handle(), &outer);
+    EXPECT_EQ(outer.left, -20) << "a window partly on the screen stays where it was";
+    EXPECT_EQ(outer.top, 30);
+}
+
 }  // namespace
 }  // namespace tintrel::testing_win

@@ -12,28 +12,11 @@
 #include <vector>
 
 #include "bench/bench_clock_win.h"
+#include "bench/program_window_win.h"
 
 namespace {
 
 using tintrel::bench::Seconds;
-
-struct Found {
-    DWORD ProcessId;
-    HWND Window;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM state) {
-    auto* found = reinterpret_cast<Found*>(state);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (owner == found->ProcessId && std::wstring(className) == L"TFMain" && IsWindowVisible(window)) {
-        found->Window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 BOOL CALLBACK FindPalletView(HWND window, LPARAM view) {
     wchar_t className[32] = {};
@@ -69,16 +52,16 @@ double TimeClose(const std::filesystem::path& executable, bool modify) {
                         &process)) {
         return -1;
     }
-    Found found{process.dwProcessId, nullptr};
-    for (int attempt = 0; attempt < 400 && found.Window == nullptr; ++attempt) {
+    HWND mainWindow = nullptr;
+    for (int attempt = 0; attempt < 400 && mainWindow == nullptr; ++attempt) {
         Sleep(25);
-        EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&found));
+        mainWindow = tintrel::bench::ShownMainWindow(process.dwProcessId);
     }
     double elapsed = -1;
-    if (found.Window != nullptr) {
+    if (mainWindow != nullptr) {
         if (modify) {
             HWND view = nullptr;
-            EnumChildWindows(found.Window, &FindPalletView, reinterpret_cast<LPARAM>(&view));
+            EnumChildWindows(mainWindow, &FindPalletView, reinterpret_cast<LPARAM>(&view));
             if (view != nullptr) {
                 // The middle of the first slot lies inside cell (0, 0) however large the surface is.
                 RECT client;
@@ -88,9 +71,9 @@ double TimeClose(const std::filesystem::path& executable, bool modify) {
                 SendMessageW(view, WM_RBUTTONUP, 0, cell);
             }
         }
-        SendMessageW(found.Window, WM_NULL, 0, 0);
+        SendMessageW(mainWindow, WM_NULL, 0, 0);
         const double start = Seconds();
-        PostMessageW(found.Window, WM_CLOSE, 0, 0);
+        PostMessageW(mainWindow, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) {
             elapsed = Seconds() - start;
         }

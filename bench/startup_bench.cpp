@@ -10,30 +10,13 @@
 #include <vector>
 
 #include "bench/bench_clock_win.h"
+#include "bench/program_window_win.h"
 
 namespace {
 
 using tintrel::bench::Seconds;
 
 constexpr int kStarts = 15;
-
-struct Search {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM found) {
-    auto* search = reinterpret_cast<Search*>(found);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (owner == search->processId && std::wstring(className) == L"TFMain" && IsWindowVisible(window)) {
-        search->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Seconds from the start to the shown main window, and from the close to the end of the process.
 std::pair<double, double> StartAndClose(const std::filesystem::path& executable) {
@@ -47,14 +30,14 @@ std::pair<double, double> StartAndClose(const std::filesystem::path& executable)
         std::printf("cannot start %ls\n", executable.c_str());
         std::exit(1);
     }
-    Search search{process.dwProcessId, nullptr};
-    while (search.window == nullptr && Seconds() - start < 30) {
-        EnumWindows(&FindShownMainWindow, reinterpret_cast<LPARAM>(&search));
+    HWND window = nullptr;
+    while (window == nullptr && Seconds() - start < 30) {
+        window = tintrel::bench::ShownMainWindow(process.dwProcessId);
         Sleep(1);
     }
     const double shown = Seconds() - start;
     const double closing = Seconds();
-    PostMessageW(search.window, WM_CLOSE, 0, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 30000);
     const double closed = Seconds() - closing;
     CloseHandle(process.hThread);

@@ -159,6 +159,26 @@ TEST_F(PalletDocking, OnlyTheBottomEdgeResizesAndOnlyWhileDocked) {
     EXPECT_EQ(ClientHeight(), 170) << "hidden: size changes are refused";
 }
 
+TEST_F(PalletDocking, AClickBesideThePageTabsTakesThePaletteOut) {
+    const HWND tabs = mainForm->Control(ControlId::PalletTab);
+    RECT header;
+    TabCtrl_GetItemRect(tabs, 0, &header);
+    // The header row's right end, beside the last tab of the row.
+    POINT beside{BoundsInParent(tabs).right - BoundsInParent(tabs).left - 4, (header.top + header.bottom) / 2};
+    TCHITTESTINFO hit{beside, 0};
+    ASSERT_LT(TabCtrl_HitTest(tabs, &hit), 0) << "no tab there";
+    ClientToScreen(tabs, &beside);
+    SendMouseAt(beside, MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(beside, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(PumpUntil([this] { return Where() == Place::Floating; }));
+    EXPECT_EQ(ClientHeight(), 170);
+
+    SendMouseAt(CenterOf(mainForm->Control(ControlId::PaintPallet)), MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(CenterOf(mainForm->Control(ControlId::PaintPallet)), MOUSEEVENTF_LEFTUP);
+    Pump();
+    EXPECT_EQ(Where(), Place::Floating) << "a click on the cells does not move the palette";
+}
+
 TEST_F(PalletDocking, TheKeyboardFocusFollowsThePalette) {
     const auto tabStops = [this] {
         std::vector<HWND> reached;

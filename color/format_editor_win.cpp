@@ -2,6 +2,7 @@
 
 #include <algorithm>  // std::min
 #include <stdexcept>
+#include <utility>  // std::move
 
 #include "color/format_template.h"
 #include "color/memo_lines_win.h"
@@ -61,38 +62,46 @@ void TFFormat::Create() {
 }
 
 std::string TFFormat::MemoText() const {
-    const std::wstring shown = WindowText(memo_);
-    return shown == ShownText(memoSource_) ? memoSource_ : NarrowCp932(shown);
+    return memoSource_;
 }
 
 void TFFormat::SetMemoText(std::string_view text) {
     // A zero byte ends what the memo shows; the bytes after it stay in memoSource_, so that a list
     // saved unedited keeps them.
-    const std::wstring wide = ShownText(text);
-    const std::wstring previous = WindowText(memo_);
-    // A text the memo cut short (memory ran out) must not replace the list: saving it would lose the rest.
-    if (!SetWindowTextW(memo_, wide.c_str()) || static_cast<std::size_t>(GetWindowTextLengthW(memo_)) != wide.size()) {
-        SetWindowTextW(memo_, previous.c_str());
+    std::wstring shown = ShownText(text);
+    // Only the memo's limit is checked: filling the memo to find out more would lay the text out.
+    if (shown.size() > static_cast<DWORD>(SendMessageW(memo_, EM_GETLIMITTEXT, 0, 0))) {
         throw std::runtime_error(std::string(kMemoTooLarge));
     }
     memoSource_ = text;
+    shownText_ = std::move(shown);
+    formatLines_.reset();
 }
 
 std::vector<std::string> TFFormat::FormatList() const {
-    std::vector<std::wstring> shown = DisplayedLines(memo_, layoutCopy_);
-    if (!shown.empty() && shown.back().empty()) {
-        shown.pop_back();  // a final line break adds no template
-    }
-    std::vector<std::string> lines;
-    lines.reserve(shown.size());
-    for (const std::wstring& line : shown) {
-        lines.push_back(NarrowCp932(line));
-    }
-    return lines;
+    return Lines();
 }
 
 std::string TFFormat::FormatLine(int index) const {
-    return NarrowCp932(DisplayedLine(memo_, index));
+    const std::vector<std::string>& lines = Lines();
+    return index >= 0 && static_cast<std::size_t>(index) < lines.size() ? lines[static_cast<std::size_t>(index)]
+                                                                        : std::string();
+}
+
+const std::vector<std::string>& TFFormat::Lines() const {
+    if (!formatLines_) {
+        std::vector<std::wstring> shown = DisplayedLines(shownText_, layoutCopy_);
+        if (!shown.empty() && shown.back().empty()) {
+            shown.pop_back();  // a final line break adds no template
+        }
+        std::vector<std::string> lines;
+        lines.reserve(shown.size());
+        for (const std::wstring& line : shown) {
+            lines.push_back(NarrowCp932(line));
+        }
+        formatLines_ = std::move(lines);
+    }
+    return *formatLines_;
 }
 
 LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -110,7 +119,7 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
             }
             break;
         default:
-            // The close box cancels like the Cancel button, so that the memo never differs from the list.
+            // The close box cancels like the Cancel button.
             if (HandleClose(message)) {
                 return 0;
             }
@@ -120,15 +129,25 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
 }
 
 void TFFormat::FormShow() {
-    formatBackup_ = WindowText(memo_);
+    // The memo may still hold what an earlier run of the dialog left: only the difference is laid out.
+    ReplaceChangedText(memo_, shownText_);
+    // A memo that ran out of memory must not offer a cut list to OK.
+    if (static_cast<std::size_t>(GetWindowTextLengthW(memo_)) != shownText_.size()) {
+        throw std::runtime_error(std::string(kMemoTooLarge));
+    }
 }
 
 void TFFormat::Button1Click() {
+    std::wstring edited = WindowText(memo_);
+    if (edited != shownText_) {
+        memoSource_ = NarrowCp932(edited);
+        shownText_ = std::move(edited);
+        formatLines_.reset();
+    }
     EndModal(kModalResultOk);
 }
 
 void TFFormat::Button2Click() {
-    ReplaceChangedText(memo_, formatBackup_);
     EndModal(kModalResultCancel);
 }
 

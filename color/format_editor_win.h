@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,26 +11,27 @@
 
 namespace tintrel {
 
-// The format editor: a modal dialog whose memo holds the format list, one template per displayed line,
-// for the whole run. OK keeps the edits; Cancel, Esc and the close box put back the text as it was when
-// the dialog opened.
+// The format editor: a modal dialog whose memo shows the format list, one template per displayed line,
+// while it is open. It holds the list for the whole run; the memo gets the list when the dialog opens,
+// since laying out a long text in it can take minutes. OK makes the edited text the list; Cancel, Esc
+// and the close box keep the list as it was when the dialog opened.
 class TFFormat : public ModalForm<TFFormat> {
 public:
-    // Creates the hidden dialog with the built-in format list in its memo.
+    // Creates the hidden dialog holding the built-in format list.
     void Create();
 
-    // The memo's whole text (code page 932), with the line breaks the user typed. While the memo shows
-    // what SetMemoText put there, exactly those bytes: characters that have two codes in code page 932
+    // The format list's whole text (code page 932), with the line breaks the user typed. While the list
+    // is what SetMemoText gave, exactly those bytes: characters that have two codes in code page 932
     // come back from Unicode under one of them only, and a file that is merely loaded and saved again
     // must keep its bytes.
     std::string MemoText() const;
-    // Shows `text` up to its first zero byte, as a window shows text. Throws std::runtime_error
-    // ("文字列の大きさが メモ の制限を越えました") when the memo cannot hold all of that; the memo then
-    // keeps its text.
+    // Makes `text` the list, of which the memo shows the part up to the first zero byte, as a window shows
+    // text. Throws std::runtime_error ("文字列の大きさが メモ の制限を越えました") when that part is longer
+    // than the memo's limit; the list then stays as it was.
     void SetMemoText(std::string_view text);
 
-    // The format list: the memo's lines as displayed (a long template wraps into several lines), without
-    // a final empty line.
+    // The format list: the lines the memo displays for it (a long template wraps into several lines),
+    // without a final empty line. Worked out once for each list.
     std::vector<std::string> FormatList() const;
     // Line `index` of the format list; empty when there is no such line.
     std::string FormatLine(int index) const;
@@ -48,13 +50,16 @@ private:
     void Cancel() { Button2Click(); }
     void Button1Click();
     void Button2Click();
+    const std::vector<std::string>& Lines() const;
 
     HWND memo_ = nullptr;
     HWND layoutCopy_ = nullptr;
     HWND okButton_ = nullptr;
     HWND cancelButton_ = nullptr;
-    std::wstring formatBackup_;
+    // The list as read or as OK left it, and what the memo shows of it.
     std::string memoSource_;
+    std::wstring shownText_;
+    mutable std::optional<std::vector<std::string>> formatLines_;
 };
 
 }  // namespace tintrel

@@ -4,15 +4,19 @@
 
 #include <functional>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "color/format_template.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "tests/persist/test_support.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
 namespace {
+
+using test_support::Escaped;
 
 class FormatEditor : public MainFormTest {
 protected:
@@ -121,6 +125,39 @@ TEST_F(FormatEditor, CancelPutsTheTextBackAndKeepsTheSelection) {
     OpenEditor(L"edited", PressCancel);
     EXPECT_EQ(formatEditor->MemoText(), before);
     EXPECT_EQ(ComboBox_GetCurSel(mainForm->Control(ControlId::ComboF)), 5);
+
+    std::wstring shownAgain;
+    CallSoon([this, &shownAgain] {
+        shownAgain = WindowText(formatEditor->MFormat());
+        PressCancel(*formatEditor);
+    });
+    mainForm->ExecuteCommand(CommandId::NFormat);
+    EXPECT_EQ(shownAgain, WidenCp932(before)) << "the cancelled edit is not shown again";
+}
+
+// The memo is filled only when the editor opens, so a list is refused by the memo's limit alone.
+TEST_F(FormatEditor, AListLongerThanTheMemoLimitIsRefusedAndTheListKept) {
+    SendMessageW(formatEditor->MFormat(), EM_SETLIMITTEXT, 5, 0);
+    const struct {
+        std::string text;
+        bool taken;
+    } cases[] = {
+        {"\\R\\G\\B", false}, {"ab\r\nc", true}, {std::string("ab\0cdefgh", 9), true},  // only what is shown counts
+    };
+    for (const auto& [text, taken] : cases) {
+        formatEditor->SetMemoText("kept");
+        try {
+            formatEditor->SetMemoText(text);
+            EXPECT_TRUE(taken) << Escaped(text);
+        } catch (const std::runtime_error& error) {
+            EXPECT_FALSE(taken) << Escaped(text);
+            EXPECT_EQ(WidenCp932(error.what()),
+                      L"\u6587\u5B57\u5217\u306E\u5927\u304D\u3055\u304C \u30E1\u30E2 "
+                      L"\u306E\u5236\u9650\u3092\u8D8A\u3048\u307E\u3057\u305F");
+        }
+        EXPECT_EQ(Escaped(formatEditor->MemoText()), Escaped(taken ? text : "kept"));
+        EXPECT_EQ(formatEditor->FormatLine(0), taken ? text.substr(0, 2) : "kept") << Escaped(text);
+    }
 }
 
 TEST_F(FormatEditor, EscapeCancelsLikeTheCancelButton) {

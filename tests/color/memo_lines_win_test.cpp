@@ -2,6 +2,7 @@
 // its changed part.
 #include <windows.h>
 
+#include <algorithm>  // std::max
 #include <string>
 #include <vector>
 
@@ -34,7 +35,14 @@ protected:
     std::vector<std::wstring> LinesOneByOne() const {
         std::vector<std::wstring> lines;
         for (int line = 0; line < static_cast<int>(SendMessageW(memo, EM_GETLINECOUNT, 0, 0)); ++line) {
-            lines.push_back(DisplayedLine(memo, line));
+            const auto start = SendMessageW(memo, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+            const auto length = SendMessageW(memo, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+            // EM_GETLINE takes the buffer size in its first character and needs room for at least that one.
+            std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(length, 1)), L'\0');
+            text[0] = static_cast<wchar_t>(text.size());
+            text.resize(static_cast<std::size_t>(
+                SendMessageW(memo, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data()))));
+            lines.push_back(text);
         }
         return lines;
     }
@@ -55,12 +63,13 @@ TEST_F(MemoLines, AreTheLinesTheMemoShows) {
         {"wrapping lines over several pieces",
          Repeated(L"color:#\\RR\\GG\\BB; background-color:#\\RR\\GG\\BB;\r\n", 150)},
         {"a line without spaces longer than a piece", std::wstring(9000, L'W') + L"\r\nshort"},
+        {"a wrapping line without spaces over several pieces", Repeated(L"\\W", 5000)},
         {"short lines after wrapping ones",
          Repeated(L"\\R \\G \\B \\C \\M \\Y \\K \\R% \\G% \\B% \\W\r\n\\W\r\n", 100)},
     };
     for (const auto& [name, text] : cases) {
         SetWindowTextW(memo, text.c_str());
-        EXPECT_EQ(DisplayedLines(memo, layoutCopy), LinesOneByOne()) << name;
+        EXPECT_EQ(DisplayedLines(text, layoutCopy), LinesOneByOne()) << name;
     }
 }
 

@@ -86,7 +86,12 @@ void TFMain::FloatPallet(bool rememberHeight) {
     window->OnEndDock = [this] { PalletPanelEndDock(); };
     window->Create(hwnd_, palletPanel_.Handle(), WidenCp932(kPalletPanelCaption).c_str(), floatRect_.Left,
                    floatRect_.Top, floatRect_.Right - floatRect_.Left, floatRect_.Bottom - floatRect_.Top);
-    floatWindow_ = std::move(window);
+    // The window that held the palette may be the one whose message is being handled: its window goes
+    // now, its object only at the next float.
+    retiredFloatWindow_ = std::exchange(floatWindow_, std::move(window));
+    if (retiredFloatWindow_) {
+        retiredFloatWindow_->Destroy();
+    }
     ShowWindow(palletPanel_.Handle(), SW_SHOW);
     ShowWindow(floatWindow_->Handle(), SW_SHOWNOACTIVATE);
     palletDocked_ = false;
@@ -104,7 +109,10 @@ void TFMain::DockPallet() {
     if (GetParent(palletPanel_.Handle()) != hwnd_) {
         SetParent(palletPanel_.Handle(), hwnd_);
     }
-    floatWindow_.reset();
+    // Docking runs from the floating window's own close: its window goes, its object stays.
+    if (floatWindow_) {
+        floatWindow_->Destroy();
+    }
     WindowSize();
     ShowWindow(palletPanel_.Handle(), SW_SHOW);
     SetClientHeight(palletHeight_);

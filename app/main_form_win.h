@@ -173,6 +173,7 @@ private:
     Panel palletPanel_;
     PalletTabStrip palletTab_;
     std::unique_ptr<PalletFloatWindow> floatWindow_;
+    std::unique_ptr<PalletFloatWindow> retiredFloatWindow_;
     HWND lastFocus_ = nullptr;
     OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "base/file_path.h"
 
@@ -21,5 +22,11 @@ private:
     std::string messageFormat_;
     FilePath path_;
 };
+
+// ファイル %s は開けません: the file is there but cannot be read.
+inline constexpr std::string_view kCannotOpen =
+    "\x83t\x83@\x83"
+    "C\x83\x8B %s \x82\xCD\x8A"
+    "J\x82\xAF\x82\xDC\x82\xB9\x82\xF1";
 
 }  // namespace tintrel

@@ -8,11 +8,6 @@ namespace tintrel {
 
 namespace {
 
-// ファイル %s は開けません
-constexpr std::string_view kCannotOpen =
-    "\x83t\x83@\x83"
-    "C\x83\x8B %s \x82\xCD\x8A"
-    "J\x82\xAF\x82\xDC\x82\xB9\x82\xF1";
 // ファイル %s を作成できません
 constexpr std::string_view kCannotCreate =
     "\x83t\x83@\x83"

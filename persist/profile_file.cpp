@@ -13,11 +13,6 @@ namespace {
 
 // "%s に書き込めません" (cannot write to %s) in code page 932.
 constexpr std::string_view kCannotWrite = "%s \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1";
-// ファイル %s は開けません
-constexpr std::string_view kCannotOpen =
-    "\x83t\x83@\x83"
-    "C\x83\x8B %s \x82\xCD\x8A"
-    "J\x82\xAF\x82\xDC\x82\xB9\x82\xF1";
 
 // The file as it is now; nothing when it is there but cannot be read or its encoding cannot be told.
 std::optional<ProfileDocument> ReadDocument(const FilePath& path) {

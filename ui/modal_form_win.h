@@ -50,8 +50,6 @@ public:
             [](void* object) { static_cast<Derived*>(object)->Cancel(); }, &form);
     }
 
-    int ModalResult() const { return modalResult_; }
-
 protected:
     void CreateForm(const wchar_t* className, std::string_view captionCp932, SIZE client) {
         detail::CreateDialogWindow(className, &BaseWindow<Derived>::WindowProc, captionCp932, client,

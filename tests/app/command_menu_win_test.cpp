@@ -179,7 +179,14 @@ TEST_F(CommandMenu, ShortcutsActWhileTheTemplateListHasTheFocus) {
 TEST_F(CommandMenu, ShortcutsNeedExactlyTheirModifiers) {
     mainForm->SetColor(0x003C2B1A);
     Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P');
-    Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P', true, false);
+    // Shift+Ctrl+P is the palette settings command, not the palette's Ctrl+P: it opens the dialog.
+    bool dialogOpened = false;
+    CallSoon([this, &dialogOpened] {
+        dialogOpened = IsWindowVisible(palletDialog->Handle()) != FALSE;
+        PostMessageW(palletDialog->Handle(), WM_CLOSE, 0, 0);
+    });
+    Press(*mainForm, mainForm->Control(ControlId::ComboF), 'P', true, true);
+    EXPECT_TRUE(dialogOpened);
     Press(*mainForm, mainForm->Control(ControlId::ComboF), VK_DELETE, false, true);
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
     EXPECT_TRUE(mainForm->Color().HasColor);

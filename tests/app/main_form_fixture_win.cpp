@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <utility>
-#include <vector>
 
 namespace tintrel::testing_win {
 
@@ -136,35 +135,6 @@ COLORREF PixelOf(HWND window, int x, int y) {
     const COLORREF color = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return color;
-}
-
-void SendMouseAt(POINT screen, DWORD buttons) {
-    INPUT event{};
-    event.type = INPUT_MOUSE;
-    event.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    event.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    event.mi.dwFlags = buttons | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &event, sizeof(INPUT));
-}
-
-void SendKey(WORD key, bool shift) {
-    std::vector<INPUT> events;
-    const auto add = [&events](WORD virtualKey, DWORD flags) {
-        INPUT event{};
-        event.type = INPUT_KEYBOARD;
-        event.ki.wVk = virtualKey;
-        event.ki.dwFlags = flags;
-        events.push_back(event);
-    };
-    if (shift) {
-        add(VK_SHIFT, 0);
-    }
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (shift) {
-        add(VK_SHIFT, KEYEVENTF_KEYUP);
-    }
-    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 
 POINT CenterOf(HWND window) {

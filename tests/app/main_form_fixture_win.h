@@ -12,6 +12,7 @@
 #include "app/main_form_win.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
+#include "tests/real_input_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
 
@@ -63,12 +64,6 @@ RECT BoundsInParent(HWND control);
 COLORREF PixelOf(HWND window, int x, int y);
 // The Unicode text on the clipboard, empty when there is none.
 std::wstring ClipboardText();
-// Real mouse input: moves the pointer to `screen` and there presses or releases the buttons in
-// `buttons` (MOUSEEVENTF_LEFTDOWN, ...). The event carries its own position: a separate SetCursorPos
-// may reach the window system after it.
-void SendMouseAt(POINT screen, DWORD buttons = 0);
-// Real key input: presses and releases `key`, with Shift held around it if asked.
-void SendKey(WORD key, bool shift = false);
 // The middle of a window in screen coordinates.
 POINT CenterOf(HWND window);
 // The menu on the screen, if any, closed after it has been seen.

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "palette/pallet_view_win.h"
+#include "tests/real_input_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_handles_win.h"
 #include "ui/window_text_win.h"
@@ -41,14 +42,7 @@ HWND CreateHost(int left) {
                                100, 200, 130, nullptr, nullptr, nullptr);
 }
 
-void SendMouseAt(POINT screen, DWORD buttons = 0) {
-    INPUT event{};
-    event.type = INPUT_MOUSE;
-    event.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    event.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    event.mi.dwFlags = buttons | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &event, sizeof(INPUT));
-}
+using testing_win::SendMouseAt;
 
 // Handles messages until `done` holds, for at most `timeout` milliseconds (the machine may be busy).
 void PumpUntil(const std::function<bool()>& done, DWORD timeout = 2000) {

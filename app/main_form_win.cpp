@@ -263,11 +263,8 @@ bool TFMain::FormClose() {
     if (!palletDocked_) {
         RememberFloatRect();
     }
-    SetScreenCursor(LoadCursorW(nullptr, IDC_WAIT));
     // A failed save keeps the window open, and the busy cursor goes at once: closing again retries.
-    const bool saved = SaveSettings();
-    SetScreenCursor(nullptr);
-    if (!saved) {
+    if (const BusyCursorScope busy; !SaveSettings()) {
         return false;
     }
     magnifier_.Release();

@@ -8,6 +8,7 @@
 #include "color/memo_lines_win.h"
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
+#include "ui/screen_cursor_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -129,8 +130,12 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
 }
 
 void TFFormat::FormShow() {
-    // The memo may still hold what an earlier run of the dialog left: only the difference is laid out.
-    ReplaceChangedText(memo_, shownText_);
+    // The memo may still hold what an earlier run of the dialog left: only the difference is laid out,
+    // which for a long list may still take seconds on some systems.
+    {
+        const BusyCursorScope busy;
+        ReplaceChangedText(memo_, shownText_);
+    }
     // A memo that ran out of memory must not offer a cut list to OK.
     if (static_cast<std::size_t>(GetWindowTextLengthW(memo_)) != shownText_.size()) {
         throw std::runtime_error(std::string(kMemoTooLarge));

@@ -13,7 +13,7 @@ namespace tintrel {
 
 // The format editor: a modal dialog whose memo shows the format list, one template per displayed line,
 // while it is open. It holds the list for the whole run; the memo gets the list when the dialog opens,
-// since laying out a long text in it can take minutes. OK makes the edited text the list; Cancel, Esc
+// since laying out a long text in it can take seconds. OK makes the edited text the list; Cancel, Esc
 // and the close box keep the list as it was when the dialog opened.
 class TFFormat : public ModalForm<TFFormat> {
 public:

@@ -2,8 +2,12 @@
 
 #include <algorithm>  // std::min
 #include <string_view>
+#include <unordered_map>
+#include <utility>  // std::move
+#include <vector>
 
 #include "ui/base_window_win.h"
+#include "ui/gdi_handles_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -11,8 +15,11 @@ namespace tintrel {
 namespace {
 
 // Characters laid out at a time in the layout copy: a few dozen displayed lines, so that reading them
-// one by one stays cheap.
+// one by one stays cheap. Per displayed line the layout costs the same from a few hundred characters up
+// to this size, and grows beyond it.
 constexpr std::size_t kLayoutPiece = 4096;
+// Characters inserted into an edit control at once, in whole lines where lines are short.
+constexpr std::size_t kInsertion = 65536;
 
 int LineCount(HWND edit) {
     return static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
@@ -24,6 +31,163 @@ int LineStart(HWND edit, int line) {
 
 int LineLength(HWND edit, int start) {
     return static_cast<int>(SendMessageW(edit, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+}
+
+// Tells the lines that any word-wrapping edit control shows whole on one line, whatever its rules for
+// breaking lines: lines without control characters, whose every character has a glyph of its own in the
+// control's font, and which are narrower than the formatting rectangle by more than the widest character.
+// Such lines need no layout, which costs a fraction of a millisecond per line on some systems.
+class OneLineCheck {
+public:
+    explicit OneLineCheck(HWND edit)
+        : dc_(edit), font_(dc_.Get(), reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0))) {
+        RECT format{};
+        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_.Get(), &metrics);
+        room_ = format.right - format.left - metrics.tmMaxCharWidth;
+    }
+
+    bool FitsOnOneLine(std::wstring_view line) {
+        int width = 0;
+        for (const wchar_t c : line) {
+            const int charWidth = Width(c);
+            if (charWidth < 0) {
+                return false;
+            }
+            width += charWidth;
+            if (width >= room_) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kBlock = 256;
+    static constexpr short kNotMeasured = -2;
+    static constexpr short kNoGlyph = -1;
+
+    // The advance of `c`, or kNoGlyph for a control character or one the font would draw from another.
+    int Width(wchar_t c) {
+        const auto code = static_cast<std::size_t>(c);
+        if (widths_[code] == kNotMeasured) {
+            MeasureBlock(code - code % kBlock);
+        }
+        return widths_[code];
+    }
+
+    void MeasureBlock(std::size_t first) {
+        wchar_t chars[kBlock];
+        WORD glyphs[kBlock];
+        INT advances[kBlock];
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            chars[i] = static_cast<wchar_t>(first + i);
+        }
+        const bool measured =
+            GetGlyphIndicesW(dc_.Get(), chars, static_cast<int>(kBlock), glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
+                kBlock &&
+            GetCharWidth32W(dc_.Get(), static_cast<UINT>(first), static_cast<UINT>(first + kBlock - 1), advances);
+        for (std::size_t i = 0; i < kBlock; ++i) {
+            const bool drawable = measured && first + i >= L' ' && glyphs[i] != 0xFFFF;
+            widths_[first + i] = drawable ? static_cast<short>(advances[i]) : kNoGlyph;
+        }
+    }
+
+    WindowDC dc_;
+    ScopedSelect font_;
+    int room_ = 0;
+    std::vector<short> widths_ = std::vector<short>(0x10000, kNotMeasured);
+};
+
+// The displayed lines of a piece laid out in the layout copy that do not depend on where the piece
+// stops, as offsets into the piece, and where the next piece starts.
+struct PieceLayout {
+    std::vector<std::pair<int, int>> lines;
+    std::size_t next = 0;
+};
+
+// Lays out a run of text a piece at a time. Word wrap fills each line from its start without looking
+// back, so laying out from a line's start gives the lines the whole text gives; only the last lines of a
+// piece that stops short of the run's end may be cut by the stop, and they are laid out again at the
+// start of the next piece. A piece like one laid out before is laid out alike, so a text that repeats
+// itself is laid out once.
+class PieceLayouter {
+public:
+    explicit PieceLayouter(HWND layoutCopy) : layoutCopy_(layoutCopy) {}
+
+    void AppendLines(std::wstring_view run, std::vector<std::wstring>& lines) {
+        std::size_t pieceSize = kLayoutPiece;
+        for (std::size_t pos = 0;;) {
+            const std::wstring_view piece = run.substr(pos, pieceSize);
+            const bool reachesEnd = pos + piece.size() == run.size();
+            const PieceLayout* layout = LaidOut(piece, reachesEnd);
+            if (layout == nullptr) {
+                pieceSize *= 2;  // lines longer than a piece: lay out more at once
+                continue;
+            }
+            for (const auto& [start, length] : layout->lines) {
+                lines.emplace_back(piece.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
+            }
+            if (reachesEnd) {
+                return;
+            }
+            pos += layout->next;
+            pieceSize = kLayoutPiece;
+        }
+    }
+
+private:
+    // The layout of `piece`, or nullptr when no line of it is settled.
+    const PieceLayout* LaidOut(std::wstring_view piece, bool reachesEnd) {
+        std::wstring key(piece);
+        key += reachesEnd ? L'E' : L'P';
+        if (const auto known = layouts_.find(key); known != layouts_.end()) {
+            return &known->second;
+        }
+        SetWindowTextW(layoutCopy_, std::wstring(piece).c_str());
+        const int count = LineCount(layoutCopy_);
+        const int settled = reachesEnd ? count : count - 2;
+        if (settled <= 0) {
+            return nullptr;
+        }
+        PieceLayout layout;
+        for (int line = 0; line < settled; ++line) {
+            const int start = LineStart(layoutCopy_, line);
+            layout.lines.emplace_back(start, LineLength(layoutCopy_, start));
+        }
+        layout.next = reachesEnd ? piece.size() : static_cast<std::size_t>(LineStart(layoutCopy_, settled));
+        return &layouts_.emplace(std::move(key), std::move(layout)).first->second;
+    }
+
+    HWND layoutCopy_;
+    std::unordered_map<std::wstring, PieceLayout> layouts_;
+};
+
+// How much of `text` to insert into an edit control at once: whole lines, up to about kInsertion
+// characters, but no more than a piece of any one line. A long line inserted whole is laid out, on some
+// systems, in time that grows with the square of its length, while each insertion costs time that grows
+// with the length of the whole text.
+std::size_t InsertionSize(std::wstring_view text) {
+    std::size_t size = 0;
+    while (size < text.size() && size < kInsertion) {
+        const std::size_t lineSize = std::min(text.find(L'\n', size), text.size() - 1) + 1 - size;
+        if (lineSize <= kLayoutPiece) {
+            size += lineSize;
+        } else if (size > 0) {
+            break;
+        } else {
+            size = kLayoutPiece;
+            if (text[size - 1] == L'\r' || IS_HIGH_SURROGATE(text[size - 1])) {
+                ++size;  // a line break or a character in two halves goes in whole
+            }
+        }
+    }
+    return size;
+}
+
+bool HasControlCharacter(std::wstring_view text) {
+    return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c < L' '; });
 }
 
 }  // namespace
@@ -40,34 +204,40 @@ HWND CreateLayoutCopy(HWND memo) {
     return copy;
 }
 
-// Lays the text out a piece at a time in the layout copy. Word wrap fills each line from its start
-// without looking back, so laying out from a line's start gives the lines the whole text gives; only the
-// last lines of a piece that stops short of the end may be cut by the stop, and they are laid out again
-// at the start of the next piece.
+// Lines that surely fit are taken as they are; the others are laid out in runs. A run ends only at a
+// line break that follows a line without control characters, so that each run is laid out as it is
+// within the whole text (a carriage return before a line break, for one, makes it a soft break).
 std::vector<std::wstring> DisplayedLines(std::wstring_view text, HWND layoutCopy) {
+    OneLineCheck oneLine(layoutCopy);
+    PieceLayouter layouter(layoutCopy);
     std::vector<std::wstring> lines;
-    std::size_t pieceSize = kLayoutPiece;
+    std::size_t runStart = 0;
+    bool inRun = false;
+    bool runEndsCleanly = true;
     for (std::size_t pos = 0;;) {
-        const std::wstring piece(text.substr(pos, pieceSize));
-        SetWindowTextW(layoutCopy, piece.c_str());
-        const bool reachesEnd = pos + piece.size() == text.size();
-        const int count = LineCount(layoutCopy);
-        const int settled = reachesEnd ? count : count - 2;
-        if (settled <= 0) {
-            pieceSize *= 2;  // lines longer than a piece: lay out more at once
-            continue;
+        const std::size_t end = std::min(text.find(L"\r\n", pos), text.size());
+        const std::wstring_view line = text.substr(pos, end - pos);
+        const bool plain = !HasControlCharacter(line);
+        if (plain && runEndsCleanly && oneLine.FitsOnOneLine(line)) {
+            if (inRun) {
+                layouter.AppendLines(text.substr(runStart, pos - 2 - runStart), lines);
+                inRun = false;
+            }
+            lines.emplace_back(line);
+        } else if (!inRun) {
+            inRun = true;
+            runStart = pos;
         }
-        for (int line = 0; line < settled; ++line) {
-            const int start = LineStart(layoutCopy, line);
-            lines.push_back(
-                piece.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(LineLength(layoutCopy, start))));
+        runEndsCleanly = plain;
+        if (end == text.size()) {
+            break;
         }
-        if (reachesEnd) {
-            return lines;
-        }
-        pos += static_cast<std::size_t>(LineStart(layoutCopy, settled));
-        pieceSize = kLayoutPiece;
+        pos = end + 2;
     }
+    if (inRun) {
+        layouter.AppendLines(text.substr(runStart), lines);
+    }
+    return lines;
 }
 
 void ReplaceChangedText(HWND edit, std::wstring_view text) {
@@ -84,9 +254,16 @@ void ReplaceChangedText(HWND edit, std::wstring_view text) {
     while (sameEnd < shorter - sameStart && current[current.size() - 1 - sameEnd] == text[text.size() - 1 - sameEnd]) {
         ++sameEnd;
     }
-    const std::wstring replacement(text.substr(sameStart, text.size() - sameStart - sameEnd));
     SendMessageW(edit, EM_SETSEL, sameStart, current.size() - sameEnd);
-    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(replacement.c_str()));
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    const std::wstring_view replacement = text.substr(sameStart, text.size() - sameStart - sameEnd);
+    for (std::size_t done = 0; done < replacement.size();) {
+        const std::wstring piece(replacement.substr(done, InsertionSize(replacement.substr(done))));
+        const WPARAM at = sameStart + done;
+        SendMessageW(edit, EM_SETSEL, at, static_cast<LPARAM>(at));
+        SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+        done += piece.size();
+    }
     if (WindowText(edit) != text) {
         SetWindowTextW(edit, std::wstring(text).c_str());
     }

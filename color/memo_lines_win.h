@@ -9,19 +9,22 @@
 namespace tintrel {
 
 // The lines a word-wrapping multi-line edit control displays. Asking the control for one line costs, on
-// some systems, a walk over every line before it, and laying out one long paragraph takes time that grows
-// with the square of its length; these find the lines in time linear in the text.
+// some systems, a walk over every line before it, laying out one long paragraph takes time that grows
+// with the square of its length, and laying out any line a fraction of a millisecond; these find the
+// lines in time linear in the text, and lay out only lines that may wrap.
 
 // Creates a hidden edit control beside `memo` with its style, size and font, which lays out pieces of
 // a text for DisplayedLines. It is destroyed with `memo`'s parent.
 HWND CreateLayoutCopy(HWND memo);
 
 // Every line the memo that `layoutCopy` copies would display for `text`, in order, an empty last line
-// included; the memo itself is not used. The text of `layoutCopy` is replaced.
+// included; the memo itself is not used. The text of `layoutCopy` is replaced. Parts of the text that
+// repeat are laid out once.
 std::vector<std::wstring> DisplayedLines(std::wstring_view text, HWND layoutCopy);
 
 // Gives `edit` the text `text` by replacing only the part that differs, so that the control lays out
-// just the lines around it again: laying out a long text whole takes seconds on some systems.
+// just the lines around it again: laying out a long text whole takes seconds on some systems. The new
+// part goes in a piece at a time, so that a long paragraph costs time linear in its length.
 void ReplaceChangedText(HWND edit, std::wstring_view text);
 
 }  // namespace tintrel

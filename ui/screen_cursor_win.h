@@ -14,4 +14,13 @@ HCURSOR ScreenCursor();
 // Shows the screen-wide cursor if one is set; for WM_SETCURSOR handlers. True when it was shown.
 bool ApplyScreenCursor();
 
+// The busy cursor as the screen-wide cursor for the life of the scope.
+class BusyCursorScope {
+public:
+    BusyCursorScope() { SetScreenCursor(LoadCursorW(nullptr, IDC_WAIT)); }
+    ~BusyCursorScope() { SetScreenCursor(nullptr); }
+    BusyCursorScope(const BusyCursorScope&) = delete;
+    BusyCursorScope& operator=(const BusyCursorScope&) = delete;
+};
+
 }  // namespace tintrel

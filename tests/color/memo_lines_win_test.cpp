@@ -23,6 +23,19 @@ std::wstring Repeated(const std::wstring& piece, int times) {
     return text;
 }
 
+// Lines of ASCII, of wide characters and of both, of every length from well inside the memo's width to
+// beyond it: those that fit are taken without laying them out, and must be taken exactly.
+std::wstring NarrowAndWideLines() {
+    std::wstring text;
+    for (int length = 1; length <= 70; ++length) {
+        text += std::wstring(static_cast<std::size_t>(length), L'W') + L"\r\n";
+        text += Repeated(L"\u3042", length / 2) + L"\r\n";
+        text += Repeated(L"a\u3042", length / 3) + L"\r\n";
+        text += Repeated(L"\uFF76", length) + L"\r\n";  // half-width katakana
+    }
+    return text;
+}
+
 class MemoLines : public testing::Test {
 protected:
     void SetUp() override {
@@ -66,6 +79,14 @@ TEST_F(MemoLines, AreTheLinesTheMemoShows) {
         {"a wrapping line without spaces over several pieces", Repeated(L"\\W", 5000)},
         {"short lines after wrapping ones",
          Repeated(L"\\R \\G \\B \\C \\M \\Y \\K \\R% \\G% \\B% \\W\r\n\\W\r\n", 100)},
+        {"lines of every length about the memo's width", NarrowAndWideLines()},
+        {"a soft line break before short lines", L"one\r\r\ntwo\r\nthree\r\n"},
+        {"tabs, lone breaks and control characters in short lines",
+         L"a\tb\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tc\r\nd\ne\r\nf\rg\r\n\x01\x7f\r\nh"},
+        {"characters the font may lack",
+         L"\U0001F600 \u0915\u094D\u0937 \u05D0\u05D1 \u0301a\r\n" + Repeated(L"\U0001F600", 40)},
+        {"a text that repeats itself, with another end", Repeated(L"\\W", 5000) + L"\\R\r\n" + Repeated(L"\\W", 2500)},
+        {"repeated wrapping lines", Repeated(L"\\R \\G \\B \\C \\M \\Y \\K \\R% \\G% \\B% \\W\r\n", 300)},
     };
     for (const auto& [name, text] : cases) {
         SetWindowTextW(memo, text.c_str());
@@ -74,10 +95,15 @@ TEST_F(MemoLines, AreTheLinesTheMemoShows) {
 }
 
 TEST_F(MemoLines, ReplacingTheChangedPartGivesTheWholeText) {
+    const std::wstring longLine = Repeated(L"\\W", 3000);
     const struct {
         std::wstring before;
         std::wstring after;
     } cases[] = {
+        {L"a\r\nb", L"a\r\n" + longLine + L"\r\n" + longLine + L"\r\nb"},
+        {L"", std::wstring(4095, L'x') + L"\r\n" + longLine},
+        {L"", std::wstring(4095, L'x') + L"\U0001F600" + longLine},
+        {L"", Repeated(L"\\R,\\G,\\B\r\n", 20000)},
         {L"", L"\\W"},
         {L"\\W", L""},
         {L"a\r\nb\r\nc", L"a\r\nB\r\nc"},
@@ -92,6 +118,9 @@ TEST_F(MemoLines, ReplacingTheChangedPartGivesTheWholeText) {
         SetWindowTextW(memo, before.c_str());
         ReplaceChangedText(memo, after);
         EXPECT_EQ(WindowText(memo), after) << "from " << testing::PrintToString(before);
+        // Setting the text whole, the last resort, would have cleared the flag that editing sets.
+        EXPECT_EQ(SendMessageW(memo, EM_GETMODIFY, 0, 0) != 0, before != after)
+            << "from " << testing::PrintToString(before);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -45,17 +46,19 @@ std::pair<double, double> StartAndClose(const std::filesystem::path& executable)
     return {shown, closed};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::filesystem::path original = argc > 1 ? std::filesystem::path(argv[1]) : TINTREL_EXECUTABLE;
+// Starts and closes a fresh copy of `original` `starts` times, beside `formatList` as its format list
+// file unless it is empty, and prints the times.
+void TimeStarts(const std::filesystem::path& original, const char* name, const std::string& formatList, int starts) {
     const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-startup-bench";
     std::vector<double> shown;
     std::vector<double> closed;
-    for (int run = 0; run < kStarts; ++run) {
+    for (int run = 0; run < starts; ++run) {
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
         std::filesystem::copy_file(original, directory / "Tintrel.exe");
+        if (!formatList.empty()) {
+            std::ofstream(directory / "Tintrel.fmt", std::ios::binary) << formatList;
+        }
         const auto [toShow, toClose] = StartAndClose(directory / "Tintrel.exe");
         shown.push_back(toShow);
         closed.push_back(toClose);
@@ -63,11 +66,30 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(directory);
     std::sort(shown.begin(), shown.end());
     std::sort(closed.begin(), closed.end());
-    std::printf("%d starts of %s (%ju bytes)\n", kStarts, original.string().c_str(),
-                static_cast<std::uintmax_t>(std::filesystem::file_size(original)));
-    std::printf("  start to main window shown: median %6.1f ms, fastest %6.1f ms\n", shown[kStarts / 2] * 1e3,
+    std::printf("%d starts %s\n", starts, name);
+    std::printf("  start to main window shown: median %6.1f ms, fastest %6.1f ms\n", shown[shown.size() / 2] * 1e3,
                 shown.front() * 1e3);
-    std::printf("  close to process end:       median %6.1f ms, fastest %6.1f ms\n", closed[kStarts / 2] * 1e3,
+    std::printf("  close to process end:       median %6.1f ms, fastest %6.1f ms\n", closed[closed.size() / 2] * 1e3,
                 closed.front() * 1e3);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::filesystem::path original = argc > 1 ? std::filesystem::path(argv[1]) : TINTREL_EXECUTABLE;
+    std::printf("%s (%ju bytes)\n", original.string().c_str(),
+                static_cast<std::uintmax_t>(std::filesystem::file_size(original)));
+    TimeStarts(original, "without files", "", kStarts);
+    std::string templates;
+    for (int i = 0; i < 50000; ++i) {
+        templates += "color:#\\RR\\GG\\BB; " + std::to_string(i) + "\r\n";
+    }
+    TimeStarts(original, "with 50,000 templates", templates, 5);
+    std::string longLine;
+    for (int i = 0; i < 500000; ++i) {
+        longLine += "\\W";
+    }
+    TimeStarts(original, "with one template of 1,000,000 bytes", longLine, 5);
     return 0;
 }

@@ -17,6 +17,10 @@ namespace {
 
 constexpr SIZE kClientSize{317, 268};
 constexpr int kMemoId = 10;
+constexpr UINT_PTR kFillTimer = 1;
+// Milliseconds of filling the memo before the dialog shows, and at each tick while it runs.
+constexpr ULONGLONG kFillBeforeShowing = 150;
+constexpr ULONGLONG kFillPerTick = 40;
 
 // フォーマットエディタ
 constexpr std::string_view kCaption =
@@ -119,6 +123,11 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
                     break;
             }
             break;
+        case WM_TIMER:
+            if (wParam == kFillTimer && memoFill_ && !RunGuarded([this] { FillMemo(); })) {
+                Cancel();
+            }
+            return 0;
         default:
             // The close box cancels like the Cancel button.
             if (HandleClose(message)) {
@@ -130,19 +139,63 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
 }
 
 void TFFormat::FormShow() {
-    // The memo may still hold what an earlier run of the dialog left: only the difference is laid out,
-    // which for a long list may still take seconds on some systems.
+    SendMessageW(memo_, EM_SETREADONLY, FALSE, 0);
+    EnableWindow(okButton_, TRUE);
+    // The memo may still hold what an earlier run of the dialog left: only the difference goes in.
+    memoFill_.emplace(memo_, shownText_);
+    const ULONGLONG start = GetTickCount64();
     {
         const BusyCursorScope busy;
-        ReplaceChangedText(memo_, shownText_);
+        while (GetTickCount64() - start < kFillBeforeShowing && memoFill_->InsertPiece()) {
+        }
     }
-    // A memo that ran out of memory must not offer a cut list to OK.
-    if (static_cast<std::size_t>(GetWindowTextLengthW(memo_)) != shownText_.size()) {
-        throw std::runtime_error(std::string(kMemoTooLarge));
+    if (memoFill_->Finished()) {
+        EndFill();
+        return;
+    }
+    SendMessageW(memo_, EM_SETREADONLY, TRUE, 0);
+    EnableWindow(okButton_, FALSE);
+    SendMessageW(memo_, EM_SETSEL, 0, 0);
+    SendMessageW(memo_, EM_SCROLLCARET, 0, 0);
+    SetTimer(hwnd_, kFillTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+// Inserting moves the caret and the view to the insertion; both go back to where the user has them.
+void TFFormat::FillMemo() {
+    DWORD selectionStart = 0;
+    DWORD selectionEnd = 0;
+    SendMessageW(memo_, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), reinterpret_cast<LPARAM>(&selectionEnd));
+    const auto firstVisible = SendMessageW(memo_, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(memo_, WM_SETREDRAW, FALSE, 0);
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < kFillPerTick && memoFill_->InsertPiece()) {
+    }
+    SendMessageW(memo_, EM_SETSEL, selectionStart, selectionEnd);
+    SendMessageW(memo_, EM_LINESCROLL, 0, firstVisible - SendMessageW(memo_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(memo_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(memo_, nullptr, TRUE);
+    if (memoFill_->Finished()) {
+        EndFill();
     }
 }
 
+void TFFormat::EndFill() {
+    KillTimer(hwnd_, kFillTimer);
+    const bool whole = memoFill_ && memoFill_->Finished() &&
+                       static_cast<std::size_t>(GetWindowTextLengthW(memo_)) == shownText_.size();
+    memoFill_.reset();
+    // A memo that ran out of memory must not offer a cut list to OK.
+    if (!whole) {
+        throw std::runtime_error(std::string(kMemoTooLarge));
+    }
+    SendMessageW(memo_, EM_SETREADONLY, FALSE, 0);
+    EnableWindow(okButton_, TRUE);
+}
+
 void TFFormat::Button1Click() {
+    if (memoFill_) {
+        return;  // the memo does not hold the whole list yet
+    }
     std::wstring edited = WindowText(memo_);
     if (edited != shownText_) {
         memoSource_ = NarrowCp932(edited);
@@ -153,6 +206,8 @@ void TFFormat::Button1Click() {
 }
 
 void TFFormat::Button2Click() {
+    KillTimer(hwnd_, kFillTimer);
+    memoFill_.reset();
     EndModal(kModalResultCancel);
 }
 

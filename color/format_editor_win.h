@@ -7,14 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "color/memo_lines_win.h"
 #include "ui/modal_form_win.h"
 
 namespace tintrel {
 
 // The format editor: a modal dialog whose memo shows the format list, one template per displayed line,
 // while it is open. It holds the list for the whole run; the memo gets the list when the dialog opens,
-// since laying out a long text in it can take seconds. OK makes the edited text the list; Cancel, Esc
-// and the close box keep the list as it was when the dialog opened.
+// since laying out a long text in it can take seconds. Such a text goes into the memo while the dialog
+// runs, the memo read-only and OK disabled until all of it is in. OK makes the edited text the list;
+// Cancel, Esc and the close box keep the list as it was when the dialog opened.
 class TFFormat : public ModalForm<TFFormat> {
 public:
     // Creates the hidden dialog holding the built-in format list.
@@ -50,6 +52,8 @@ private:
     void Cancel() { Button2Click(); }
     void Button1Click();
     void Button2Click();
+    void FillMemo();
+    void EndFill();
     const std::vector<std::string>& Lines() const;
 
     HWND memo_ = nullptr;
@@ -60,6 +64,8 @@ private:
     std::string memoSource_;
     std::wstring shownText_;
     mutable std::optional<std::vector<std::string>> formatLines_;
+    // What of the list is still to go into the memo while the dialog runs.
+    std::optional<MemoReplacement> memoFill_;
 };
 
 }  // namespace tintrel

@@ -19,7 +19,7 @@ namespace {
 // to this size, and grows beyond it.
 constexpr std::size_t kLayoutPiece = 4096;
 // Characters inserted into an edit control at once, in whole lines where lines are short.
-constexpr std::size_t kInsertion = 65536;
+constexpr std::size_t kInsertion = 16384;
 
 int LineCount(HWND edit) {
     return static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
@@ -240,33 +240,34 @@ std::vector<std::wstring> DisplayedLines(std::wstring_view text, HWND layoutCopy
     return lines;
 }
 
-void ReplaceChangedText(HWND edit, std::wstring_view text) {
+MemoReplacement::MemoReplacement(HWND edit, std::wstring_view text) : edit_(edit) {
     const std::wstring current = WindowText(edit);
-    if (current == text) {
-        return;
-    }
     const std::size_t shorter = std::min(current.size(), text.size());
-    std::size_t sameStart = 0;
-    while (sameStart < shorter && current[sameStart] == text[sameStart]) {
-        ++sameStart;
+    while (at_ < shorter && current[at_] == text[at_]) {
+        ++at_;
     }
     std::size_t sameEnd = 0;  // alike at the end, apart from what is alike at the start
-    while (sameEnd < shorter - sameStart && current[current.size() - 1 - sameEnd] == text[text.size() - 1 - sameEnd]) {
+    while (sameEnd < shorter - at_ && current[current.size() - 1 - sameEnd] == text[text.size() - 1 - sameEnd]) {
         ++sameEnd;
     }
-    SendMessageW(edit, EM_SETSEL, sameStart, current.size() - sameEnd);
-    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
-    const std::wstring_view replacement = text.substr(sameStart, text.size() - sameStart - sameEnd);
-    for (std::size_t done = 0; done < replacement.size();) {
-        const std::wstring piece(replacement.substr(done, InsertionSize(replacement.substr(done))));
-        const WPARAM at = sameStart + done;
-        SendMessageW(edit, EM_SETSEL, at, static_cast<LPARAM>(at));
-        SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
-        done += piece.size();
+    if (current.size() - sameEnd > at_) {
+        SendMessageW(edit, EM_SETSEL, at_, current.size() - sameEnd);
+        SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
     }
-    if (WindowText(edit) != text) {
-        SetWindowTextW(edit, std::wstring(text).c_str());
+    replacement_ = text.substr(at_, text.size() - at_ - sameEnd);
+}
+
+bool MemoReplacement::InsertPiece() {
+    if (Finished()) {
+        return false;
     }
+    const std::wstring_view rest = std::wstring_view(replacement_).substr(done_);
+    const std::wstring piece(rest.substr(0, InsertionSize(rest)));
+    SendMessageW(edit_, EM_SETSEL, at_, static_cast<LPARAM>(at_));
+    SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+    at_ += piece.size();
+    done_ += piece.size();
+    return true;
 }
 
 }  // namespace tintrel

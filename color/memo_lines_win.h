@@ -22,9 +22,24 @@ HWND CreateLayoutCopy(HWND memo);
 // repeat are laid out once.
 std::vector<std::wstring> DisplayedLines(std::wstring_view text, HWND layoutCopy);
 
-// Gives `edit` the text `text` by replacing only the part that differs, so that the control lays out
-// just the lines around it again: laying out a long text whole takes seconds on some systems. The new
-// part goes in a piece at a time, so that a long paragraph costs time linear in its length.
-void ReplaceChangedText(HWND edit, std::wstring_view text);
+// Gives an edit control a new text by replacing only the part that differs, so that the control lays
+// out just the lines around it again: laying out a long text whole takes seconds on some systems. The new
+// part goes in a piece at a time, so that a long paragraph costs time linear in its length and the work
+// can be spread out.
+class MemoReplacement {
+public:
+    // Removes the part of `edit`'s text that differs from `text`.
+    MemoReplacement(HWND edit, std::wstring_view text);
+
+    // Inserts the next piece of the new part; false, doing nothing, once all of it is in.
+    bool InsertPiece();
+    bool Finished() const { return done_ == replacement_.size(); }
+
+private:
+    HWND edit_;
+    std::size_t at_ = 0;
+    std::wstring replacement_;
+    std::size_t done_ = 0;
+};
 
 }  // namespace tintrel

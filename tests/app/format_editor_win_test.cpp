@@ -160,6 +160,41 @@ TEST_F(FormatEditor, AListLongerThanTheMemoLimitIsRefusedAndTheListKept) {
     }
 }
 
+// A list that takes seconds to lay out goes into the memo while the editor runs, which shows at once with
+// the memo read-only and OK disabled until the whole list is in. Cancel meanwhile keeps the list, and the
+// next opening puts in the rest.
+TEST_F(FormatEditor, ALongListGoesIntoTheMemoWhileTheEditorRuns) {
+    std::string longLine;
+    for (int i = 0; i < 150000; ++i) {
+        longLine += "\\W";
+    }
+    formatEditor->SetMemoText(longLine);
+    const HWND memo = formatEditor->MFormat();
+    const auto filling = [&] {
+        return !IsWindowEnabled(formatEditor->Button1()) && (GetWindowLongPtrW(memo, GWL_STYLE) & ES_READONLY) != 0;
+    };
+    bool fillingWhenShown = false;
+    CallSoon([&] {
+        fillingWhenShown = filling();
+        PressCancel(*formatEditor);
+    });
+    mainForm->ExecuteCommand(CommandId::NFormat);
+    EXPECT_TRUE(fillingWhenShown);
+    EXPECT_TRUE(formatEditor->MemoText() == longLine);
+
+    bool filled = false;
+    std::wstring shown;
+    CallSoon([&] {
+        filled = PumpUntil([&] { return !filling(); }, 60000);
+        shown = WindowText(memo);
+        PressOk(*formatEditor);
+    });
+    mainForm->ExecuteCommand(CommandId::NFormat);
+    EXPECT_TRUE(filled);
+    EXPECT_TRUE(shown == WidenCp932(longLine)) << shown.size() << " characters shown of " << longLine.size();
+    EXPECT_TRUE(formatEditor->MemoText() == longLine);
+}
+
 TEST_F(FormatEditor, EscapeCancelsLikeTheCancelButton) {
     const std::string before = formatEditor->MemoText();
     OpenEditor(L"edited", [](TFFormat& editor) { PostMessageW(editor.MFormat(), WM_KEYDOWN, VK_ESCAPE, 1); });

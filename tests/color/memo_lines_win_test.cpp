@@ -116,7 +116,9 @@ TEST_F(MemoLines, ReplacingTheChangedPartGivesTheWholeText) {
     };
     for (const auto& [before, after] : cases) {
         SetWindowTextW(memo, before.c_str());
-        ReplaceChangedText(memo, after);
+        MemoReplacement replacement(memo, after);
+        while (replacement.InsertPiece()) {
+        }
         EXPECT_EQ(WindowText(memo), after) << "from " << testing::PrintToString(before);
         // Setting the text whole, the last resort, would have cleared the flag that editing sets.
         EXPECT_EQ(SendMessageW(memo, EM_GETMODIFY, 0, 0) != 0, before != after)

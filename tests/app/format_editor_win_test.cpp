@@ -162,7 +162,8 @@ TEST_F(FormatEditor, AListLongerThanTheMemoLimitIsRefusedAndTheListKept) {
 
 // A list that takes seconds to lay out goes into the memo while the editor runs, which shows at once with
 // the memo read-only and OK disabled until the whole list is in. Cancel meanwhile keeps the list, and the
-// next opening puts in the rest.
+// next opening puts in the rest. The user may look further down meanwhile: the view and the selection
+// stay where they are put.
 TEST_F(FormatEditor, ALongListGoesIntoTheMemoWhileTheEditorRuns) {
     std::string longLine;
     for (int i = 0; i < 150000; ++i) {
@@ -174,12 +175,23 @@ TEST_F(FormatEditor, ALongListGoesIntoTheMemoWhileTheEditorRuns) {
         return !IsWindowEnabled(formatEditor->Button1()) && (GetWindowLongPtrW(memo, GWL_STYLE) & ES_READONLY) != 0;
     };
     bool fillingWhenShown = false;
+    DWORD selection[2] = {};
+    LRESULT topLine = -1;
     CallSoon([&] {
         fillingWhenShown = filling();
+        SendMessageW(memo, EM_SETSEL, 60, 70);
+        SendMessageW(memo, EM_LINESCROLL, 0, 3);
+        const int length = GetWindowTextLengthW(memo);
+        PumpUntil([&] { return GetWindowTextLengthW(memo) > length; });
+        SendMessageW(memo, EM_GETSEL, reinterpret_cast<WPARAM>(&selection[0]), reinterpret_cast<LPARAM>(&selection[1]));
+        topLine = SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0);
         PressCancel(*formatEditor);
     });
     mainForm->ExecuteCommand(CommandId::NFormat);
     EXPECT_TRUE(fillingWhenShown);
+    EXPECT_EQ(selection[0], 60u);
+    EXPECT_EQ(selection[1], 70u);
+    EXPECT_EQ(topLine, 3);
     EXPECT_TRUE(formatEditor->MemoText() == longLine);
 
     bool filled = false;

@@ -40,8 +40,9 @@ void RemoveLeftoverTemporaryFiles(const FilePath& path) noexcept;
 // Deletes the file at `path` if it can; nothing is reported.
 void DeleteFileQuietly(const FilePath& path);
 
-// The full names of the plain files in the folder that holds `path` (the current folder for a bare
-// name); empty when the folder cannot be listed.
-std::vector<FilePath> FilesBeside(const FilePath& path);
+// The full names of the plain files whose full names start with `prefix`, a folder (none for the current
+// folder) and the start of a file name; empty when the folder cannot be listed. Where the system can, it
+// picks them out itself, so that a large folder costs nothing.
+std::vector<FilePath> FilesStartingWith(const FilePath& prefix);
 
 }  // namespace tintrel

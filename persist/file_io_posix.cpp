@@ -199,13 +199,14 @@ void DeleteFileQuietly(const FilePath& path) {
     std::filesystem::remove(path, ignored);
 }
 
-std::vector<FilePath> FilesBeside(const FilePath& path) {
+std::vector<FilePath> FilesStartingWith(const FilePath& prefix) {
     std::vector<FilePath> files;
     std::error_code error;
-    const std::filesystem::path name(path);
-    const std::filesystem::path folder = name.parent_path().empty() ? "." : name.parent_path();
+    const std::filesystem::path start(prefix);
+    const std::filesystem::path folder = start.parent_path().empty() ? "." : start.parent_path();
+    const FilePath nameStart = start.filename().native();
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error)) {
+        if (entry.path().filename().native().starts_with(nameStart) && entry.is_regular_file(error)) {
             files.push_back(entry.path().native());
         }
     }

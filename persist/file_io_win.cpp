@@ -227,12 +227,12 @@ void DeleteFileQuietly(const FilePath& path) {
     DeleteFileW(path.c_str());
 }
 
-std::vector<FilePath> FilesBeside(const FilePath& path) {
-    const auto separator = path.find_last_of(L"\\/");
-    const FilePath folder = separator == FilePath::npos ? FilePath(L".") : path.substr(0, separator);
+std::vector<FilePath> FilesStartingWith(const FilePath& prefix) {
+    const auto separator = prefix.find_last_of(L"\\/");
+    const FilePath folder = separator == FilePath::npos ? FilePath(L".") : prefix.substr(0, separator);
     std::vector<FilePath> files;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    const HANDLE search = FindFirstFileW((prefix + L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return files;
     }

@@ -66,7 +66,7 @@ std::optional<std::uint64_t> TemporaryFileProcess(const FilePath& target, const 
 void RemoveTemporaryFilesOf(const FilePath& target,
                             const std::function<bool(std::uint64_t processId)>& isRunning) noexcept {
     try {
-        for (const FilePath& file : FilesBeside(target)) {
+        for (const FilePath& file : FilesStartingWith(target + Widen(kInfix))) {
             const auto process = TemporaryFileProcess(target, file);
             // A running process may be saving right now: its file is not left over.
             if (process && !isRunning(*process)) {

@@ -139,8 +139,6 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
 }
 
 void TFFormat::FormShow() {
-    SendMessageW(memo_, EM_SETREADONLY, FALSE, 0);
-    EnableWindow(okButton_, TRUE);
     // The memo may still hold what an earlier run of the dialog left: only the difference goes in.
     memoFill_.emplace(memo_, shownText_);
     const ULONGLONG start = GetTickCount64();
@@ -153,8 +151,7 @@ void TFFormat::FormShow() {
         EndFill();
         return;
     }
-    SendMessageW(memo_, EM_SETREADONLY, TRUE, 0);
-    EnableWindow(okButton_, FALSE);
+    ShowFilling(true);
     SendMessageW(memo_, EM_SETSEL, 0, 0);
     SendMessageW(memo_, EM_SCROLLCARET, 0, 0);
     SetTimer(hwnd_, kFillTimer, USER_TIMER_MINIMUM, nullptr);
@@ -180,16 +177,24 @@ void TFFormat::FillMemo() {
 }
 
 void TFFormat::EndFill() {
-    KillTimer(hwnd_, kFillTimer);
-    const bool whole = memoFill_ && memoFill_->Finished() &&
-                       static_cast<std::size_t>(GetWindowTextLengthW(memo_)) == shownText_.size();
-    memoFill_.reset();
+    const bool whole =
+        memoFill_->Finished() && static_cast<std::size_t>(GetWindowTextLengthW(memo_)) == shownText_.size();
+    StopFill();
     // A memo that ran out of memory must not offer a cut list to OK.
     if (!whole) {
         throw std::runtime_error(std::string(kMemoTooLarge));
     }
-    SendMessageW(memo_, EM_SETREADONLY, FALSE, 0);
-    EnableWindow(okButton_, TRUE);
+}
+
+void TFFormat::StopFill() {
+    KillTimer(hwnd_, kFillTimer);
+    memoFill_.reset();
+    ShowFilling(false);
+}
+
+void TFFormat::ShowFilling(bool filling) {
+    SendMessageW(memo_, EM_SETREADONLY, filling, 0);
+    EnableWindow(okButton_, !filling);
 }
 
 void TFFormat::Button1Click() {
@@ -206,8 +211,7 @@ void TFFormat::Button1Click() {
 }
 
 void TFFormat::Button2Click() {
-    KillTimer(hwnd_, kFillTimer);
-    memoFill_.reset();
+    StopFill();
     EndModal(kModalResultCancel);
 }
 

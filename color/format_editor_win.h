@@ -54,6 +54,9 @@ private:
     void Button2Click();
     void FillMemo();
     void EndFill();
+    void StopFill();
+    // While the list goes into the memo, the memo is read-only and OK disabled.
+    void ShowFilling(bool filling);
     const std::vector<std::string>& Lines() const;
 
     HWND memo_ = nullptr;

@@ -213,12 +213,12 @@ std::vector<std::wstring> DisplayedLines(std::wstring_view text, HWND layoutCopy
     std::vector<std::wstring> lines;
     std::size_t runStart = 0;
     bool inRun = false;
-    bool runEndsCleanly = true;
+    bool afterPlainLine = true;
     for (std::size_t pos = 0;;) {
         const std::size_t end = std::min(text.find(L"\r\n", pos), text.size());
         const std::wstring_view line = text.substr(pos, end - pos);
         const bool plain = !HasControlCharacter(line);
-        if (plain && runEndsCleanly && oneLine.FitsOnOneLine(line)) {
+        if (plain && afterPlainLine && oneLine.FitsOnOneLine(line)) {
             if (inRun) {
                 layouter.AppendLines(text.substr(runStart, pos - 2 - runStart), lines);
                 inRun = false;
@@ -228,7 +228,7 @@ std::vector<std::wstring> DisplayedLines(std::wstring_view text, HWND layoutCopy
             inRun = true;
             runStart = pos;
         }
-        runEndsCleanly = plain;
+        afterPlainLine = plain;
         if (end == text.size()) {
             break;
         }

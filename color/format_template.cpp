@@ -5,6 +5,7 @@
 #include <utility>  // std::move
 
 #include "base/cp932_text.h"
+#include "color/brace_codes.h"
 #include "color/number_text.h"
 
 namespace tintrel {
@@ -136,6 +137,7 @@ constexpr char kCodeLetters[] = {'R', 'G', 'B', 'C', 'M', 'Y', 'K'};
 constexpr int kLetterCount = 7;
 // What follows a lone backslash when it is no code letter: "\W", or anything else.
 constexpr int kColorNumberCode = kLetterCount;
+constexpr int kBraceCode = kLetterCount + 1;
 constexpr int kNoCode = -1;
 
 // The codes of one letter in the order they are replaced: \LL, \L%, \L1 to \L9, bare \L.
@@ -164,7 +166,8 @@ int CodeOf(std::string_view follower) {
 // The text of each code for one colour, made when a template first uses it.
 class CodeTexts {
 public:
-    CodeTexts(const ColorState& color, const TextOptions& options) : color_(color), options_(options) {}
+    CodeTexts(const ColorState& color, const TextOptions& options)
+        : color_(color), options_(options), braces_({color.CurR, color.CurG, color.CurB}, options.DecimalSeparator) {}
 
     const std::string& Of(int letter, int step) const {
         std::optional<std::string>& text = texts_[static_cast<std::size_t>(letter * kStepsPerLetter + step)];
@@ -180,6 +183,8 @@ public:
         }
         return *colorNumber_;
     }
+
+    const std::string& Brace(const BraceCode& code) const { return braces_.Of(code); }
 
 private:
     double Value(int letter) const {
@@ -210,6 +215,7 @@ private:
     const TextOptions& options_;
     mutable std::optional<std::string> texts_[kLetterCount * kStepsPerLetter];
     mutable std::optional<std::string> colorNumber_;
+    mutable BraceCodeTexts braces_;
 };
 
 // Which code of `letter` a lone backslash and its letter form with `third` after them, trying only the
@@ -234,10 +240,12 @@ std::optional<char> FirstSingleByte(std::string_view text, std::size_t pos) {
     return std::nullopt;
 }
 
-// A backslash that is not half of an escaped pair, with the character after it.
+// A backslash that is not half of an escaped pair, with the character after it (or the rest of its
+// brace code).
 struct LoneBackslash {
     std::string_view Follower;  // empty at the end of the template
     int Code = kNoCode;
+    BraceCode Brace;
     int Step = kDecimalStep;
     bool FirstByteTaken = false;  // the code before took the first byte of this code's text
 };
@@ -271,7 +279,11 @@ std::size_t ExpandRun(std::string& text,
     };
     for (; isLone(pos); pos += 1 + run.back().Follower.size()) {
         LoneBackslash lone;
-        if (pos + 1 < formatTemplate.size()) {
+        if (const std::optional<BraceCode> brace = ParseBraceCode(formatTemplate, pos)) {
+            lone.Follower = formatTemplate.substr(pos + 1, brace->Length - 1);
+            lone.Code = kBraceCode;
+            lone.Brace = *brace;
+        } else if (pos + 1 < formatTemplate.size()) {
             lone.Follower = formatTemplate.substr(pos + 1, Cp932CharLength(formatTemplate, pos + 1));
             lone.Code = CodeOf(lone.Follower);
         }
@@ -308,6 +320,8 @@ std::size_t ExpandRun(std::string& text,
             text += std::string_view(codeTexts.Of(lone.Code, lone.Step)).substr(lone.FirstByteTaken ? 1 : 0);
         } else if (lone.Code == kColorNumberCode) {
             text += codeTexts.ColorNumber();
+        } else if (lone.Code == kBraceCode) {
+            text += codeTexts.Brace(lone.Brace);
         } else if (!lone.Follower.empty()) {
             AppendCharacter(text, lone.Follower, 0);
         }
@@ -321,6 +335,10 @@ std::size_t ExpandRun(std::string& text,
 // ones produced: "\\" first, then the codes of R, G, B, C, M, Y, K (for each, \LL, \L%, \L1 to \L9 and
 // the bare \L), then "\W", and last every other backslash goes. One pass gives the same text in linear
 // time. A code's text, a decimal separator included, is never read as template again.
+//
+// Brace codes are recognised in the template as written, once the escaped backslashes are paired off,
+// and their texts go in after every other code has been replaced: until then each stands in the text
+// with its backslash, which completes no code before it, and nothing it produces is read as a code.
 std::string ExpandFormat(std::string_view formatTemplate, const ColorState& color, const TextOptions& options) {
     const CodeTexts codeTexts(color, options);
     std::string text;

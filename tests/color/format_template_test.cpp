@@ -1,5 +1,6 @@
 #include "color/format_template.h"
 
+#include <algorithm>  // std::find
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -40,16 +41,30 @@ TEST_P(ExpandWorkedColor, GivesTheText) {
     EXPECT_EQ(ExpandFormat(GetParam().formatTemplate, WorkedColor(), kUpper), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes,
-                         ExpandWorkedColor,
-                         testing::Values(ExpandCase{"", ""},
-                                         ExpandCase{"\\R \\RR \\R% \\R3", "26 1A 10 0.102"},
-                                         ExpandCase{"\\R%%", "10%"},
-                                         ExpandCase{"\\C%,\\M%,\\Y%,\\K%", "13,7,0,76"},
-                                         ExpandCase{"\\C3,\\M3,\\Y3,\\K3", "0.133,0.067,0.000,0.765"},
-                                         ExpandCase{"\\CC\\MM\\YY\\KK", "221100C3"},
-                                         ExpandCase{"\\R1 \\R2 \\R9", "0.1 0.10 0.101960784"},
-                                         ExpandCase{"\\W", "3943194"}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes,
+    ExpandWorkedColor,
+    testing::Values(ExpandCase{"", ""},
+                    ExpandCase{"\\R \\RR \\R% \\R3", "26 1A 10 0.102"},
+                    ExpandCase{"\\R%%", "10%"},
+                    ExpandCase{"\\C%,\\M%,\\Y%,\\K%", "13,7,0,76"},
+                    ExpandCase{"\\C3,\\M3,\\Y3,\\K3", "0.133,0.067,0.000,0.765"},
+                    ExpandCase{"\\CC\\MM\\YY\\KK", "221100C3"},
+                    ExpandCase{"\\R1 \\R2 \\R9", "0.1 0.10 0.101960784"},
+                    ExpandCase{"\\W", "3943194"},
+                    ExpandCase{"hsl(\\{hsl.h} \\{hsl.s}% \\{hsl.l}%)", "hsl(210 40% 17%)"},
+                    ExpandCase{"\\{hsv.h},\\{hsv.s},\\{hsv.v}", "210,57,24"},
+                    ExpandCase{"hwb(\\{hwb.h} \\{hwb.w}% \\{hwb.b}%)", "hwb(210 10% 76%)"},
+                    ExpandCase{"lab(\\{lab.l}% \\{lab.a} \\{lab.b})", "lab(16.68% -2.85 -13.25)"},
+                    ExpandCase{"lch(\\{lch.l}% \\{lch.c} \\{lch.h})", "lch(16.68% 13.55 257.85)"},
+                    ExpandCase{"\\{lab65.l} \\{lab65.a} \\{lab65.b}", "16.86 -1.22 -13.01"},
+                    ExpandCase{"oklab(\\{oklab.l} \\{oklab.a} \\{oklab.b})", "oklab(0.283 -0.014 -0.036)"},
+                    ExpandCase{"oklch(\\{oklch.l} \\{oklch.c} \\{oklch.h})", "oklch(0.283 0.039 249.345)"},
+                    ExpandCase{"color(xyz-d65 \\{xyz.x} \\{xyz.y} \\{xyz.z})", "color(xyz-d65 0.0211 0.0227 0.0460)"},
+                    ExpandCase{"\\{lum} \\{contrast.white}:1 \\{contrast.black}:1", "0.0227 14.44:1 1.45:1"},
+                    ExpandCase{"\\{name}", "midnightblue"},
+                    ExpandCase{"\\{hsl.h:2} \\{oklch.l:4} \\{lab.l:0} \\{xyz.y:9}", "210.00 0.2826 17 0.022735402"},
+                    ExpandCase{"\\{name:3}", "midnightblue"}));
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases,
                          ExpandWorkedColor,
@@ -72,7 +87,54 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases,
                                          ExpandCase{"\x95\x5C\\R",
                                                     "\x95\x5C"
                                                     "26"},
-                                         ExpandCase{"\x95\x5C\\\\", "\x95\x5C\\"}));
+                                         ExpandCase{"\x95\x5C\\\\", "\x95\x5C\\"},
+                                         // Brace codes: what is not one keeps the old rule, the backslash goes.
+                                         ExpandCase{"\\{foo}", "{foo}"},
+                                         ExpandCase{"\\{HSL.H}", "{HSL.H}"},
+                                         ExpandCase{"\\{hsl.h", "{hsl.h"},
+                                         ExpandCase{"\\{hsl.h:}", "{hsl.h:}"},
+                                         ExpandCase{"\\{hsl.h:12}", "{hsl.h:12}"},
+                                         ExpandCase{"\\{hsl.h:x}", "{hsl.h:x}"},
+                                         ExpandCase{"\\{{hsl.h}}", "{{hsl.h}}"},
+                                         ExpandCase{"\\{hsl.\\{hsl.h}}", "{hsl.210}"},
+                                         ExpandCase{"\\{contrast.whitest}", "{contrast.whitest}"},
+                                         ExpandCase{"\\\\{hsl.h}", "\\{hsl.h}"},
+                                         ExpandCase{"\\\\\\{hsl.h}", "\\210"},
+                                         // Its backslash completes no code before it; its text is never read as one.
+                                         ExpandCase{"\\R\\{hsl.h}", "26210"},
+                                         ExpandCase{"\\G\\{hsl.h}\\R", "4321026"},
+                                         ExpandCase{"\\{lab\\R.l}", "{lab26.l}"},
+                                         // A double-byte character ending in 0x5C before it, or inside it.
+                                         ExpandCase{"\x95\x5C{hsl.h}", "\x95\x5C{hsl.h}"},
+                                         ExpandCase{"\\{hsl.\x95\x5Ch}", "{hsl.\x95\x5Ch}"},
+                                         ExpandCase{"\x95\x5C\\{hsl.h}\x95\x5C",
+                                                    "\x95\x5C"
+                                                    "210\x95\x5C"}));
+
+TEST(ExpandFormat, BraceCodesRoundHuesAndZerosAsPrinted) {
+    const struct {
+        ColorRef color;
+        const char* formatTemplate;
+        const char* expected;
+    } rows[] = {
+        {0x000100FF, "\\{hsl.h} \\{hsl.h:1} \\{hwb.h}", "0 359.8 0"},  // 359.76 rounds to 360
+        {0x00303131, "\\{oklab.a} \\{oklab.a:4}", "0.000 -0.0005"},    // -0.000498 rounds to zero
+        {0x00808080, "\\{lch.c} \\{lch.h} \\{oklch.h} \\{oklab.b:9} \\{name}", "0.00 0.00 0.000 0.000000000 gray"},
+        {0x00FFFFFF, "\\{lab.l} \\{oklab.l} \\{lum} \\{contrast.black} \\{name}", "100.00 1.000 1.0000 21.00 white"},
+        {0x00FFFF00, "\\{name}", "aqua"},
+    };
+    for (const auto& [colorRef, formatTemplate, expected] : rows) {
+        ColorState color;
+        SetColor(color, colorRef);
+        EXPECT_EQ(ExpandFormat(formatTemplate, color, kUpper), expected) << formatTemplate;
+    }
+}
+
+TEST(ExpandFormat, BraceCodesUseTheSeparatorButNotTheLetterCase) {
+    const TextOptions lowerComma{true, ","};
+    EXPECT_EQ(ExpandFormat("\\{lab.a} \\{name} \\RR", WorkedColor(), lowerComma), "-2,85 midnightblue 1a");
+    EXPECT_EQ(ExpandFormat("\\{lab.a} \\{name} \\RR", WorkedColor(), kUpper), "-2.85 midnightblue 1A");
+}
 
 TEST(ExpandFormat, ChangesTheCaseOfProducedDigitsOnly) {
     EXPECT_EQ(ExpandFormat("Color \\RR\\KK", WorkedColor(), kLower), "Color 1ac3");
@@ -161,13 +223,59 @@ std::vector<std::pair<std::u16string, std::u16string>> Steps(const ColorState& c
     return steps;
 }
 
+constexpr std::string_view kBraceNames[] = {
+    "hsl.h",   "hsl.s",   "hsl.l",   "hsv.h",   "hsv.s",   "hsv.v",          "hwb.h",         "hwb.w",
+    "hwb.b",   "lab.l",   "lab.a",   "lab.b",   "lch.l",   "lch.c",          "lch.h",         "lab65.l",
+    "lab65.a", "lab65.b", "oklab.l", "oklab.a", "oklab.b", "oklch.l",        "oklch.c",       "oklch.h",
+    "xyz.x",   "xyz.y",   "xyz.z",   "lum",     "name",    "contrast.white", "contrast.black"};
+
+// The brace codes of a text, "\{name}" or "\{name:n}", each put aside as a private-use character
+// (U+E000 on) until the other steps are done.
+std::u16string SetBraceCodesAside(std::u16string_view s, std::vector<std::u16string>& codes) {
+    const auto isNameChar = [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'.';
+    };
+    std::u16string result;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s.substr(i, 2) == u"\\{") {
+            std::size_t end = i + 2;
+            std::string name;
+            for (; end < s.size() && isNameChar(s[end]); ++end) {
+                name += static_cast<char>(s[end]);
+            }
+            const bool known = std::find(std::begin(kBraceNames), std::end(kBraceNames), name) != std::end(kBraceNames);
+            if (end + 1 < s.size() && s[end] == u':' && s[end + 1] >= u'0' && s[end + 1] <= u'9') {
+                end += 2;
+            }
+            if (known && end < s.size() && s[end] == u'}') {
+                codes.emplace_back(s.substr(i, end + 1 - i));
+                result += static_cast<char16_t>(0xE000 + codes.size() - 1);
+                i = end;
+                continue;
+            }
+        }
+        result += s[i];
+    }
+    return result;
+}
+
 std::string ExpandStepByStep(std::string_view formatTemplate,
-                             const std::vector<std::pair<std::u16string, std::u16string>>& steps) {
+                             const std::vector<std::pair<std::u16string, std::u16string>>& steps,
+                             const ColorState& color,
+                             const TextOptions& options) {
     std::u16string s = Chars(formatTemplate);
+    std::vector<std::u16string> braceCodes;
     for (const auto& [find, with] : steps) {
         for (auto pos = s.find(find); pos != s.npos; pos = s.find(find, pos + with.size())) {
             s.replace(pos, find.size(), with);
         }
+        if (find == u"\\\\") {
+            s = SetBraceCodesAside(s, braceCodes);
+        }
+    }
+    for (std::size_t i = 0; i < braceCodes.size(); ++i) {
+        const std::u16string text = Chars(ExpandFormat(Bytes(braceCodes[i]), color, options));
+        s.replace(s.find(static_cast<char16_t>(0xE000 + i)), 1, text);
     }
     return Bytes(s);
 }
@@ -177,11 +285,13 @@ std::string LabelStepByStep(std::string_view formatTemplate) {
                       ReplaceAll("\\", "", ReplaceAll("\\W", "DWORD", ReplaceAll("\\\\", "\r", formatTemplate))));
 }
 
-// Random templates built from the characters that take part in codes, for colours whose texts start with
-// a code letter (hexadecimal BB, C3), a fraction digit (decimal 187, 195, percent 100) or 0 and 1.
+// Random templates built from the characters that take part in codes, brace codes among them, for colours
+// whose texts start with a code letter (hexadecimal BB, C3), a fraction digit (decimal 187, 195, percent 100)
+// or 0 and 1.
 TEST(ExpandFormat, GivesWhatTheStepByStepDefinitionGives) {
-    const std::string_view pieces[] = {"\\", "\\", "\\", "R", "G", "B", "C",  "K",
-                                       "W",  "%",  "1",  "2", "0", "x", "\r", "\x95\x5C"};
+    const std::string_view pieces[] = {"\\",        "\\",   "\\", "R",   "G",    "B",  "C",        "K",       "W",
+                                       "%",         "1",    "2",  "0",   "x",    "\r", "\x95\x5C", "\\{",     "}",
+                                       "\\{hsl.h}", "name", ":",  "lab", "65.l", "{",  "lum",      "\\{name}"};
     const struct {
         ColorRef color;
         TextOptions options;
@@ -203,7 +313,8 @@ TEST(ExpandFormat, GivesWhatTheStepByStepDefinitionGives) {
         for (std::size_t i = 0; i < std::size(cases); ++i) {
             ColorState color;
             SetColor(color, cases[i].color);
-            EXPECT_EQ(ExpandFormat(formatTemplate, color, cases[i].options), ExpandStepByStep(formatTemplate, steps[i]))
+            EXPECT_EQ(ExpandFormat(formatTemplate, color, cases[i].options),
+                      ExpandStepByStep(formatTemplate, steps[i], color, cases[i].options))
                 << "template " << testing::PrintToString(formatTemplate) << ", colour " << cases[i].color;
         }
         if (HasFailure()) {

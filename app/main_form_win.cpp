@@ -178,6 +178,7 @@ void TFMain::CreatePaintPallet() {
     paintPallet_.CurrentColor = [this]() -> std::optional<std::int32_t> {
         return colorState_.HasColor ? std::optional<std::int32_t>(colorState_.CurColor) : std::nullopt;
     };
+    paintPallet_.DecimalSeparator = [this] { return decimalSeparator_; };
     paintPallet_.OnPick = [this](std::int32_t color) {
         SetColor(color);
         UpdateReadout();

@@ -9,6 +9,8 @@ namespace {
 constexpr std::string_view kCurrentLabel = "\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46";
 // "予備の色："
 constexpr std::string_view kSpareLabel = "\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46";
+// "コントラスト比："
+constexpr std::string_view kContrastLabel = "\x83\x52\x83\x93\x83\x67\x83\x89\x83\x58\x83\x67\x94\xE4\x81\x46";
 
 }  // namespace
 
@@ -24,12 +26,16 @@ std::string CellHexText(std::int32_t color) {
     return text;
 }
 
-std::string CellHintText(std::int32_t current, std::int32_t spare) {
+std::string CellHintText(std::int32_t current, std::int32_t spare, std::string_view contrastRatio) {
     std::string text(kCurrentLabel);
     text += CellHexText(current);
     text += "\r\n";
     text += kSpareLabel;
     text += CellHexText(spare);
+    text += "\r\n";
+    text += kContrastLabel;
+    text += contrastRatio;
+    text += ":1";
     return text;
 }
 

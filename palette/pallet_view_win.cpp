@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>  // GET_X_LPARAM
 
+#include "color/color_models.h"
+#include "color/number_text.h"
 #include "palette/pallet_cell_text.h"
 #include "ui/frames_win.h"
 #include "ui/gdi_handles_win.h"
@@ -181,7 +183,9 @@ void PalletView::PaintPalletMouseMove(POINT client) {
         return;
     }
     const CellColors colors = store_.Cell(target->Cell.Column, target->Cell.Row, target->Page).value_or(CellColors{});
-    SetHintText(WidenCp932(CellHintText(colors.Current, colors.Spare)));
+    const double contrast = ContrastRatio(RgbOf(colors.Current), RgbOf(colors.Spare));
+    const std::string separator = DecimalSeparator ? DecimalSeparator() : std::string(".");
+    SetHintText(WidenCp932(CellHintText(colors.Current, colors.Spare, FormatFixed(contrast, 2, separator))));
 }
 
 POINT PalletView::PointerPosition() const {

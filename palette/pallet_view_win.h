@@ -38,6 +38,8 @@ public:
     std::function<std::optional<std::int32_t>()> CurrentColor;
     // A left press on a cell, with the colour the cell shows (its three low bytes) to make current.
     std::function<void(std::int32_t color)> OnPick;
+    // The user's decimal separator, for the contrast ratio in the tool-tip; a full stop while unset.
+    std::function<std::string()> DecimalSeparator;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 

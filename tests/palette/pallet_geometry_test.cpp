@@ -84,10 +84,11 @@ TEST(HitTestCell, CountsAllFourEdgesAndGivesSharedPixelsToTheLowerCell) {
     }
 }
 
-TEST(CellHintText, NamesBothColoursInUpperCaseHexOfTheLowThreeBytes) {
-    // "現在の色：" and "予備の色："
+TEST(CellHintText, NamesBothColoursInUpperCaseHexOfTheLowThreeBytesAndTheirContrast) {
+    // "現在の色：", "予備の色：" and "コントラスト比："
     const std::string current = "\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46";
     const std::string spare = "\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46";
+    const std::string contrast = "\x83\x52\x83\x93\x83\x67\x83\x89\x83\x58\x83\x67\x94\xE4\x81\x46";
     const struct {
         std::int32_t current, spare;
         const char* currentHex;
@@ -100,7 +101,8 @@ TEST(CellHintText, NamesBothColoursInUpperCaseHexOfTheLowThreeBytes) {
         {std::numeric_limits<std::int32_t>::lowest(), -16777216, "000000", "000000"},
     };
     for (const auto& [currentColor, spareColor, currentHex, spareHex] : cases) {
-        EXPECT_EQ(CellHintText(currentColor, spareColor), current + currentHex + "\r\n" + spare + spareHex)
+        EXPECT_EQ(CellHintText(currentColor, spareColor, "4,54"),
+                  current + currentHex + "\r\n" + spare + spareHex + "\r\n" + contrast + "4,54:1")
             << "current " << currentColor << ", spare " << spareColor;
     }
 }

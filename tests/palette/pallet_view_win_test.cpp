@@ -303,6 +303,10 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
     // "現在の色：" and "予備の色："
     const std::wstring now = WidenCp932("\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46");
     const std::wstring spare = L"\r\n" + WidenCp932("\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46") + L"000000";
+    // "コントラスト比：" and the ratio of the cell's colour to its spare black
+    const auto contrast = [](const wchar_t* ratio) {
+        return L"\r\n" + WidenCp932("\x83\x52\x83\x93\x83\x67\x83\x89\x83\x58\x83\x67\x94\xE4\x81\x46") + ratio + L":1";
+    };
     POINT corner{Bounds(kCell).Right, Bounds(kCell).Bottom};  // the hit test is closed: still the cell
     ClientToScreen(view->Handle(), &corner);
     const struct {
@@ -311,10 +315,11 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         std::wstring text;
         LPCWSTR cursor;
     } rows[] = {
-        {"a cell", ScreenPoint(Where::Cell), now + L"C03060" + spare, IDC_HAND},
+        {"a cell", ScreenPoint(Where::Cell), now + L"C03060" + spare + contrast(L"3.83"), IDC_HAND},
         {"a gap", ScreenPoint(Where::Gap), L"", IDC_ARROW},
-        {"a cell's right-bottom corner", corner, now + L"C03060" + spare, IDC_HAND},
-        {"a hand-edited cell", ScreenPoint(Where::HandEditedCell), now + L"302010" + spare, IDC_HAND},
+        {"a cell's right-bottom corner", corner, now + L"C03060" + spare + contrast(L"3.83"), IDC_HAND},
+        {"a hand-edited cell", ScreenPoint(Where::HandEditedCell), now + L"302010" + spare + contrast(L"1.34"),
+         IDC_HAND},
         {"a gap again", ScreenPoint(Where::Gap), L"", IDC_ARROW},
     };
     const auto tipText = [&] {

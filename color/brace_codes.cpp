@@ -1,6 +1,7 @@
 #include "color/brace_codes.h"
 
 #include <array>
+#include <cstdint>
 
 #include "color/css_color_names.h"
 #include "color/number_text.h"
@@ -13,10 +14,10 @@ namespace {
 enum Model { kHsl, kHsv, kHwb, kLab, kLch, kLab65, kOkLab, kOkLch, kXyz, kWcag, kName, kModelCount };
 
 struct BraceName {
-    std::string_view Name;
-    Model Source;
-    int Component;
-    int Decimals;
+    const char* Name;
+    std::uint8_t Source;  // a Model
+    std::uint8_t Component;
+    std::uint8_t Decimals;
     bool Hue;
 };
 
@@ -35,7 +36,7 @@ constexpr std::array<BraceName, 31> kNames = {{
 }};
 
 constexpr std::size_t kLongestName = 14;  // "contrast.white"
-constexpr int kDecimalChoices = 10;
+constexpr std::size_t kDecimalChoices = 10;
 
 bool IsNameChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.';
@@ -43,7 +44,7 @@ bool IsNameChar(char c) {
 
 std::optional<int> IndexOf(std::string_view name) {
     for (std::size_t i = 0; i < kNames.size(); ++i) {
-        if (kNames[i].Name == name) {
+        if (name == kNames[i].Name) {
             return static_cast<int>(i);
         }
     }
@@ -84,7 +85,9 @@ const std::string& BraceCodeTexts::Of(const BraceCode& code) {
     if (texts_.empty()) {
         texts_.resize(kNames.size() * kDecimalChoices);
     }
-    std::optional<std::string>& text = texts_[static_cast<std::size_t>(code.Index * kDecimalChoices + code.Decimals)];
+    const std::size_t slot =
+        static_cast<std::size_t>(code.Index) * kDecimalChoices + static_cast<std::size_t>(code.Decimals);
+    std::optional<std::string>& text = texts_[slot];
     if (!text) {
         text = Produce(code);
     }
@@ -99,7 +102,7 @@ std::string BraceCodeTexts::Produce(const BraceCode& code) {
     const double value = Values(name.Source)[static_cast<std::size_t>(name.Component)];
     std::string text = FormatFixed(value, code.Decimals, decimalSeparator_);
     // A hue just below 360 that rounds up names the same direction as 0.
-    if (name.Hue && text == FormatFixed(360.0, code.Decimals, decimalSeparator_)) {
+    if (name.Hue && value > 359.0 && text == FormatFixed(360.0, code.Decimals, decimalSeparator_)) {
         text = FormatFixed(0.0, code.Decimals, decimalSeparator_);
     }
     return text;
@@ -125,7 +128,7 @@ const Components& BraceCodeTexts::Values(int model) {
                 values = LabD50Of(color_);
                 break;
             case kLch:
-                values = PolarOf(LabD50Of(color_));
+                values = PolarOf(Values(kLab));
                 break;
             case kLab65:
                 values = LabD65Of(color_);
@@ -134,7 +137,7 @@ const Components& BraceCodeTexts::Values(int model) {
                 values = OkLabOf(color_);
                 break;
             case kOkLch:
-                values = PolarOf(OkLabOf(color_));
+                values = PolarOf(Values(kOkLab));
                 break;
             case kXyz:
                 values = XyzD65Of(color_);

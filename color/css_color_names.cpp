@@ -2,170 +2,59 @@
 
 #include <array>
 #include <cstdint>
-
-#include "color/color_models.h"
+#include <string>
 
 namespace tintrel {
 
 namespace {
 
-struct NamedColor {
-    std::string_view Name;
-    std::uint32_t Rgb;  // 0xRRGGBB, as the names are usually written
+constexpr std::size_t kNameCount = 148;
+
+// The named colours of CSS Color 4 ("transparent" aside) in alphabetical order, so that of names that
+// share a value the first listed wins; held as one text of NUL-ended names and a table of values
+// (0xRRGGBB, as the names are usually written), which keeps the executable small.
+constexpr char kNames[] =
+    "aliceblue\0antiquewhite\0aqua\0aquamarine\0azure\0beige\0bisque\0black\0blanchedalmond\0blue\0blueviolet\0"
+    "brown\0burlywood\0cadetblue\0chartreuse\0chocolate\0coral\0cornflowerblue\0cornsilk\0crimson\0cyan\0"
+    "darkblue\0darkcyan\0darkgoldenrod\0darkgray\0darkgreen\0darkgrey\0darkkhaki\0darkmagenta\0darkolivegreen\0"
+    "darkorange\0darkorchid\0darkred\0darksalmon\0darkseagreen\0darkslateblue\0darkslategray\0darkslategrey\0"
+    "darkturquoise\0darkviolet\0deeppink\0deepskyblue\0dimgray\0dimgrey\0dodgerblue\0firebrick\0floralwhite\0"
+    "forestgreen\0fuchsia\0gainsboro\0ghostwhite\0gold\0goldenrod\0gray\0green\0greenyellow\0grey\0honeydew\0"
+    "hotpink\0indianred\0indigo\0ivory\0khaki\0lavender\0lavenderblush\0lawngreen\0lemonchiffon\0lightblue\0"
+    "lightcoral\0lightcyan\0lightgoldenrodyellow\0lightgray\0lightgreen\0lightgrey\0lightpink\0lightsalmon\0"
+    "lightseagreen\0lightskyblue\0lightslategray\0lightslategrey\0lightsteelblue\0lightyellow\0lime\0"
+    "limegreen\0linen\0magenta\0maroon\0mediumaquamarine\0mediumblue\0mediumorchid\0mediumpurple\0"
+    "mediumseagreen\0mediumslateblue\0mediumspringgreen\0mediumturquoise\0mediumvioletred\0midnightblue\0"
+    "mintcream\0mistyrose\0moccasin\0navajowhite\0navy\0oldlace\0olive\0olivedrab\0orange\0orangered\0orchid\0"
+    "palegoldenrod\0palegreen\0paleturquoise\0palevioletred\0papayawhip\0peachpuff\0peru\0pink\0plum\0"
+    "powderblue\0purple\0rebeccapurple\0red\0rosybrown\0royalblue\0saddlebrown\0salmon\0sandybrown\0seagreen\0"
+    "seashell\0sienna\0silver\0skyblue\0slateblue\0slategray\0slategrey\0snow\0springgreen\0steelblue\0tan\0"
+    "teal\0thistle\0tomato\0turquoise\0violet\0wheat\0white\0whitesmoke\0yellow\0yellowgreen\0";
+constexpr std::array<std::uint32_t, kNameCount> kValues = {
+    0xF0F8FF, 0xFAEBD7, 0x00FFFF, 0x7FFFD4, 0xF0FFFF, 0xF5F5DC, 0xFFE4C4, 0x000000, 0xFFEBCD, 0x0000FF, 0x8A2BE2,
+    0xA52A2A, 0xDEB887, 0x5F9EA0, 0x7FFF00, 0xD2691E, 0xFF7F50, 0x6495ED, 0xFFF8DC, 0xDC143C, 0x00FFFF, 0x00008B,
+    0x008B8B, 0xB8860B, 0xA9A9A9, 0x006400, 0xA9A9A9, 0xBDB76B, 0x8B008B, 0x556B2F, 0xFF8C00, 0x9932CC, 0x8B0000,
+    0xE9967A, 0x8FBC8F, 0x483D8B, 0x2F4F4F, 0x2F4F4F, 0x00CED1, 0x9400D3, 0xFF1493, 0x00BFFF, 0x696969, 0x696969,
+    0x1E90FF, 0xB22222, 0xFFFAF0, 0x228B22, 0xFF00FF, 0xDCDCDC, 0xF8F8FF, 0xFFD700, 0xDAA520, 0x808080, 0x008000,
+    0xADFF2F, 0x808080, 0xF0FFF0, 0xFF69B4, 0xCD5C5C, 0x4B0082, 0xFFFFF0, 0xF0E68C, 0xE6E6FA, 0xFFF0F5, 0x7CFC00,
+    0xFFFACD, 0xADD8E6, 0xF08080, 0xE0FFFF, 0xFAFAD2, 0xD3D3D3, 0x90EE90, 0xD3D3D3, 0xFFB6C1, 0xFFA07A, 0x20B2AA,
+    0x87CEFA, 0x778899, 0x778899, 0xB0C4DE, 0xFFFFE0, 0x00FF00, 0x32CD32, 0xFAF0E6, 0xFF00FF, 0x800000, 0x66CDAA,
+    0x0000CD, 0xBA55D3, 0x9370DB, 0x3CB371, 0x7B68EE, 0x00FA9A, 0x48D1CC, 0xC71585, 0x191970, 0xF5FFFA, 0xFFE4E1,
+    0xFFE4B5, 0xFFDEAD, 0x000080, 0xFDF5E6, 0x808000, 0x6B8E23, 0xFFA500, 0xFF4500, 0xDA70D6, 0xEEE8AA, 0x98FB98,
+    0xAFEEEE, 0xDB7093, 0xFFEFD5, 0xFFDAB9, 0xCD853F, 0xFFC0CB, 0xDDA0DD, 0xB0E0E6, 0x800080, 0x663399, 0xFF0000,
+    0xBC8F8F, 0x4169E1, 0x8B4513, 0xFA8072, 0xF4A460, 0x2E8B57, 0xFFF5EE, 0xA0522D, 0xC0C0C0, 0x87CEEB, 0x6A5ACD,
+    0x708090, 0x708090, 0xFFFAFA, 0x00FF7F, 0x4682B4, 0xD2B48C, 0x008080, 0xD8BFD8, 0xFF6347, 0x40E0D0, 0xEE82EE,
+    0xF5DEB3, 0xFFFFFF, 0xF5F5F5, 0xFFFF00, 0x9ACD32,
 };
 
-// The 148 named colours of CSS Color 4 ("transparent" aside), in alphabetical order, so that of
-// names that share a value the first listed wins.
-constexpr std::array<NamedColor, 148> kNamedColors = {{
-    {"aliceblue", 0xF0F8FF},
-    {"antiquewhite", 0xFAEBD7},
-    {"aqua", 0x00FFFF},
-    {"aquamarine", 0x7FFFD4},
-    {"azure", 0xF0FFFF},
-    {"beige", 0xF5F5DC},
-    {"bisque", 0xFFE4C4},
-    {"black", 0x000000},
-    {"blanchedalmond", 0xFFEBCD},
-    {"blue", 0x0000FF},
-    {"blueviolet", 0x8A2BE2},
-    {"brown", 0xA52A2A},
-    {"burlywood", 0xDEB887},
-    {"cadetblue", 0x5F9EA0},
-    {"chartreuse", 0x7FFF00},
-    {"chocolate", 0xD2691E},
-    {"coral", 0xFF7F50},
-    {"cornflowerblue", 0x6495ED},
-    {"cornsilk", 0xFFF8DC},
-    {"crimson", 0xDC143C},
-    {"cyan", 0x00FFFF},
-    {"darkblue", 0x00008B},
-    {"darkcyan", 0x008B8B},
-    {"darkgoldenrod", 0xB8860B},
-    {"darkgray", 0xA9A9A9},
-    {"darkgreen", 0x006400},
-    {"darkgrey", 0xA9A9A9},
-    {"darkkhaki", 0xBDB76B},
-    {"darkmagenta", 0x8B008B},
-    {"darkolivegreen", 0x556B2F},
-    {"darkorange", 0xFF8C00},
-    {"darkorchid", 0x9932CC},
-    {"darkred", 0x8B0000},
-    {"darksalmon", 0xE9967A},
-    {"darkseagreen", 0x8FBC8F},
-    {"darkslateblue", 0x483D8B},
-    {"darkslategray", 0x2F4F4F},
-    {"darkslategrey", 0x2F4F4F},
-    {"darkturquoise", 0x00CED1},
-    {"darkviolet", 0x9400D3},
-    {"deeppink", 0xFF1493},
-    {"deepskyblue", 0x00BFFF},
-    {"dimgray", 0x696969},
-    {"dimgrey", 0x696969},
-    {"dodgerblue", 0x1E90FF},
-    {"firebrick", 0xB22222},
-    {"floralwhite", 0xFFFAF0},
-    {"forestgreen", 0x228B22},
-    {"fuchsia", 0xFF00FF},
-    {"gainsboro", 0xDCDCDC},
-    {"ghostwhite", 0xF8F8FF},
-    {"gold", 0xFFD700},
-    {"goldenrod", 0xDAA520},
-    {"gray", 0x808080},
-    {"green", 0x008000},
-    {"greenyellow", 0xADFF2F},
-    {"grey", 0x808080},
-    {"honeydew", 0xF0FFF0},
-    {"hotpink", 0xFF69B4},
-    {"indianred", 0xCD5C5C},
-    {"indigo", 0x4B0082},
-    {"ivory", 0xFFFFF0},
-    {"khaki", 0xF0E68C},
-    {"lavender", 0xE6E6FA},
-    {"lavenderblush", 0xFFF0F5},
-    {"lawngreen", 0x7CFC00},
-    {"lemonchiffon", 0xFFFACD},
-    {"lightblue", 0xADD8E6},
-    {"lightcoral", 0xF08080},
-    {"lightcyan", 0xE0FFFF},
-    {"lightgoldenrodyellow", 0xFAFAD2},
-    {"lightgray", 0xD3D3D3},
-    {"lightgreen", 0x90EE90},
-    {"lightgrey", 0xD3D3D3},
-    {"lightpink", 0xFFB6C1},
-    {"lightsalmon", 0xFFA07A},
-    {"lightseagreen", 0x20B2AA},
-    {"lightskyblue", 0x87CEFA},
-    {"lightslategray", 0x778899},
-    {"lightslategrey", 0x778899},
-    {"lightsteelblue", 0xB0C4DE},
-    {"lightyellow", 0xFFFFE0},
-    {"lime", 0x00FF00},
-    {"limegreen", 0x32CD32},
-    {"linen", 0xFAF0E6},
-    {"magenta", 0xFF00FF},
-    {"maroon", 0x800000},
-    {"mediumaquamarine", 0x66CDAA},
-    {"mediumblue", 0x0000CD},
-    {"mediumorchid", 0xBA55D3},
-    {"mediumpurple", 0x9370DB},
-    {"mediumseagreen", 0x3CB371},
-    {"mediumslateblue", 0x7B68EE},
-    {"mediumspringgreen", 0x00FA9A},
-    {"mediumturquoise", 0x48D1CC},
-    {"mediumvioletred", 0xC71585},
-    {"midnightblue", 0x191970},
-    {"mintcream", 0xF5FFFA},
-    {"mistyrose", 0xFFE4E1},
-    {"moccasin", 0xFFE4B5},
-    {"navajowhite", 0xFFDEAD},
-    {"navy", 0x000080},
-    {"oldlace", 0xFDF5E6},
-    {"olive", 0x808000},
-    {"olivedrab", 0x6B8E23},
-    {"orange", 0xFFA500},
-    {"orangered", 0xFF4500},
-    {"orchid", 0xDA70D6},
-    {"palegoldenrod", 0xEEE8AA},
-    {"palegreen", 0x98FB98},
-    {"paleturquoise", 0xAFEEEE},
-    {"palevioletred", 0xDB7093},
-    {"papayawhip", 0xFFEFD5},
-    {"peachpuff", 0xFFDAB9},
-    {"peru", 0xCD853F},
-    {"pink", 0xFFC0CB},
-    {"plum", 0xDDA0DD},
-    {"powderblue", 0xB0E0E6},
-    {"purple", 0x800080},
-    {"rebeccapurple", 0x663399},
-    {"red", 0xFF0000},
-    {"rosybrown", 0xBC8F8F},
-    {"royalblue", 0x4169E1},
-    {"saddlebrown", 0x8B4513},
-    {"salmon", 0xFA8072},
-    {"sandybrown", 0xF4A460},
-    {"seagreen", 0x2E8B57},
-    {"seashell", 0xFFF5EE},
-    {"sienna", 0xA0522D},
-    {"silver", 0xC0C0C0},
-    {"skyblue", 0x87CEEB},
-    {"slateblue", 0x6A5ACD},
-    {"slategray", 0x708090},
-    {"slategrey", 0x708090},
-    {"snow", 0xFFFAFA},
-    {"springgreen", 0x00FF7F},
-    {"steelblue", 0x4682B4},
-    {"tan", 0xD2B48C},
-    {"teal", 0x008080},
-    {"thistle", 0xD8BFD8},
-    {"tomato", 0xFF6347},
-    {"turquoise", 0x40E0D0},
-    {"violet", 0xEE82EE},
-    {"wheat", 0xF5DEB3},
-    {"white", 0xFFFFFF},
-    {"whitesmoke", 0xF5F5F5},
-    {"yellow", 0xFFFF00},
-    {"yellowgreen", 0x9ACD32},
-}};
+constexpr std::size_t NameCount() {
+    std::size_t count = 0;
+    for (const char c : kNames) {
+        count += c == '\0' ? 1 : 0;
+    }
+    return count - 1;  // the text's own closing NUL
+}
+static_assert(NameCount() == kNameCount, "one name for each value");
 
 Rgb8 ChannelsOf(std::uint32_t rgb) {
     return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>((rgb >> 8) & 0xFF),
@@ -173,31 +62,29 @@ Rgb8 ChannelsOf(std::uint32_t rgb) {
 }
 
 // The OKLab values of the named colours, worked out once.
-const std::array<Components, kNamedColors.size()>& NamedOkLab() {
-    static const std::array<Components, kNamedColors.size()> table = [] {
-        std::array<Components, kNamedColors.size()> values{};
-        for (std::size_t i = 0; i < kNamedColors.size(); ++i) {
-            values[i] = OkLabOf(ChannelsOf(kNamedColors[i].Rgb));
+const std::array<Components, kNameCount>& NamedOkLab() {
+    static const std::array<Components, kNameCount> table = [] {
+        std::array<Components, kNameCount> values{};
+        for (std::size_t i = 0; i < kNameCount; ++i) {
+            values[i] = OkLabOf(ChannelsOf(kValues[i]));
         }
         return values;
     }();
     return table;
 }
 
-}  // namespace
-
-std::string_view NearestCssColorName(Rgb8 color) {
+std::size_t NearestIndex(Rgb8 color) {
     const std::uint32_t rgb = std::uint32_t{color.R} << 16 | std::uint32_t{color.G} << 8 | color.B;
-    for (const NamedColor& named : kNamedColors) {
-        if (named.Rgb == rgb) {
-            return named.Name;
+    for (std::size_t i = 0; i < kNameCount; ++i) {
+        if (kValues[i] == rgb) {
+            return i;
         }
     }
     const Components lab = OkLabOf(color);
     const auto& table = NamedOkLab();
     std::size_t nearest = 0;
     double nearestDistance = -1;
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    for (std::size_t i = 0; i < kNameCount; ++i) {
         const double dl = table[i][0] - lab[0];
         const double da = table[i][1] - lab[1];
         const double db = table[i][2] - lab[2];
@@ -208,7 +95,17 @@ std::string_view NearestCssColorName(Rgb8 color) {
             nearestDistance = distance;
         }
     }
-    return kNamedColors[nearest].Name;
+    return nearest;
+}
+
+}  // namespace
+
+std::string_view NearestCssColorName(Rgb8 color) {
+    const char* name = kNames;
+    for (std::size_t i = NearestIndex(color); i > 0; --i) {
+        name += std::char_traits<char>::length(name) + 1;
+    }
+    return name;
 }
 
 }  // namespace tintrel

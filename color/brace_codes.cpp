@@ -87,11 +87,11 @@ const std::string& BraceCodeTexts::Of(const BraceCode& code) {
     }
     const std::size_t slot =
         static_cast<std::size_t>(code.Index) * kDecimalChoices + static_cast<std::size_t>(code.Decimals);
-    std::optional<std::string>& text = texts_[slot];
-    if (!text) {
+    std::string& text = texts_[slot];
+    if (text.empty()) {
         text = Produce(code);
     }
-    return *text;
+    return text;
 }
 
 std::string BraceCodeTexts::Produce(const BraceCode& code) {

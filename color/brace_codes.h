@@ -40,7 +40,7 @@ private:
     Rgb8 color_;
     std::string_view decimalSeparator_;
     std::vector<std::optional<Components>> values_;
-    std::vector<std::optional<std::string>> texts_;
+    std::vector<std::string> texts_;  // by name and decimals; empty until made, as no text is empty
 };
 
 }  // namespace tintrel

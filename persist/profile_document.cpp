@@ -348,6 +348,10 @@ std::optional<std::string> ProfileDocument::Value(std::string_view section, std:
     return CutToBuffer(Utf16ToCp932(Wtf8ToUtf16(value.substr(0, end))));
 }
 
+std::string ProfileDocument::ValueAsWritten(std::string_view value) {
+    return CutToBuffer(profile_line::Unquote(profile_line::Trim(value, " \t\v")));
+}
+
 bool ProfileDocument::HasKeys(std::string_view section) const {
     // As the service's listing of a section's keys: lines without "=" and comments are none (Windows and
     // Wine agree). A key with an empty name ("=v") is not counted either: how Windows lists it is

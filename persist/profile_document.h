@@ -41,6 +41,9 @@ public:
     // enclosing quotes removed and cut to kMaxValueBytes; nullopt when there is no such key.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
+    // What Value() gives for a key whose value was set to `value`.
+    static std::string ValueAsWritten(std::string_view value);
+
     // True when the first section named `section` holds at least one key line with a name.
     bool HasKeys(std::string_view section) const;
 

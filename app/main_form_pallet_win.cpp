@@ -5,6 +5,7 @@
 
 #include <windowsx.h>  // GET_X_LPARAM
 
+#include <algorithm>  // std::max
 #include <exception>
 #include <memory>
 #include <utility>
@@ -42,8 +43,36 @@ bool TFMain::ShownAndDocked() const {
 void TFMain::SetClientHeight(int height) {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, height + NonClientHeight(hwnd_),
+    // A hand-edited height may be anything: the window gets no taller than the screen.
+    const int outerHeight = OuterHeightFor(height, NonClientHeight(hwnd_), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outerHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFMain::KeepCellsVisible() {
+    if (!ShownAndDocked()) {
+        return;
+    }
+    // More rows of tabs or of cells may squeeze the cells: the window grows as a drag of its bottom edge
+    // would, and the palette's remembered height stays.
+    RECT cells;
+    GetClientRect(paintPallet_.Handle(), &cells);
+    if (const int missing = MissingCellHeight(cells.bottom, pallet_.YCount()); missing > 0) {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        SetClientHeight(client.bottom + missing);
+    }
+}
+
+PixelSize TFMain::LowestFloatClient() const {
+    // The tab strip's frame and header rows as they stand, and the fewest pixels per row and column.
+    RECT strip;
+    GetClientRect(palletTab_.Handle(), &strip);
+    const RECT area = palletTab_.DisplayArea();
+    const int frameWidth = std::max<int>(strip.right - (area.right - area.left), 0);
+    const int frameHeight = std::max<int>(strip.bottom - (area.bottom - area.top), 0);
+    return PixelSize{frameWidth + kMinCellRowHeight * pallet_.XCount(),
+                     frameHeight + kMinCellRowHeight * pallet_.YCount()};
 }
 
 void TFMain::CollapseWindow() {
@@ -70,6 +99,7 @@ void TFMain::ShowPallet(bool show) {
     } else {
         CollapseWindow();
     }
+    KeepFocusVisible();
 }
 
 void TFMain::FloatPallet(bool rememberHeight) {
@@ -84,8 +114,12 @@ void TFMain::FloatPallet(bool rememberHeight) {
     auto window = std::make_unique<PalletFloatWindow>();
     window->OnStartDock = [this] { PalletPanelStartDock(); };
     window->OnEndDock = [this] { PalletPanelEndDock(); };
+    window->FirstFocus = palletTab_.Handle();
+    const PixelSize client =
+        FloatClientSize(floatRect_.Left, floatRect_.Top, floatRect_.Right, floatRect_.Bottom, LowestFloatClient(),
+                        PixelSize{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     window->Create(hwnd_, palletPanel_.Handle(), WidenCp932(kPalletPanelCaption).c_str(), floatRect_.Left,
-                   floatRect_.Top, floatRect_.Right - floatRect_.Left, floatRect_.Bottom - floatRect_.Top);
+                   floatRect_.Top, client.Width, client.Height);
     // The window that held the palette may be the one whose message is being handled: its window goes
     // now, its object only at the next float.
     retiredFloatWindow_ = std::exchange(floatWindow_, std::move(window));
@@ -96,6 +130,7 @@ void TFMain::FloatPallet(bool rememberHeight) {
     ShowWindow(floatWindow_->Handle(), SW_SHOWNOACTIVATE);
     palletDocked_ = false;
     CollapseWindow();
+    KeepFocusVisible();
 }
 
 void TFMain::DockPallet() {
@@ -116,7 +151,9 @@ void TFMain::DockPallet() {
     WindowSize();
     ShowWindow(palletPanel_.Handle(), SW_SHOW);
     SetClientHeight(palletHeight_);
+    KeepCellsVisible();
     dockingPallet_ = false;
+    KeepFocusVisible();
 }
 
 void TFMain::RememberFloatRect() {
@@ -206,11 +243,10 @@ void TFMain::FormCanResize(WINDOWPOS& position) const {
     if ((position.flags & SWP_NOSIZE) != 0) {
         return;
     }
+    // An unchanged height is decided too: a stored height at or below the collapsed one must still
+    // give the docked palette its lowest height.
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    if (position.cy == outer.bottom - outer.top) {
-        return;
-    }
     const ResizeDecision decision = tintrel::FormCanResize(position.cy, ShownAndDocked(), resizeAllowed_);
     if (!decision.Allow) {
         position.cx = outer.right - outer.left;
@@ -241,11 +277,14 @@ void TFMain::LoadPallet() {
         LoadPalletFile(file, state, pallet_);
     } catch (...) {
         ApplyPalletState(state);
+        palletAsRead_ = file.TakeDocument();
         throw;
     }
     ApplyPalletState(state);
     palletTab_.Select(state.Select);
     paintPallet_.Repaint();
+    palletAsRead_ = file.TakeDocument();
+    palletAtStart_ = PalletBytes();
     if (unreadable) {
         std::rethrow_exception(unreadable);
     }
@@ -259,15 +298,20 @@ void TFMain::ApplyPalletState(const PalletFileState& state) {
     palletTab_.Select(0);
 }
 
-void TFMain::SavePallet() {
+PalletFileState TFMain::CurrentPalletState() const {
     PalletFileState state;
     state.FloatRect = floatRect_;
     state.PalletDocked = palletDocked_;
     state.View = IsChecked(CommandId::NPallet);
     state.Select = palletTab_.Selected();
     state.PageNames = palletTab_.PageNames();
+    return state;
+}
+
+void TFMain::SavePallet() {
     ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    SavePalletFile(file, state, pallet_);
+    file.KeepOthersChangesSince(palletAsRead_);
+    SavePalletFile(file, CurrentPalletState(), pallet_);
     file.Commit();
 }
 

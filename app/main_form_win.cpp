@@ -21,6 +21,7 @@
 #include "sampler/screen_capture_win.h"
 #include "ui/clipboard_win.h"
 #include "ui/drag_source_win.h"
+#include "ui/focus_win.h"
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
@@ -219,6 +220,9 @@ void TFMain::LoadSettings() {
     // The three files are independent: one that cannot be read is reported in a box of its own, the
     // others are read all the same, and only the files that were read are written at close.
     formatListLoaded_ = RunGuarded([this] { LoadFormatList(); });
+    if (!formatListLoaded_) {
+        formatListAtStart_ = formatEditor_.MemoText();
+    }
     RebuildFormatList();
     RunGuarded([this] { LoadSettingsFile(); });
     RunGuarded([this] { LoadPallet(); });
@@ -232,9 +236,12 @@ void TFMain::LoadFormatList() {
 }
 
 void TFMain::LoadSettingsFile() {
-    const ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+    ProfileFile file(SiblingFileName(executablePath_, ".ini"));
     // A file that cannot be read gives the defaults, and is left as it is at close.
-    ApplySettings(ReadSettings(file));
+    const Settings settings = ReadSettings(file);
+    ApplySettings(settings);
+    settingsAsRead_ = file.TakeDocument();
+    settingsAtStart_ = SettingsBytes(settings);
     file.CheckRead();
     settingsLoaded_ = true;
 }
@@ -274,23 +281,31 @@ bool TFMain::FormClose() {
 bool TFMain::SaveSettings() {
     // Each file on its own: one that cannot be written is reported and costs the others nothing.
     bool saved = true;
-    if (formatListLoaded_) {
-        saved = RunGuarded([this] {
+    saved = RunGuarded([this] {
+                if (formatListLoaded_ || ReplaceUnreadable(".fmt", formatEditor_.MemoText() != formatListAtStart_)) {
                     WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
-                }) &&
-                saved;
-    }
-    if (settingsLoaded_) {
-        saved = RunGuarded([this] {
-                    ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-                    WriteSettings(file, CurrentSettings());
-                    file.Commit();
-                }) &&
-                saved;
-    }
-    if (palletLoaded_) {
-        saved = RunGuarded([this] { SavePallet(); }) && saved;
-    }
+                    formatListLoaded_ = true;
+                }
+            }) &&
+            saved;
+    saved =
+        RunGuarded([this] {
+            if (settingsLoaded_ || ReplaceUnreadable(".ini", SettingsBytes(CurrentSettings()) != settingsAtStart_)) {
+                ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+                file.KeepOthersChangesSince(settingsAsRead_);
+                WriteSettings(file, CurrentSettings());
+                file.Commit();
+                settingsLoaded_ = true;
+            }
+        }) &&
+        saved;
+    saved = RunGuarded([this] {
+                if (palletLoaded_ || ReplaceUnreadable(".plt", PalletBytes() != palletAtStart_)) {
+                    SavePallet();
+                    palletLoaded_ = true;
+                }
+            }) &&
+            saved;
     return saved;
 }
 
@@ -322,22 +337,6 @@ void TFMain::WindowContextMenu(HWND control, LPARAM screenPosition) {
     if (const auto chosen = menu_.Track(hwnd_, control, screenPosition)) {
         ExecuteCommand(*chosen);
     }
-}
-
-bool TFMain::WindowActivate(WPARAM state) {
-    // The control that had the focus gets it back when the window is activated again.
-    if (LOWORD(state) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus)) {
-            lastFocus_ = focus;
-        }
-        return false;
-    }
-    if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)) {
-        SetFocus(lastFocus_);
-        return true;
-    }
-    return false;
 }
 
 void TFMain::WindowGetMinMaxInfo(MINMAXINFO& info) const {
@@ -388,6 +387,12 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             if (WindowActivate(wParam)) {
                 return 0;
             }
+            break;
+        case WM_SETFOCUS:
+            FocusControl();
+            return 0;
+        case WM_ENABLE:
+            WindowEnable(wParam != FALSE);
             break;
         case WM_GETMINMAXINFO:
             WindowGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));

@@ -51,7 +51,7 @@ bool ReadsBackAsWritten(std::string_view name) {
 }
 
 bool IsStorablePageName(std::string_view name) {
-    return !name.empty() && name.size() <= kMaxPageNameBytes && ReadsBackAsWritten(name);
+    return !name.empty() && name.size() <= kMaxPageNameBytes;
 }
 
 bool PalletSettingsValid(std::string_view columnsText, std::string_view rowsText, std::string_view namesText) {

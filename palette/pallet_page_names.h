@@ -23,7 +23,8 @@ std::string JoinPageNames(const std::vector<std::string>& names);
 // vertical tabs at both ends and takes off one pair of enclosing quotes (' or ").
 bool ReadsBackAsWritten(std::string_view name);
 
-// True for a name of 1 to kMaxPageNameBytes bytes that reads back as written.
+// True for a name of 1 to kMaxPageNameBytes bytes. Blanks and quotes at its ends are kept: the palette
+// file writes such a name in quotes, which its reader takes off again.
 bool IsStorablePageName(std::string_view name);
 
 // The settings dialog's validity: columns and rows each parse to 1 to 16, and the text holds 1 to 8

@@ -166,7 +166,9 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
     if (button == WM_LBUTTONDOWN) {
         const CellColors colors = store_.Cell(cell.Column, cell.Row, page).value_or(CellColors{});
         if (OnPick) {
-            OnPick(static_cast<std::int32_t>(ShownColor(colors.Current)));
+            // A value with bits above the colour's bytes is taken as it stands, so that the number code
+            // gives it back; a negative one is taken by the colour the cell shows.
+            OnPick(colors.Current >= 0 ? colors.Current : static_cast<std::int32_t>(ShownColor(colors.Current)));
         }
     } else {
         store_.SwapCell(cell.Column, cell.Row, page);

@@ -12,6 +12,7 @@
 #include "palette/pallet_docking.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
+#include "tests/real_input_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
@@ -44,6 +45,12 @@ protected:
         EXPECT_TRUE(mainForm->PreTranslateMessage(message));
         keys[VK_CONTROL] = 0;
         SetKeyboardState(keys);
+        Pump();
+    }
+    // F6 where the focus is, as the message loop would see it.
+    void PressF6() {
+        MSG message{GetFocus(), WM_KEYDOWN, VK_F6, 1, 0, {}};
+        EXPECT_TRUE(mainForm->PreTranslateMessage(message));
         Pump();
     }
     void PressOnPanel() {
@@ -83,14 +90,27 @@ TEST_F(PalletDocking, EveryTransitionLeadsWhereItShould) {
          Place::Floating, 170},
         {"a press while floating does nothing", [this] { PressOnPanel(); }, Place::Floating, 170},
         {"move by the title bar", [this] { MoveFloatingWindow(300, 400); }, Place::Floating, 170},
+        {"F6 into the floating window", [this] { PressF6(); }, Place::Floating, 170},
+        {"menu command from the floating window", [this] { mainForm->ExecuteCommand(CommandId::NPallet); },
+         Place::Hidden, 170},
+        {"menu command again", [this] { mainForm->ExecuteCommand(CommandId::NPallet); }, Place::Floating, 170},
+        {"F6 into the floating window again", [this] { PressF6(); }, Place::Floating, 170},
+        {"Shift+F6 back to the main window", [this] { PressF6(); }, Place::Floating, 170},
         {"close the floating window", [this] { CloseFloatingWindow(); }, Place::Docked, 270},
         {"float again", [this] { PressOnPanel(); }, Place::Floating, 170},
     };
+    SetForegroundWindow(mainForm->Handle());
+    SetFocus(mainForm->Control(ControlId::PalletTab));
+    Pump();
     for (const Step& step : steps) {
         step.Do();
         EXPECT_EQ(Where(), step.Expected) << step.Action;
         EXPECT_EQ(ClientHeight(), step.ClientHeight) << step.Action;
         EXPECT_EQ(IsWindowVisible(Panel()) != FALSE, step.Expected != Place::Hidden) << step.Action;
+        // The keys keep working: the focus is on a control the user sees, in the active window.
+        const HWND focus = GetFocus();
+        EXPECT_TRUE(focus != nullptr && IsWindowVisible(focus) && GetAncestor(focus, GA_ROOT) == GetActiveWindow())
+            << step.Action;
     }
 
     // The floating window reopened where the user had moved it before closing it.
@@ -217,6 +237,44 @@ TEST_F(PalletDocking, TheKeyboardFocusFollowsThePalette) {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(Where(), Place::Hidden);
+}
+
+// Real keys, after the palette was taken out while its pages had the focus and then hidden from the
+// main window: Ctrl+P brings it back, F6 and Shift+F6 go into the floating window and back, and the
+// settings dialog that Shift+Ctrl+P opens keeps the floating palette from taking input while it runs.
+TEST_F(PalletDocking, RealKeysKeepWorkingAfterTheFloatingPaletteHides) {
+    const HWND tabStrip = mainForm->Control(ControlId::PalletTab);
+    SetForegroundWindow(mainForm->Handle());
+    SetFocus(tabStrip);
+    PressOnPanel();
+    ASSERT_EQ(Where(), Place::Floating);
+    const auto press = [this](WORD key, bool shift, bool control, const std::function<bool()>& done) {
+        SendKey(key, shift, control);
+        return PumpUntil(done);
+    };
+    EXPECT_TRUE(press('P', false, true, [this] { return Where() == Place::Hidden; })) << "Ctrl+P hides";
+    EXPECT_TRUE(press('P', false, true, [this] { return Where() == Place::Floating; })) << "Ctrl+P shows";
+    EXPECT_TRUE(press(VK_F6, false, false, [this] { return GetActiveWindow() == Holder(); })) << "F6";
+    EXPECT_EQ(GetFocus(), tabStrip);
+    EXPECT_TRUE(press(VK_F6, true, false, [this] { return GetActiveWindow() == mainForm->Handle(); })) << "Shift+F6";
+    EXPECT_EQ(GetFocus(), mainForm->Control(ControlId::ComboF));
+
+    bool paletteTookInput = true;
+    bool ran = false;
+    std::function<void()> whileOpen = [&] {
+        if (!IsWindowVisible(palletDialog->Handle())) {
+            CallSoon(whileOpen);
+            return;
+        }
+        paletteTookInput = IsWindowEnabled(Holder()) != FALSE;
+        ran = true;
+        SendMessageW(palletDialog->Button2(), BM_CLICK, 0, 0);
+    };
+    CallSoon(whileOpen);
+    EXPECT_TRUE(press('P', true, true, [&] { return ran; })) << "Shift+Ctrl+P";
+    EXPECT_FALSE(paletteTookInput) << "disabled while the dialog ran";
+    EXPECT_TRUE(IsWindowEnabled(Holder())) << "enabled after it";
+    EXPECT_TRUE(press(VK_F6, false, false, [this] { return GetActiveWindow() == Holder(); })) << "F6 after the dialog";
 }
 
 TEST_F(PalletDocking, TheSettingsDialogSetsTheGridAndThePagesKeptAcrossARestart) {

@@ -71,12 +71,13 @@ TEST(PalletSettingsValid, AcceptsSizesOf1To16AndOneTo8StorableNames) {
         {"a\r\nb\r\n\r\n", false},
         {"", false},
         {"a\nb\rc", true},
-        {" a", false},
-        {"a\t", false},
-        {"a\v", false},
+        {" a", true},  // the file keeps blanks and quotes at the ends by quoting the name
+        {"a\t", true},
+        {"a\v", true},
         {"a b", true},
-        {"\"a\"", false},
-        {"'a'", false},
+        {"\"a\"", true},
+        {"'a'", true},
+        {"  ", true},
         {"\"a'", true},
         {"\"", true},
     };

@@ -131,8 +131,8 @@ TEST_F(PalletSettings, OkIsEnabledExactlyWhileTheFieldsHoldWhatThePaletteFileGiv
         {L"4", L"4", L"\U0001F3A8", false},
         {L"4", L"4", L"1\u301C2", false},  // a wave dash, which the file would give back as a full-width tilde
         {L"4", L"4", L"1\uFF5E2", true},
-        {L"4", L"4", L" a", false},
-        {L"4", L"4", L"\"a\"", false},
+        {L"4", L"4", L" a", true},
+        {L"4", L"4", L"\"a\"", true},
     };
     for (const auto& [columns, rows, names, ok] : cases) {
         Type(dialog.Xcol(), columns);

@@ -27,7 +27,7 @@ constexpr std::int32_t kHandEdited = 0x7F102030;  // cell (2, 1): a value only a
 constexpr std::int32_t kOtherPage = 0x00030201;   // cell (1, 2) of page 0
 constexpr CellPosition kCell{1, 2};
 
-enum class Where { Cell, HandEditedCell, Gap, Swatch, TabHeader };
+enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader };
 
 int contextMenusSeen = 0;
 
@@ -142,6 +142,7 @@ protected:
         store.SetCurrent(kCell.Column, kCell.Row, 1, kCellColor);
         store.SetCurrent(kCell.Column, kCell.Row, 0, kOtherPage);
         store.SetCurrent(2, 1, 1, kHandEdited);
+        store.SetCurrent(3, 0, 1, static_cast<std::int32_t>(0x80405060u));
         store.SetPalletModified(false);
         picks.clear();
         contextMenusSeen = 0;
@@ -154,7 +155,9 @@ protected:
     }
 
     POINT ScreenPoint(Where where) const {
-        const PalletRect cell = Bounds(where == Where::HandEditedCell ? CellPosition{2, 1} : kCell);
+        const PalletRect cell = Bounds(where == Where::HandEditedCell ? CellPosition{2, 1}
+                                       : where == Where::NegativeCell ? CellPosition{3, 0}
+                                                                      : kCell);
         POINT point{where == Where::Gap ? cell.Right + 4 : (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
         const bool offSurface = where == Where::Swatch || where == Where::TabHeader;
         if (offSurface) {
@@ -243,7 +246,8 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
     } rows[] = {
         {"left press picks", Presses, kLeft, Where::Cell, kept, {kCellColor}},
         {"each press of a double click picks", DoubleClick, kLeft, Where::Cell, kept, {kCellColor, kCellColor}},
-        {"a hand-edited value is picked as shown", Presses, kLeft, Where::HandEditedCell, kept, {0x00102030}},
+        {"a hand-edited value is picked unchanged", Presses, kLeft, Where::HandEditedCell, kept, {kHandEdited}},
+        {"a negative value is picked as shown", Presses, kLeft, Where::NegativeCell, kept, {0x00405060}},
         {"right press swaps", Presses, kRight, Where::Cell, swapped, {}},
         {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}},
         {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}},

@@ -28,6 +28,18 @@ int OuterHeight(HWND window) {
     return outer.bottom - outer.top;
 }
 
+// Sets a flag for its own lifetime, also when an error ends it early.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 int NonClientHeight(HWND window) {
     RECT client;
     GetClientRect(window, &client);
@@ -111,6 +123,8 @@ void TFMain::FloatPallet(bool rememberHeight) {
         GetClientRect(hwnd_, &client);
         palletHeight_ = client.bottom;
     }
+    // Moving the panel into its new window hides it for a moment, which must not dock it back.
+    const FlagScope moving(movingPallet_);
     auto window = std::make_unique<PalletFloatWindow>();
     window->OnStartDock = [this] { PalletPanelStartDock(); };
     window->OnEndDock = [this] { PalletPanelEndDock(); };
@@ -134,25 +148,26 @@ void TFMain::FloatPallet(bool rememberHeight) {
 }
 
 void TFMain::DockPallet() {
-    if (!IsChecked(CommandId::NPallet) || dockingPallet_) {
+    if (!IsChecked(CommandId::NPallet) || movingPallet_) {
         return;
     }
     // Showing the panel below notifies its change of visibility, which would dock it once more.
-    dockingPallet_ = true;
-    RememberFloatRect();
-    palletDocked_ = true;
-    if (GetParent(palletPanel_.Handle()) != hwnd_) {
-        SetParent(palletPanel_.Handle(), hwnd_);
+    {
+        const FlagScope moving(movingPallet_);
+        RememberFloatRect();
+        palletDocked_ = true;
+        if (GetParent(palletPanel_.Handle()) != hwnd_) {
+            SetParent(palletPanel_.Handle(), hwnd_);
+        }
+        // Docking runs from the floating window's own close: its window goes, its object stays.
+        if (floatWindow_) {
+            floatWindow_->Destroy();
+        }
+        WindowSize();
+        ShowWindow(palletPanel_.Handle(), SW_SHOW);
+        SetClientHeight(palletHeight_);
+        KeepCellsVisible();
     }
-    // Docking runs from the floating window's own close: its window goes, its object stays.
-    if (floatWindow_) {
-        floatWindow_->Destroy();
-    }
-    WindowSize();
-    ShowWindow(palletPanel_.Handle(), SW_SHOW);
-    SetClientHeight(palletHeight_);
-    KeepCellsVisible();
-    dockingPallet_ = false;
     KeepFocusVisible();
 }
 

@@ -197,7 +197,7 @@ private:
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
-    bool dockingPallet_ = false;
+    bool movingPallet_ = false;  // the panel changes windows: its visibility changes are the move's own
     std::int32_t palletHeight_ = Settings{}.Height;
     FloatRectangle floatRect_;
     // Only files read at start are written at close: one that could not be read must not be replaced

@@ -174,6 +174,7 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
         store_.SwapCell(cell.Column, cell.Row, page);
     }
     Repaint();
+    RefreshHint();
 }
 
 void PalletView::PaintPalletMouseMove(POINT client) {
@@ -212,6 +213,12 @@ void PalletView::PaintPalletDragDrop(POINT client) {
     }
     store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color);
     Repaint();
+    RefreshHint();
+}
+
+void PalletView::RefreshHint() {
+    // A tool-tip on the screen shows the cell's new colours at once, not after the pointer moves.
+    PaintPalletMouseMove(PointerPosition());
 }
 
 LRESULT PalletView::PaintPalletContextPopup() {

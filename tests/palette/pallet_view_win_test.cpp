@@ -306,7 +306,8 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
 TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
     // "現在の色：" and "予備の色："
     const std::wstring now = WidenCp932("\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46");
-    const std::wstring spare = L"\r\n" + WidenCp932("\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46") + L"000000";
+    const std::wstring sparePrefix = L"\r\n" + WidenCp932("\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46");
+    const std::wstring spare = sparePrefix + L"000000";
     POINT corner{Bounds(kCell).Right, Bounds(kCell).Bottom};  // the hit test is closed: still the cell
     ClientToScreen(view->Handle(), &corner);
     const struct {
@@ -314,11 +315,14 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         POINT at;
         std::wstring text;
         LPCWSTR cursor;
+        DWORD press = 0;  // a button pressed and released there first
     } rows[] = {
         {"a cell", ScreenPoint(Where::Cell), now + L"C03060" + spare, IDC_HAND},
         {"a gap", ScreenPoint(Where::Gap), L"", IDC_ARROW},
         {"a cell's right-bottom corner", corner, now + L"C03060" + spare, IDC_HAND},
         {"a hand-edited cell", ScreenPoint(Where::HandEditedCell), now + L"302010" + spare, IDC_HAND},
+        {"the same cell swapped under the pointer", ScreenPoint(Where::HandEditedCell),
+         now + L"000000" + sparePrefix + L"302010", IDC_HAND, MOUSEEVENTF_RIGHTDOWN},
         {"a gap again", ScreenPoint(Where::Gap), L"", IDC_ARROW},
     };
     const auto tipText = [&] {
@@ -334,6 +338,10 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
     for (const auto& row : rows) {
         const HCURSOR cursor = LoadCursorW(nullptr, row.cursor);
         const bool shown = !row.text.empty();
+        if (row.press != 0) {
+            SendMouseAt(row.at, row.press);
+            SendMouseAt(row.at, row.press << 1);  // the matching release
+        }
         PumpUntil([&] {
             return PointerKeptAt(row.at) && tipText() == row.text && GetCursor() == cursor &&
                    (IsWindowVisible(hint.Get()) != FALSE) == shown;

@@ -300,6 +300,7 @@ void TFMain::LoadPallet() {
     paintPallet_.Repaint();
     palletAsRead_ = file.TakeDocument();
     palletAtStart_ = PalletBytes();
+    palletStarted_ = ProfileDocument(palletAtStart_);
     if (unreadable) {
         std::rethrow_exception(unreadable);
     }
@@ -325,7 +326,7 @@ PalletFileState TFMain::CurrentPalletState() const {
 
 void TFMain::SavePallet() {
     ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    file.KeepOthersChangesSince(palletAsRead_);
+    file.KeepOthersChangesSince(palletAsRead_, palletStarted_);
     SavePalletFile(file, CurrentPalletState(), pallet_);
     file.Commit();
 }

@@ -242,6 +242,7 @@ void TFMain::LoadSettingsFile() {
     ApplySettings(settings);
     settingsAsRead_ = file.TakeDocument();
     settingsAtStart_ = SettingsBytes(settings);
+    settingsStarted_ = ProfileDocument(settingsAtStart_);
     file.CheckRead();
     settingsLoaded_ = true;
 }
@@ -292,7 +293,7 @@ bool TFMain::SaveSettings() {
         RunGuarded([this] {
             if (settingsLoaded_ || ReplaceUnreadable(".ini", SettingsBytes(CurrentSettings()) != settingsAtStart_)) {
                 ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-                file.KeepOthersChangesSince(settingsAsRead_);
+                file.KeepOthersChangesSince(settingsAsRead_, settingsStarted_);
                 WriteSettings(file, CurrentSettings());
                 file.Commit();
                 settingsLoaded_ = true;

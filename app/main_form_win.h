@@ -209,9 +209,12 @@ private:
     std::string formatListAtStart_;
     std::string settingsAtStart_;
     std::string palletAtStart_;
-    // The two profile files as read, so that a save leaves alone what others changed meanwhile.
+    // The two profile files as read, and what the run started with, so that a save leaves alone what
+    // others changed meanwhile.
     ProfileDocument settingsAsRead_;
     ProfileDocument palletAsRead_;
+    ProfileDocument settingsStarted_;
+    ProfileDocument palletStarted_;
     int minimumHeight_ = 0;
 };
 

@@ -121,7 +121,10 @@ bool ProfileFile::OverwritesOthers(const ProfileDocument& now, const Change& cha
     if (asRead_ == nullptr || change.erase) {
         return false;
     }
-    const auto read = asRead_->Value(change.section, change.key);
+    auto read = asRead_->Value(change.section, change.key);
+    if (!read && started_ != nullptr) {
+        read = started_->Value(change.section, change.key);
+    }
     if (!read || *read != ProfileDocument::ValueAsWritten(change.value)) {
         return false;  // a new key, or one this run changed
     }

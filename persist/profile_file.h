@@ -63,12 +63,17 @@ public:
     // The file's bytes as the block's reads and writes stand.
     std::string Bytes() const { return document_.Bytes(); }
 
-    // At Commit(), a write of the value that `asRead` holds for its key is left out when the file then
+    // At Commit(), a write of the value the run started with for its key is left out when the file then
     // holds another value for that key: another copy of the program, or a hand edit, changed the key
-    // after `asRead` was read, and this run did not. Writes of other values, of keys that `asRead` or
-    // the file lacks, and of keys nobody else changed go in as always, so a file that only this run
-    // touched is written byte for byte as without this. `asRead` must outlive the commit.
-    void KeepOthersChangesSince(const ProfileDocument& asRead) { asRead_ = &asRead; }
+    // after the run read it, and the run did not. The value the run started with is the one `asRead`
+    // (the file as the run read it) holds, or for a key it lacked the one `started` holds (what the run
+    // would have written right after it started: its defaults). Writes of other values, of keys the
+    // file lacks, and of keys nobody else changed go in as always, so a file that only this run touched
+    // is written byte for byte as without this. Both documents must outlive the commit.
+    void KeepOthersChangesSince(const ProfileDocument& asRead, const ProfileDocument& started) {
+        asRead_ = &asRead;
+        started_ = &started;
+    }
 
     // Puts the block's writes into the file in one atomic replacement, applied to the file as it is
     // now, so that keys another instance wrote meanwhile survive. Does nothing when there are none.
@@ -95,6 +100,7 @@ private:
     ProfileDocument document_;
     std::vector<Change> changes_;
     const ProfileDocument* asRead_ = nullptr;
+    const ProfileDocument* started_ = nullptr;
 };
 
 }  // namespace tintrel

@@ -5,7 +5,7 @@
 
 #include <windowsx.h>  // GET_X_LPARAM
 
-#include <algorithm>  // std::max
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <utility>
@@ -77,14 +77,24 @@ void TFMain::KeepCellsVisible() {
 }
 
 PixelSize TFMain::LowestFloatClient() const {
-    // The tab strip's frame and header rows as they stand, and the fewest pixels per row and column.
-    RECT strip;
-    GetClientRect(palletTab_.Handle(), &strip);
-    const RECT area = palletTab_.DisplayArea();
-    const int frameWidth = std::max<int>(strip.right - (area.right - area.left), 0);
-    const int frameHeight = std::max<int>(strip.bottom - (area.bottom - area.top), 0);
-    return PixelSize{frameWidth + kMinCellRowHeight * pallet_.XCount(),
-                     frameHeight + kMinCellRowHeight * pallet_.YCount()};
+    return PixelSize{kMinCellRowHeight * (pallet_.XCount() + 1), kMinCellRowHeight * (pallet_.YCount() + 1)};
+}
+
+void TFMain::GrowFloatToShowCells() {
+    // A wider window may take the tabs onto fewer rows: measured again after each growth.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT cells;
+        GetClientRect(paintPallet_.Handle(), &cells);
+        const int missingWidth = MissingCellHeight(cells.right, pallet_.XCount());
+        const int missingHeight = MissingCellHeight(cells.bottom, pallet_.YCount());
+        if (missingWidth == 0 && missingHeight == 0) {
+            return;
+        }
+        RECT outer;
+        GetWindowRect(floatWindow_->Handle(), &outer);
+        SetWindowPos(floatWindow_->Handle(), nullptr, 0, 0, outer.right - outer.left + missingWidth,
+                     outer.bottom - outer.top + missingHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void TFMain::CollapseWindow() {
@@ -134,6 +144,10 @@ void TFMain::FloatPallet(bool rememberHeight) {
                         PixelSize{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     window->Create(hwnd_, palletPanel_.Handle(), WidenCp932(kPalletPanelCaption).c_str(), floatRect_.Left,
                    floatRect_.Top, client.Width, client.Height);
+    // A size the user gave the window by hand stays; one that had to be made up also gets room for the
+    // tab headers.
+    const bool madeUp = client.Width != std::int64_t{floatRect_.Right} - floatRect_.Left ||
+                        client.Height != std::int64_t{floatRect_.Bottom} - floatRect_.Top;
     // The window that held the palette may be the one whose message is being handled: its window goes
     // now, its object only at the next float.
     retiredFloatWindow_ = std::exchange(floatWindow_, std::move(window));
@@ -141,6 +155,9 @@ void TFMain::FloatPallet(bool rememberHeight) {
         retiredFloatWindow_->Destroy();
     }
     ShowWindow(palletPanel_.Handle(), SW_SHOW);
+    if (madeUp) {
+        GrowFloatToShowCells();
+    }
     ShowWindow(floatWindow_->Handle(), SW_SHOWNOACTIVATE);
     palletDocked_ = false;
     CollapseWindow();

@@ -127,6 +127,7 @@ private:
     void FitPalletTab();
     void KeepCellsVisible();
     PixelSize LowestFloatClient() const;
+    void GrowFloatToShowCells();
     void FormCanResize(WINDOWPOS& position) const;
     LRESULT FormHitTest(LPARAM lParam) const;
 

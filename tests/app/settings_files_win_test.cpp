@@ -1,7 +1,8 @@
 // The settings file and the format list file: what a start reads, what a close writes, and what
 // happens when a file cannot be read or written.
-#include <commctrl.h>  // TabCtrl_SetCurSel
 #include <windows.h>
+
+#include <commctrl.h>  // TabCtrl_SetCurSel
 #include <windowsx.h>  // ComboBox_GetCount
 
 #include <optional>

@@ -337,7 +337,8 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
     };
     for (const auto& row : rows) {
         const HCURSOR cursor = LoadCursorW(nullptr, row.cursor);
-        const bool shown = !row.text.empty();
+        // A press hides the tip until the pointer moves again; it then shows the cell's new colours.
+        const bool shown = !row.text.empty() && row.press == 0;
         if (row.press != 0) {
             SendMouseAt(row.at, row.press);
             SendMouseAt(row.at, row.press << 1);  // the matching release

@@ -296,7 +296,8 @@ LRESULT TFMain::FormHitTest(LPARAM lParam) const {
 
 void TFMain::LoadPallet() {
     ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    // A file that cannot be read gives the palette of a first start, and is left as it is at close.
+    // A file that cannot be read gives the palette of a first start, and is not replaced unless the user
+    // agrees at close.
     std::exception_ptr unreadable;
     try {
         file.CheckRead();

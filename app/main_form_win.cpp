@@ -218,7 +218,8 @@ void TFMain::FormShow() {
 
 void TFMain::LoadSettings() {
     // The three files are independent: one that cannot be read is reported in a box of its own, the
-    // others are read all the same, and only the files that were read are written at close.
+    // others are read all the same, and a file that was not read is written at close only when the user
+    // lets it be kept under another name.
     formatListLoaded_ = RunGuarded([this] { LoadFormatList(); });
     if (!formatListLoaded_) {
         formatListAtStart_ = formatEditor_.MemoText();
@@ -237,7 +238,7 @@ void TFMain::LoadFormatList() {
 
 void TFMain::LoadSettingsFile() {
     ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-    // A file that cannot be read gives the defaults, and is left as it is at close.
+    // A file that cannot be read gives the defaults, which are what the run then starts with.
     const Settings settings = ReadSettings(file);
     ApplySettings(settings);
     settingsAsRead_ = file.TakeDocument();
@@ -281,14 +282,12 @@ bool TFMain::FormClose() {
 
 bool TFMain::SaveSettings() {
     // Each file on its own: one that cannot be written is reported and costs the others nothing.
-    bool saved = true;
-    saved = RunGuarded([this] {
-                if (formatListLoaded_ || ReplaceUnreadable(".fmt", formatEditor_.MemoText() != formatListAtStart_)) {
-                    WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
-                    formatListLoaded_ = true;
-                }
-            }) &&
-            saved;
+    bool saved = RunGuarded([this] {
+        if (formatListLoaded_ || ReplaceUnreadable(".fmt", formatEditor_.MemoText() != formatListAtStart_)) {
+            WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
+            formatListLoaded_ = true;
+        }
+    });
     saved =
         RunGuarded([this] {
             if (settingsLoaded_ || ReplaceUnreadable(".ini", SettingsBytes(CurrentSettings()) != settingsAtStart_)) {

@@ -88,7 +88,7 @@ HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x) {
     return button;
 }
 
-constexpr int kBalloonWidth = 240;
+constexpr int kBalloonWidth = 320;
 
 TOOLINFOW BalloonTool(HWND dialog, wchar_t* text) {
     TOOLINFOW tool{};

@@ -39,7 +39,7 @@ FilePath FreeKeptFileName(const FilePath& path) {
 
 FilePath KeepUnderFreeName(const FilePath& path) {
     for (std::uint32_t number = 1; number <= kLastNumber; ++number) {
-        const FilePath name = KeptFileName(path, number);
+        FilePath name = KeptFileName(path, number);
         switch (RenameWithoutReplacing(path, name)) {
             case RenameOutcome::Renamed:
                 return name;

@@ -20,7 +20,7 @@ namespace tintrel {
 // ---- Keyboard and menu
 
 bool TFMain::PreTranslateMessage(MSG& message) {
-    if (RoutePickingKey(message)) {
+    if (RoutePickingKey(message) || SwitchWindowKey(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
@@ -136,6 +136,7 @@ void TFMain::NPalDlgClick() {
         pallet_.SetPalletSize(palletDialog_.Columns(), palletDialog_.Rows(), pages);
         palletTab_.SetPages(std::move(names));
         palletTab_.Select(PageAfterSettings(selected, pages));
+        KeepCellsVisible();
     }
     paintPallet_.Repaint();
 }

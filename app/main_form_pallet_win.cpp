@@ -5,6 +5,7 @@
 
 #include <windowsx.h>  // GET_X_LPARAM
 
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <utility>
@@ -27,6 +28,18 @@ int OuterHeight(HWND window) {
     return outer.bottom - outer.top;
 }
 
+// Sets a flag for its own lifetime, also when an error ends it early.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 int NonClientHeight(HWND window) {
     RECT client;
     GetClientRect(window, &client);
@@ -42,8 +55,46 @@ bool TFMain::ShownAndDocked() const {
 void TFMain::SetClientHeight(int height) {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, height + NonClientHeight(hwnd_),
+    // A hand-edited height may be anything: the window gets no taller than the screen.
+    const int outerHeight = OuterHeightFor(height, NonClientHeight(hwnd_), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outerHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFMain::KeepCellsVisible() {
+    if (!ShownAndDocked()) {
+        return;
+    }
+    // More rows of tabs or of cells may squeeze the cells: the window grows as a drag of its bottom edge
+    // would, and the palette's remembered height stays.
+    RECT cells;
+    GetClientRect(paintPallet_.Handle(), &cells);
+    if (const int missing = MissingCellHeight(cells.bottom, pallet_.YCount()); missing > 0) {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        SetClientHeight(client.bottom + missing);
+    }
+}
+
+PixelSize TFMain::LowestFloatClient() const {
+    return PixelSize{kMinCellRowHeight * (pallet_.XCount() + 1), kMinCellRowHeight * (pallet_.YCount() + 1)};
+}
+
+void TFMain::GrowFloatToShowCells() {
+    // A wider window may take the tabs onto fewer rows: measured again after each growth.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT cells;
+        GetClientRect(paintPallet_.Handle(), &cells);
+        const int missingWidth = MissingCellHeight(cells.right, pallet_.XCount());
+        const int missingHeight = MissingCellHeight(cells.bottom, pallet_.YCount());
+        if (missingWidth == 0 && missingHeight == 0) {
+            return;
+        }
+        RECT outer;
+        GetWindowRect(floatWindow_->Handle(), &outer);
+        SetWindowPos(floatWindow_->Handle(), nullptr, 0, 0, outer.right - outer.left + missingWidth,
+                     outer.bottom - outer.top + missingHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void TFMain::CollapseWindow() {
@@ -70,6 +121,7 @@ void TFMain::ShowPallet(bool show) {
     } else {
         CollapseWindow();
     }
+    KeepFocusVisible();
 }
 
 void TFMain::FloatPallet(bool rememberHeight) {
@@ -81,11 +133,21 @@ void TFMain::FloatPallet(bool rememberHeight) {
         GetClientRect(hwnd_, &client);
         palletHeight_ = client.bottom;
     }
+    // Moving the panel into its new window hides it for a moment, which must not dock it back.
+    const FlagScope moving(movingPallet_);
     auto window = std::make_unique<PalletFloatWindow>();
     window->OnStartDock = [this] { PalletPanelStartDock(); };
     window->OnEndDock = [this] { PalletPanelEndDock(); };
+    window->FirstFocus = palletTab_.Handle();
+    const PixelSize client =
+        FloatClientSize(floatRect_.Left, floatRect_.Top, floatRect_.Right, floatRect_.Bottom, LowestFloatClient(),
+                        PixelSize{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     window->Create(hwnd_, palletPanel_.Handle(), WidenCp932(kPalletPanelCaption).c_str(), floatRect_.Left,
-                   floatRect_.Top, floatRect_.Right - floatRect_.Left, floatRect_.Bottom - floatRect_.Top);
+                   floatRect_.Top, client.Width, client.Height);
+    // A size the user gave the window by hand stays; one that had to be made up also gets room for the
+    // tab headers.
+    const bool madeUp = client.Width != std::int64_t{floatRect_.Right} - floatRect_.Left ||
+                        client.Height != std::int64_t{floatRect_.Bottom} - floatRect_.Top;
     // The window that held the palette may be the one whose message is being handled: its window goes
     // now, its object only at the next float.
     retiredFloatWindow_ = std::exchange(floatWindow_, std::move(window));
@@ -93,30 +155,37 @@ void TFMain::FloatPallet(bool rememberHeight) {
         retiredFloatWindow_->Destroy();
     }
     ShowWindow(palletPanel_.Handle(), SW_SHOW);
+    if (madeUp) {
+        GrowFloatToShowCells();
+    }
     ShowWindow(floatWindow_->Handle(), SW_SHOWNOACTIVATE);
     palletDocked_ = false;
     CollapseWindow();
+    KeepFocusVisible();
 }
 
 void TFMain::DockPallet() {
-    if (!IsChecked(CommandId::NPallet) || dockingPallet_) {
+    if (!IsChecked(CommandId::NPallet) || movingPallet_) {
         return;
     }
     // Showing the panel below notifies its change of visibility, which would dock it once more.
-    dockingPallet_ = true;
-    RememberFloatRect();
-    palletDocked_ = true;
-    if (GetParent(palletPanel_.Handle()) != hwnd_) {
-        SetParent(palletPanel_.Handle(), hwnd_);
+    {
+        const FlagScope moving(movingPallet_);
+        RememberFloatRect();
+        palletDocked_ = true;
+        if (GetParent(palletPanel_.Handle()) != hwnd_) {
+            SetParent(palletPanel_.Handle(), hwnd_);
+        }
+        // Docking runs from the floating window's own close: its window goes, its object stays.
+        if (floatWindow_) {
+            floatWindow_->Destroy();
+        }
+        WindowSize();
+        ShowWindow(palletPanel_.Handle(), SW_SHOW);
+        SetClientHeight(palletHeight_);
+        KeepCellsVisible();
     }
-    // Docking runs from the floating window's own close: its window goes, its object stays.
-    if (floatWindow_) {
-        floatWindow_->Destroy();
-    }
-    WindowSize();
-    ShowWindow(palletPanel_.Handle(), SW_SHOW);
-    SetClientHeight(palletHeight_);
-    dockingPallet_ = false;
+    KeepFocusVisible();
 }
 
 void TFMain::RememberFloatRect() {
@@ -206,11 +275,10 @@ void TFMain::FormCanResize(WINDOWPOS& position) const {
     if ((position.flags & SWP_NOSIZE) != 0) {
         return;
     }
+    // An unchanged height is decided too: a stored height at or below the collapsed one must still
+    // give the docked palette its lowest height.
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    if (position.cy == outer.bottom - outer.top) {
-        return;
-    }
     const ResizeDecision decision = tintrel::FormCanResize(position.cy, ShownAndDocked(), resizeAllowed_);
     if (!decision.Allow) {
         position.cx = outer.right - outer.left;
@@ -228,7 +296,8 @@ LRESULT TFMain::FormHitTest(LPARAM lParam) const {
 
 void TFMain::LoadPallet() {
     ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    // A file that cannot be read gives the palette of a first start, and is left as it is at close.
+    // A file that cannot be read gives the palette of a first start, and is not replaced unless the user
+    // agrees at close.
     std::exception_ptr unreadable;
     try {
         file.CheckRead();
@@ -241,11 +310,15 @@ void TFMain::LoadPallet() {
         LoadPalletFile(file, state, pallet_);
     } catch (...) {
         ApplyPalletState(state);
+        palletAsRead_ = file.TakeDocument();
         throw;
     }
     ApplyPalletState(state);
     palletTab_.Select(state.Select);
     paintPallet_.Repaint();
+    palletAsRead_ = file.TakeDocument();
+    palletAtStart_ = PalletBytes();
+    palletStarted_ = ProfileDocument(palletAtStart_);
     if (unreadable) {
         std::rethrow_exception(unreadable);
     }
@@ -259,15 +332,20 @@ void TFMain::ApplyPalletState(const PalletFileState& state) {
     palletTab_.Select(0);
 }
 
-void TFMain::SavePallet() {
+PalletFileState TFMain::CurrentPalletState() const {
     PalletFileState state;
     state.FloatRect = floatRect_;
     state.PalletDocked = palletDocked_;
     state.View = IsChecked(CommandId::NPallet);
     state.Select = palletTab_.Selected();
     state.PageNames = palletTab_.PageNames();
+    return state;
+}
+
+void TFMain::SavePallet() {
     ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    SavePalletFile(file, state, pallet_);
+    file.KeepOthersChangesSince(palletAsRead_, palletStarted_);
+    SavePalletFile(file, CurrentPalletState(), pallet_);
     file.Commit();
 }
 

@@ -21,6 +21,7 @@
 #include "sampler/screen_capture_win.h"
 #include "ui/clipboard_win.h"
 #include "ui/drag_source_win.h"
+#include "ui/focus_win.h"
 #include "ui/fonts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
@@ -218,8 +219,12 @@ void TFMain::FormShow() {
 
 void TFMain::LoadSettings() {
     // The three files are independent: one that cannot be read is reported in a box of its own, the
-    // others are read all the same, and only the files that were read are written at close.
+    // others are read all the same, and a file that was not read is written at close only when the user
+    // lets it be kept under another name.
     formatListLoaded_ = RunGuarded([this] { LoadFormatList(); });
+    if (!formatListLoaded_) {
+        formatListAtStart_ = formatEditor_.MemoText();
+    }
     RebuildFormatList();
     RunGuarded([this] { LoadSettingsFile(); });
     RunGuarded([this] { LoadPallet(); });
@@ -233,9 +238,13 @@ void TFMain::LoadFormatList() {
 }
 
 void TFMain::LoadSettingsFile() {
-    const ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-    // A file that cannot be read gives the defaults, and is left as it is at close.
-    ApplySettings(ReadSettings(file));
+    ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+    // A file that cannot be read gives the defaults, which are what the run then starts with.
+    const Settings settings = ReadSettings(file);
+    ApplySettings(settings);
+    settingsAsRead_ = file.TakeDocument();
+    settingsAtStart_ = SettingsBytes(settings);
+    settingsStarted_ = ProfileDocument(settingsAtStart_);
     file.CheckRead();
     settingsLoaded_ = true;
 }
@@ -274,24 +283,30 @@ bool TFMain::FormClose() {
 
 bool TFMain::SaveSettings() {
     // Each file on its own: one that cannot be written is reported and costs the others nothing.
-    bool saved = true;
-    if (formatListLoaded_) {
-        saved = RunGuarded([this] {
-                    WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
-                }) &&
-                saved;
-    }
-    if (settingsLoaded_) {
-        saved = RunGuarded([this] {
-                    ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-                    WriteSettings(file, CurrentSettings());
-                    file.Commit();
-                }) &&
-                saved;
-    }
-    if (palletLoaded_) {
-        saved = RunGuarded([this] { SavePallet(); }) && saved;
-    }
+    bool saved = RunGuarded([this] {
+        if (formatListLoaded_ || ReplaceUnreadable(".fmt", formatEditor_.MemoText() != formatListAtStart_)) {
+            WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
+            formatListLoaded_ = true;
+        }
+    });
+    saved =
+        RunGuarded([this] {
+            if (settingsLoaded_ || ReplaceUnreadable(".ini", SettingsBytes(CurrentSettings()) != settingsAtStart_)) {
+                ProfileFile file(SiblingFileName(executablePath_, ".ini"));
+                file.KeepOthersChangesSince(settingsAsRead_, settingsStarted_);
+                WriteSettings(file, CurrentSettings());
+                file.Commit();
+                settingsLoaded_ = true;
+            }
+        }) &&
+        saved;
+    saved = RunGuarded([this] {
+                if (palletLoaded_ || ReplaceUnreadable(".plt", PalletBytes() != palletAtStart_)) {
+                    SavePallet();
+                    palletLoaded_ = true;
+                }
+            }) &&
+            saved;
     return saved;
 }
 
@@ -323,22 +338,6 @@ void TFMain::WindowContextMenu(HWND control, LPARAM screenPosition) {
     if (const auto chosen = menu_.Track(hwnd_, control, screenPosition)) {
         ExecuteCommand(*chosen);
     }
-}
-
-bool TFMain::WindowActivate(WPARAM state) {
-    // The control that had the focus gets it back when the window is activated again.
-    if (LOWORD(state) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus)) {
-            lastFocus_ = focus;
-        }
-        return false;
-    }
-    if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)) {
-        SetFocus(lastFocus_);
-        return true;
-    }
-    return false;
 }
 
 void TFMain::WindowGetMinMaxInfo(MINMAXINFO& info) const {
@@ -389,6 +388,12 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             if (WindowActivate(wParam)) {
                 return 0;
             }
+            break;
+        case WM_SETFOCUS:
+            FocusControl();
+            return 0;
+        case WM_ENABLE:
+            WindowEnable(wParam != FALSE);
             break;
         case WM_GETMINMAXINFO:
             WindowGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));

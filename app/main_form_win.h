@@ -11,6 +11,7 @@
 #include "color/format_choice_win.h"
 #include "color/readout_fields_win.h"
 #include "color/readout_text.h"
+#include "palette/pallet_docking.h"
 #include "palette/pallet_float_window_win.h"
 #include "palette/pallet_store.h"
 #include "palette/pallet_tab_strip_win.h"
@@ -104,7 +105,12 @@ private:
     Settings CurrentSettings() const;
     void LoadPallet();
     void ApplyPalletState(const PalletFileState& state);
+    PalletFileState CurrentPalletState() const;
     void SavePallet();
+    // Files that could not be read at start.
+    std::string SettingsBytes(const Settings& settings) const;
+    std::string PalletBytes() const;
+    bool ReplaceUnreadable(std::string_view extension, bool changed);
 
     // The palette's place and the window's height.
     bool ShownAndDocked() const;
@@ -119,6 +125,9 @@ private:
     void PalletPanelMouseDown();
     void PalletTabChange();
     void FitPalletTab();
+    void KeepCellsVisible();
+    PixelSize LowestFloatClient() const;
+    void GrowFloatToShowCells();
     void FormCanResize(WINDOWPOS& position) const;
     LRESULT FormHitTest(LPARAM lParam) const;
 
@@ -147,7 +156,12 @@ private:
     TextOptions CurrentTextOptions() const;
 
     void WindowContextMenu(HWND control, LPARAM screenPosition);
+    // The keyboard focus: always on a visible control of the active window.
     bool WindowActivate(WPARAM state);
+    void FocusControl();
+    void KeepFocusVisible();
+    bool SwitchWindowKey(const MSG& message);
+    void WindowEnable(bool enabled);
     void WindowGetMinMaxInfo(MINMAXINFO& info) const;
     void WindowSize();
     static LRESULT CALLBACK
@@ -184,14 +198,24 @@ private:
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
-    bool dockingPallet_ = false;
+    bool movingPallet_ = false;  // the panel changes windows: its visibility changes are the move's own
     std::int32_t palletHeight_ = Settings{}.Height;
     FloatRectangle floatRect_;
     // Only files read at start are written at close: one that could not be read must not be replaced
-    // by the defaults this run fell back to.
+    // by the defaults this run fell back to, unless the user lets the run keep it under another name.
     bool formatListLoaded_ = false;
     bool settingsLoaded_ = false;
     bool palletLoaded_ = false;
+    // What such a file would have held right after the start, to tell whether the run changed it.
+    std::string formatListAtStart_;
+    std::string settingsAtStart_;
+    std::string palletAtStart_;
+    // The two profile files as read, and what the run started with, so that a save leaves alone what
+    // others changed meanwhile.
+    ProfileDocument settingsAsRead_;
+    ProfileDocument palletAsRead_;
+    ProfileDocument settingsStarted_;
+    ProfileDocument palletStarted_;
     int minimumHeight_ = 0;
 };
 

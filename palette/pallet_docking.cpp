@@ -1,6 +1,6 @@
 #include "palette/pallet_docking.h"
 
-#include <algorithm>  // std::max
+#include <algorithm>  // std::max, std::min
 
 namespace tintrel {
 
@@ -19,6 +19,33 @@ std::int32_t FormHitTest(std::int32_t defaultCode, bool shownAndDocked) {
         default:
             return defaultCode;
     }
+}
+
+std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows) {
+    const std::int64_t needed = std::int64_t{kMinCellRowHeight} * rows;
+    return static_cast<std::int32_t>(std::max<std::int64_t>(0, needed - cellAreaHeight));
+}
+
+namespace {
+
+std::int32_t Between(std::int64_t size, std::int32_t lowest, std::int32_t highest) {
+    return static_cast<std::int32_t>(std::max<std::int64_t>(lowest, std::min<std::int64_t>(size, highest)));
+}
+
+}  // namespace
+
+PixelSize FloatClientSize(std::int32_t left,
+                          std::int32_t top,
+                          std::int32_t right,
+                          std::int32_t bottom,
+                          PixelSize lowest,
+                          PixelSize highest) {
+    return PixelSize{Between(std::int64_t{right} - left, lowest.Width, highest.Width),
+                     Between(std::int64_t{bottom} - top, lowest.Height, highest.Height)};
+}
+
+std::int32_t OuterHeightFor(std::int32_t clientHeight, std::int32_t nonClientHeight, std::int32_t highest) {
+    return Between(std::int64_t{clientHeight} + nonClientHeight, 0, std::max(highest, 0));
 }
 
 ResizeDecision FormCanResize(std::int32_t newOuterHeight, bool shownAndDocked, bool resizeAllowed) {

@@ -35,4 +35,33 @@ struct ResizeDecision {
 // (`resizeAllowed`); while shown and docked an outer height below kMinDockedOuterHeight is raised to it.
 ResizeDecision FormCanResize(std::int32_t newOuterHeight, bool shownAndDocked, bool resizeAllowed);
 
+// The fewest pixels each row of cells keeps while the palette is docked and shown.
+inline constexpr std::int32_t kMinCellRowHeight = 8;
+
+// How many pixels the docked window must grow so that `rows` rows of cells get kMinCellRowHeight each in
+// a cell area `cellAreaHeight` high; 0 when they have it.
+std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows);
+
+// A width or height, in pixels.
+struct PixelSize {
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+
+    bool operator==(const PixelSize&) const = default;
+};
+
+// The floating palette window's client size for the stored edges of its rectangle: Right - Left by
+// Bottom - Top, computed in 64 bits so that no hand-edited value overflows, then brought up to `lowest`
+// (what shows the cells) and down to `highest` (the screen); `lowest` wins where the two cross.
+PixelSize FloatClientSize(std::int32_t left,
+                          std::int32_t top,
+                          std::int32_t right,
+                          std::int32_t bottom,
+                          PixelSize lowest,
+                          PixelSize highest);
+
+// The outer height of a window whose client area is `clientHeight` high inside a frame of
+// `nonClientHeight`, computed in 64 bits and kept between 0 and `highest`.
+std::int32_t OuterHeightFor(std::int32_t clientHeight, std::int32_t nonClientHeight, std::int32_t highest);
+
 }  // namespace tintrel

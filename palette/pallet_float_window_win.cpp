@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/focus_win.h"
 #include "ui/message_box_win.h"
 #include "ui/monitors_win.h"
 
@@ -42,6 +43,10 @@ void PalletFloatWindow::FitPanel() {
     SetWindowPos(panel_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void PalletFloatWindow::FocusControl() {
+    SetFocus(FocusableChild(hwnd_, lastFocus_, FirstFocus));
+}
+
 void PalletFloatWindow::FormClose() {
     // Hiding the panel tells its owner, which may take the panel back and destroy this window at once.
     if (panel_ != nullptr && GetParent(panel_) == hwnd_) {
@@ -69,6 +74,21 @@ LRESULT PalletFloatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
                 RunGuarded([this] { OnEndDock(); });
             }
             break;
+        // An activated window always gives the focus to a control, so that the keys keep working after a
+        // move, a resize or a click on the title bar.
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                lastFocus_ = FocusableChild(hwnd_, GetFocus(), lastFocus_);
+                break;
+            }
+            if (HIWORD(wParam) == 0) {
+                FocusControl();
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            FocusControl();
+            return 0;
         case WM_CONTEXTMENU:
             // The palette's menu is the main window's.
             return SendMessageW(GetWindow(hwnd_, GW_OWNER), message, wParam, lParam);

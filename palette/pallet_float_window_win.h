@@ -16,12 +16,16 @@ public:
     // The user starts and ends moving or sizing the window by its title bar or border.
     std::function<void()> OnStartDock;
     std::function<void()> OnEndDock;
+    // The control that takes the focus when the window is activated and none of its controls had it.
+    HWND FirstFocus = nullptr;
 
     // Creates the window over `owner` with its outer top-left corner at (left, top) and a client area
     // of width by height, titled `title` up to its first line break, and moves `panel` into it.
     void Create(HWND owner, HWND panel, const wchar_t* title, int left, int top, int width, int height);
     // Destroys the window; the panel must have been moved out of it first.
     void Destroy() { DestroyOwnWindow(); }
+    // Gives the focus to the control of this window that had it last, or to FirstFocus.
+    void FocusControl();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
@@ -30,6 +34,7 @@ private:
     void FormClose();
 
     HWND panel_ = nullptr;
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace tintrel

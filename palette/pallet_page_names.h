@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,12 +24,33 @@ std::string JoinPageNames(const std::vector<std::string>& names);
 // vertical tabs at both ends and takes off one pair of enclosing quotes (' or ").
 bool ReadsBackAsWritten(std::string_view name);
 
-// True for a name of 1 to kMaxPageNameBytes bytes that reads back as written.
+// True for a name of 1 to kMaxPageNameBytes bytes. Blanks and quotes at its ends are kept: the palette
+// file writes such a name in quotes, which its reader takes off again.
 bool IsStorablePageName(std::string_view name);
 
 // The settings dialog's validity: columns and rows each parse to 1 to 16, and the text holds 1 to 8
 // names, each storable. Characters that code page 932 lacks are the text box's to refuse.
 bool PalletSettingsValid(std::string_view columnsText, std::string_view rowsText, std::string_view namesText);
+
+// A field of the settings dialog, in its tab order.
+enum class SettingsField { Names, Columns, Rows };
+
+// Why the dialog cannot take its input, told beside the field that holds the fault.
+struct SettingsProblem {
+    SettingsField Field;
+    std::string Reason;  // Japanese, code page 932
+
+    bool operator==(const SettingsProblem&) const = default;
+};
+
+// The first fault of the input in the fields' tab order: the line count or a name's byte count, then the
+// columns' and the rows' range. Nothing when PalletSettingsValid holds.
+std::optional<SettingsProblem> PalletSettingsProblem(std::string_view columnsText,
+                                                     std::string_view rowsText,
+                                                     std::string_view namesText);
+
+// The reason given for a field holding a character that Shift-JIS cannot hold.
+std::string NotShiftJisReason();
 
 // The page to select after the dialog set `pageCount` pages: the one selected before when it is still
 // there, otherwise the last.

@@ -1,5 +1,7 @@
 #include "palette/pallet_settings_win.h"
 
+#include <commctrl.h>
+
 #include <array>
 #include <string_view>
 #include <utility>
@@ -86,6 +88,18 @@ HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x) {
     return button;
 }
 
+constexpr int kBalloonWidth = 320;
+
+TOOLINFOW BalloonTool(HWND dialog, wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = dialog;
+    tool.uId = 1;
+    tool.lpszText = text;
+    return tool;
+}
+
 }  // namespace
 
 void TFPallet::Create() {
@@ -97,6 +111,12 @@ void TFPallet::Create() {
     ycol_ = CreateEdit(hwnd_, kYcolId, ES_AUTOHSCROLL, POINT{104, 164}, SIZE{33, 20}, FormFont());
     okButton_ = CreateButton(hwnd_, kButton1Id, L"OK", 23);
     cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption), 105);
+    // A balloon placed by the program, beside whichever field holds the fault; the layout stays as it is.
+    balloon_ = CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_BALLOON | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, nullptr);
+    TOOLINFOW tool = BalloonTool(hwnd_, nullptr);
+    SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(balloon_, TTM_SETMAXTIPWIDTH, 0, kBalloonWidth);
 }
 
 void TFPallet::SetValues(std::vector<std::string> pageNames, std::int32_t columns, std::int32_t rows) {
@@ -181,7 +201,31 @@ void TFPallet::FormPaint() {
 }
 
 void TFPallet::DataChange() {
-    EnableWindow(okButton_, InputValid());
+    const auto problem = InputProblem();
+    EnableWindow(okButton_, problem ? FALSE : TRUE);
+    ShowProblem(problem);
+}
+
+void TFPallet::ShowProblem(const std::optional<SettingsProblem>& problem) {
+    if (problem == shownProblem_ && (!problem || IsWindowVisible(balloon_))) {
+        return;
+    }
+    shownProblem_ = problem;
+    TOOLINFOW tool = BalloonTool(hwnd_, nullptr);
+    if (!problem || !IsWindowVisible(hwnd_)) {
+        SendMessageW(balloon_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    std::wstring text = WidenCp932(problem->Reason);
+    tool.lpszText = text.data();
+    SendMessageW(balloon_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    const HWND field = problem->Field == SettingsField::Names     ? mtab_
+                       : problem->Field == SettingsField::Columns ? xcol_
+                                                                  : ycol_;
+    RECT bounds;
+    GetWindowRect(field, &bounds);
+    SendMessageW(balloon_, TTM_TRACKPOSITION, 0, MAKELPARAM((bounds.left + bounds.right) / 2, bounds.bottom));
+    SendMessageW(balloon_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::optional<std::string> TFPallet::NamesText() const {
@@ -196,20 +240,35 @@ std::optional<std::string> TFPallet::NamesText() const {
 }
 
 bool TFPallet::InputValid() const {
+    return !InputProblem();
+}
+
+std::optional<SettingsProblem> TFPallet::InputProblem() const {
     const auto names = NamesText();
+    if (!names) {
+        return SettingsProblem{SettingsField::Names, NotShiftJisReason()};
+    }
     const auto columns = StrictCp932(WindowText(xcol_));
+    if (!columns) {
+        return SettingsProblem{SettingsField::Columns, NotShiftJisReason()};
+    }
     const auto rows = StrictCp932(WindowText(ycol_));
-    return names && columns && rows && PalletSettingsValid(*columns, *rows, *names);
+    if (!rows) {
+        return SettingsProblem{SettingsField::Rows, NotShiftJisReason()};
+    }
+    return PalletSettingsProblem(*columns, *rows, *names);
 }
 
 void TFPallet::Button1Click() {
     // A click sent to the disabled button still arrives: what it would confirm is checked again.
     if (InputValid()) {
+        ShowProblem(std::nullopt);
         EndModal(kModalResultOk);
     }
 }
 
 void TFPallet::Button2Click() {
+    ShowProblem(std::nullopt);
     EndModal(kModalResultCancel);
 }
 

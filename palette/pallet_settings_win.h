@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "palette/pallet_page_names.h"
 #include "ui/modal_form_win.h"
 
 namespace tintrel {
@@ -35,6 +36,8 @@ public:
     HWND Ycol() const { return ycol_; }
     HWND Button1() const { return okButton_; }
     HWND Button2() const { return cancelButton_; }
+    // The balloon that tells beside a field why OK is disabled.
+    HWND Balloon() const { return balloon_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
@@ -52,12 +55,16 @@ private:
     // The text box's text in code page 932; nullopt when it holds a character that code page lacks.
     std::optional<std::string> NamesText() const;
     bool InputValid() const;
+    std::optional<SettingsProblem> InputProblem() const;
+    void ShowProblem(const std::optional<SettingsProblem>& problem);
 
     HWND mtab_ = nullptr;
     HWND xcol_ = nullptr;
     HWND ycol_ = nullptr;
     HWND okButton_ = nullptr;
     HWND cancelButton_ = nullptr;
+    HWND balloon_ = nullptr;  // owned by the dialog, which destroys it
+    std::optional<SettingsProblem> shownProblem_;
     std::vector<std::string> shownNames_;
     std::int32_t shownColumns_ = 0;
     std::int32_t shownRows_ = 0;

@@ -168,12 +168,15 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
     if (button == WM_LBUTTONDOWN) {
         const CellColors colors = store_.Cell(cell.Column, cell.Row, page).value_or(CellColors{});
         if (OnPick) {
-            OnPick(static_cast<std::int32_t>(ShownColor(colors.Current)));
+            // A value with bits above the colour's bytes is taken as it stands, so that the number code
+            // gives it back; a negative one is taken by the colour the cell shows.
+            OnPick(colors.Current >= 0 ? colors.Current : static_cast<std::int32_t>(ShownColor(colors.Current)));
         }
     } else {
         store_.SwapCell(cell.Column, cell.Row, page);
     }
     Repaint();
+    RefreshHint();
 }
 
 void PalletView::PaintPalletMouseMove(POINT client) {
@@ -214,6 +217,12 @@ void PalletView::PaintPalletDragDrop(POINT client) {
     }
     store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color);
     Repaint();
+    RefreshHint();
+}
+
+void PalletView::RefreshHint() {
+    // A tool-tip on the screen shows the cell's new colours at once, not after the pointer moves.
+    PaintPalletMouseMove(PointerPosition());
 }
 
 LRESULT PalletView::PaintPalletContextPopup() {

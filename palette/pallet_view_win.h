@@ -70,6 +70,7 @@ private:
     // The surface as a tool of the hint window, with the text it shows.
     TOOLINFOW HintTool();
     // The text shown over the cell under the pointer; empty switches the hint off.
+    void RefreshHint();
     void SetHintText(const std::wstring& text);
     // Lets the hint window see the pointer over the surface, so that it shows and hides the hint.
     void RelayToHint(UINT message, WPARAM wParam, LPARAM lParam) const;

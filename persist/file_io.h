@@ -37,6 +37,15 @@ inline bool ReplaceWholeFile(const FilePath& path, std::string_view bytes) {
 // that cannot be removed stays.
 void RemoveLeftoverTemporaryFiles(const FilePath& path) noexcept;
 
+enum class RenameOutcome {
+    Renamed,
+    Taken,   // a file of the new name is there; nothing changed
+    Failed,  // nothing changed
+};
+
+// Gives the file at `from` the full name `to`, never replacing a file that is there.
+RenameOutcome RenameWithoutReplacing(const FilePath& from, const FilePath& to);
+
 // Deletes the file at `path` if it can; nothing is reported.
 void DeleteFileQuietly(const FilePath& path);
 

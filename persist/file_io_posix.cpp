@@ -6,7 +6,7 @@
 #include <unistd.h>    // read, pwrite, fsync, ftruncate, close, getpid
 
 #include <cerrno>
-#include <cstdio>  // std::rename
+#include <cstdio>  // std::rename, renameat2
 #include <filesystem>
 #include <utility>  // std::exchange
 
@@ -192,6 +192,27 @@ void RemoveLeftoverTemporaryFiles(const FilePath& path) noexcept {
     } catch (...) {
         // Out of memory: the leftovers stay until the next start.
     }
+}
+
+RenameOutcome RenameWithoutReplacing(const FilePath& from, const FilePath& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return RenameOutcome::Renamed;
+    }
+    if (errno == EEXIST) {
+        return RenameOutcome::Taken;
+    }
+    if (errno != EINVAL) {
+        return RenameOutcome::Failed;
+    }
+    // A file system that cannot rename without replacing: a second link is made only where no file is.
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        return errno == EEXIST ? RenameOutcome::Taken : RenameOutcome::Failed;
+    }
+    if (::unlink(from.c_str()) != 0) {
+        ::unlink(to.c_str());
+        return RenameOutcome::Failed;
+    }
+    return RenameOutcome::Renamed;
 }
 
 void DeleteFileQuietly(const FilePath& path) {

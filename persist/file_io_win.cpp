@@ -223,6 +223,14 @@ void RemoveLeftoverTemporaryFiles(const FilePath& path) noexcept {
     }
 }
 
+RenameOutcome RenameWithoutReplacing(const FilePath& from, const FilePath& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0) {
+        return RenameOutcome::Renamed;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? RenameOutcome::Taken : RenameOutcome::Failed;
+}
+
 void DeleteFileQuietly(const FilePath& path) {
     DeleteFileW(path.c_str());
 }

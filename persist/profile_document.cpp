@@ -76,15 +76,17 @@ bool HoldsBreakOrZero(std::string_view text) {
 }
 
 // A write must read back as written, and a value must never add lines, sections or keys of its own:
-// the header and the key line are parsed back to check that they give the same names.
+// the header and the key line are parsed back to check that they give the same names. A key with an
+// empty name is refused: a section listing does not count it (Wine's even hides the keys after it), so
+// it would make a section that holds nothing for the program.
 void CheckStorable(std::string_view section, std::string_view key, std::string_view value, Text encoding) {
     const std::string headerText = Concat("[", section, "]");
     const std::string keyText = Concat(key, "=", "");
     const auto header = profile_line::Parse(headerText, encoding);
     const auto keyLine = profile_line::Parse(keyText, encoding);
-    const bool storable = !HoldsBreakOrZero(section) && !HoldsBreakOrZero(key) && !HoldsBreakOrZero(value) &&
-                          header.kind == Kind::kHeader && header.name == section && keyLine.kind == Kind::kKey &&
-                          keyLine.name == key;
+    const bool storable = !key.empty() && !HoldsBreakOrZero(section) && !HoldsBreakOrZero(key) &&
+                          !HoldsBreakOrZero(value) && header.kind == Kind::kHeader && header.name == section &&
+                          keyLine.kind == Kind::kKey && keyLine.name == key;
     if (!storable) {
         throw std::invalid_argument("profile file: a section, key or value that the file cannot hold");
     }
@@ -344,6 +346,10 @@ std::optional<std::string> ProfileDocument::Value(std::string_view section, std:
         --end;
     }
     return CutToBuffer(Utf16ToCp932(Wtf8ToUtf16(value.substr(0, end))));
+}
+
+std::string ProfileDocument::ValueAsWritten(std::string_view value) {
+    return CutToBuffer(profile_line::Unquote(profile_line::Trim(value, " \t\v")));
 }
 
 bool ProfileDocument::HasKeys(std::string_view section) const {

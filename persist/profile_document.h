@@ -41,6 +41,9 @@ public:
     // enclosing quotes removed and cut to kMaxValueBytes; nullopt when there is no such key.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
+    // What Value() gives for a key whose value was set to `value`.
+    static std::string ValueAsWritten(std::string_view value);
+
     // True when the first section named `section` holds at least one key line with a name.
     bool HasKeys(std::string_view section) const;
 
@@ -49,7 +52,7 @@ public:
     // it is. Throws std::invalid_argument, changing nothing, for a name or value that the file could
     // not give back: one holding a line break or a zero byte, or a name that would not read back as itself (a
     // section name holding "]", a key name holding "=" or starting with "[" or ";", a name with tabs
-    // at its ends).
+    // at its ends), or an empty key name, which a listing of the section's keys does not count.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes the first section named `section`: its header, its entries and its blank lines.

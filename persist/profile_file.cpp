@@ -30,6 +30,8 @@ std::optional<ProfileDocument> ReadDocument(const FilePath& path) {
 
 }  // namespace
 
+ProfileFile::ProfileFile(NoFile) {}
+
 ProfileFile::ProfileFile(FilePath path) : path_(std::move(path)) {
     auto document = ReadDocument(path_);
     read_ = document.has_value();
@@ -100,13 +102,34 @@ void ProfileFile::Commit() {
     const bool readable = current.has_value();
     document_ = readable ? std::move(*current) : ProfileDocument();
     for (const Change& change : changes_) {
-        Apply(document_, change);
+        if (!OverwritesOthers(document_, change)) {
+            Apply(document_, change);
+        }
     }
     std::string encoded;
-    if (!readable || !ReplaceWholeFile(path_, document_.Parts(encoded))) {
+    if (path_.empty() || !readable || !ReplaceWholeFile(path_, document_.Parts(encoded))) {
         throw FileError(std::string(kCannotWrite), path_);
     }
     changes_.clear();
+}
+
+ProfileDocument ProfileFile::TakeDocument() {
+    return std::exchange(document_, ProfileDocument());
+}
+
+bool ProfileFile::OverwritesOthers(const ProfileDocument& now, const Change& change) const {
+    if (asRead_ == nullptr || change.erase) {
+        return false;
+    }
+    auto read = asRead_->Value(change.section, change.key);
+    if (!read && started_ != nullptr) {
+        read = started_->Value(change.section, change.key);
+    }
+    if (!read || *read != ProfileDocument::ValueAsWritten(change.value)) {
+        return false;  // a new key, or one this run changed
+    }
+    const auto current = now.Value(change.section, change.key);
+    return current && *current != *read;
 }
 
 void ProfileFile::Apply(ProfileDocument& document, const Change& change) {

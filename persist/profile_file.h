@@ -23,6 +23,10 @@ public:
     // so does a file that is there but cannot be read, or whose encoding cannot be told, which
     // CheckRead() reports.
     explicit ProfileFile(FilePath path);
+    // A file of no name that starts empty, to see what a block would write (Bytes()); it cannot be
+    // committed.
+    struct NoFile {};
+    explicit ProfileFile(NoFile);
     // Discards writes not yet committed.
     ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
@@ -53,6 +57,24 @@ public:
     // Removes the section's header and keys; its comment lines stay. Pending until Commit().
     void EraseSection(std::string_view section);
 
+    // What the block has read, with its writes; the block then reads as an empty file. The program
+    // keeps it from its start to its close as the values it read (see KeepOthersChangesSince).
+    ProfileDocument TakeDocument();
+    // The file's bytes as the block's reads and writes stand.
+    std::string Bytes() const { return document_.Bytes(); }
+
+    // At Commit(), a write of the value the run started with for its key is left out when the file then
+    // holds another value for that key: another copy of the program, or a hand edit, changed the key
+    // after the run read it, and the run did not. The value the run started with is the one `asRead`
+    // (the file as the run read it) holds, or for a key it lacked the one `started` holds (what the run
+    // would have written right after it started: its defaults). Writes of other values, of keys the
+    // file lacks, and of keys nobody else changed go in as always, so a file that only this run touched
+    // is written byte for byte as without this. Both documents must outlive the commit.
+    void KeepOthersChangesSince(const ProfileDocument& asRead, const ProfileDocument& started) {
+        asRead_ = &asRead;
+        started_ = &started;
+    }
+
     // Puts the block's writes into the file in one atomic replacement, applied to the file as it is
     // now, so that keys another instance wrote meanwhile survive. Does nothing when there are none.
     // Throws FileError ("%s に書き込めません") and leaves the file as it was when it cannot be
@@ -70,11 +92,15 @@ private:
 
     // Makes `change` in `document`.
     static void Apply(ProfileDocument& document, const Change& change);
+    // True when `change` would overwrite what someone else wrote since asRead_ (see KeepOthersChangesSince).
+    bool OverwritesOthers(const ProfileDocument& now, const Change& change) const;
 
     FilePath path_;
     bool read_ = true;  // false when the file is there but could not be read
     ProfileDocument document_;
     std::vector<Change> changes_;
+    const ProfileDocument* asRead_ = nullptr;
+    const ProfileDocument* started_ = nullptr;
 };
 
 }  // namespace tintrel

@@ -13,7 +13,7 @@ void SendMouseAt(POINT screen, DWORD buttons) {
     SendInput(1, &event, sizeof(INPUT));
 }
 
-void SendKey(WORD key, bool shift) {
+void SendKey(WORD key, bool shift, bool control) {
     std::vector<INPUT> events;
     const auto add = [&events](WORD virtualKey, DWORD flags) {
         INPUT event{};
@@ -22,6 +22,9 @@ void SendKey(WORD key, bool shift) {
         event.ki.dwFlags = flags;
         events.push_back(event);
     };
+    if (control) {
+        add(VK_CONTROL, 0);
+    }
     if (shift) {
         add(VK_SHIFT, 0);
     }
@@ -29,6 +32,9 @@ void SendKey(WORD key, bool shift) {
     add(key, KEYEVENTF_KEYUP);
     if (shift) {
         add(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+    if (control) {
+        add(VK_CONTROL, KEYEVENTF_KEYUP);
     }
     SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }

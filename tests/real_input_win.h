@@ -8,7 +8,7 @@ namespace tintrel::testing_win {
 // `buttons` (MOUSEEVENTF_LEFTDOWN, ...). The event carries its own position: a separate SetCursorPos
 // may reach the window system after it.
 void SendMouseAt(POINT screen, DWORD buttons = 0);
-// Real key input: presses and releases `key`, with Shift held around it if asked.
-void SendKey(WORD key, bool shift = false);
+// Real key input: presses and releases `key`, with Shift and Ctrl held around it if asked.
+void SendKey(WORD key, bool shift = false, bool control = false);
 
 }  // namespace tintrel::testing_win

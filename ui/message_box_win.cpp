@@ -39,10 +39,6 @@ MessageBoxHandler& CurrentHandler() {
     return handler;
 }
 
-int ShowWideMessageBox(const std::wstring& text, UINT type) {
-    return CurrentHandler()(GetActiveWindow(), text, WidenCp932(kApplicationTitle), type);
-}
-
 std::wstring MessageText(const std::exception& error) {
     if (const auto* fileError = dynamic_cast<const FileError*>(&error)) {
         // The path is spliced in as UTF-16 so that no character of it is lost in code page 932.
@@ -64,6 +60,10 @@ std::wstring MessageText(const std::exception& error) {
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
     return std::exchange(CurrentHandler(), std::move(handler));
+}
+
+int ShowWideMessageBox(const std::wstring& text, UINT type) {
+    return CurrentHandler()(GetActiveWindow(), text, WidenCp932(kApplicationTitle), type);
 }
 
 int ShowMessageBox(std::string_view textCp932, UINT type) {

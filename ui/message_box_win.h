@@ -20,6 +20,8 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 // A modal message box captioned with the application title, owned by the active window of the
 // thread so that it is modal to whatever the user is looking at. Returns the button pressed.
 int ShowMessageBox(std::string_view textCp932, UINT type);
+// The same for a text in UTF-16, for one that holds file names in the system's own spelling.
+int ShowWideMessageBox(const std::wstring& text, UINT type);
 
 // The text of the standard error box: the error's message (a file error with its full path in the
 // message's "%s"), with "." appended when its last character sorts after ".". The program's own messages

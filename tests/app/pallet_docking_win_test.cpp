@@ -12,6 +12,7 @@
 #include "palette/pallet_docking.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
+#include "tests/real_input_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
@@ -46,6 +47,12 @@ protected:
         SetKeyboardState(keys);
         Pump();
     }
+    // F6 where the focus is, as the message loop would see it.
+    void PressF6() {
+        MSG message{GetFocus(), WM_KEYDOWN, VK_F6, 1, 0, {}};
+        EXPECT_TRUE(mainForm->PreTranslateMessage(message));
+        Pump();
+    }
     void PressOnPanel() {
         SendMessageW(Panel(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         Pump();
@@ -74,6 +81,7 @@ struct Step {
 TEST_F(PalletDocking, EveryTransitionLeadsWhereItShould) {
     EXPECT_EQ(Where(), Place::Docked) << "a first start shows the palette docked";
     EXPECT_EQ(ClientHeight(), 270);
+    EXPECT_EQ(TabCtrl_GetRowCount(mainForm->Control(ControlId::PalletTab)), 1) << "the four default pages";
     const std::vector<Step> steps{
         {"Ctrl+P while docked", [this] { PressCtrlP(); }, Place::Hidden, 170},
         {"Ctrl+P while hidden and docked", [this] { PressCtrlP(); }, Place::Docked, 270},
@@ -83,15 +91,38 @@ TEST_F(PalletDocking, EveryTransitionLeadsWhereItShould) {
          Place::Floating, 170},
         {"a press while floating does nothing", [this] { PressOnPanel(); }, Place::Floating, 170},
         {"move by the title bar", [this] { MoveFloatingWindow(300, 400); }, Place::Floating, 170},
+        {"F6 into the floating window", [this] { PressF6(); }, Place::Floating, 170},
+        {"menu command from the floating window", [this] { mainForm->ExecuteCommand(CommandId::NPallet); },
+         Place::Hidden, 170},
+        {"menu command again", [this] { mainForm->ExecuteCommand(CommandId::NPallet); }, Place::Floating, 170},
+        {"F6 into the floating window again", [this] { PressF6(); }, Place::Floating, 170},
+        {"Shift+F6 back to the main window", [this] { PressF6(); }, Place::Floating, 170},
         {"close the floating window", [this] { CloseFloatingWindow(); }, Place::Docked, 270},
         {"float again", [this] { PressOnPanel(); }, Place::Floating, 170},
     };
+    SetForegroundWindow(mainForm->Handle());
+    SetFocus(mainForm->Control(ControlId::PalletTab));
+    Pump();
+    static int resizes = 0;
+    const SUBCLASSPROC countResizes = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR) -> LRESULT {
+        resizes += message == WM_SIZE ? 1 : 0;
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    };
+    SetWindowSubclass(mainForm->Handle(), countResizes, 1, 0);
     for (const Step& step : steps) {
+        resizes = 0;
         step.Do();
+        EXPECT_LE(resizes, 1) << step.Action << ": the main window resizes at most once";
         EXPECT_EQ(Where(), step.Expected) << step.Action;
         EXPECT_EQ(ClientHeight(), step.ClientHeight) << step.Action;
         EXPECT_EQ(IsWindowVisible(Panel()) != FALSE, step.Expected != Place::Hidden) << step.Action;
+        // The keys keep working: the focus is on a control the user sees, in the active window.
+        const HWND focus = GetFocus();
+        EXPECT_TRUE(focus != nullptr && IsWindowVisible(focus) && GetAncestor(focus, GA_ROOT) == GetActiveWindow())
+            << step.Action;
     }
+    RemoveWindowSubclass(mainForm->Handle(), countResizes, 1);
 
     // The floating window reopened where the user had moved it before closing it.
     const HWND window = Holder();
@@ -217,6 +248,90 @@ TEST_F(PalletDocking, TheKeyboardFocusFollowsThePalette) {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(Where(), Place::Hidden);
+}
+
+// Real keys, after the palette was taken out while its pages had the focus and then hidden from the
+// main window: Ctrl+P brings it back, F6 and Shift+F6 go into the floating window and back, and the
+// settings dialog that Shift+Ctrl+P opens keeps the floating palette from taking input while it runs.
+TEST_F(PalletDocking, RealKeysKeepWorkingAfterTheFloatingPaletteHides) {
+    const HWND tabStrip = mainForm->Control(ControlId::PalletTab);
+    SetForegroundWindow(mainForm->Handle());
+    SetFocus(tabStrip);
+    PressOnPanel();
+    ASSERT_EQ(Where(), Place::Floating);
+    const auto press = [this](WORD key, bool shift, bool control, const std::function<bool()>& done) {
+        SendKey(key, shift, control);
+        return PumpUntil(done);
+    };
+    EXPECT_TRUE(press('P', false, true, [this] { return Where() == Place::Hidden; })) << "Ctrl+P hides";
+    EXPECT_TRUE(press('P', false, true, [this] { return Where() == Place::Floating; })) << "Ctrl+P shows";
+    EXPECT_TRUE(press(VK_F6, false, false, [this] { return GetActiveWindow() == Holder(); })) << "F6";
+    EXPECT_EQ(GetFocus(), tabStrip);
+    EXPECT_TRUE(press(VK_F6, true, false, [this] { return GetActiveWindow() == mainForm->Handle(); })) << "Shift+F6";
+    EXPECT_EQ(GetFocus(), mainForm->Control(ControlId::ComboF));
+
+    bool paletteTookInput = true;
+    bool ran = false;
+    std::function<void()> whileOpen = [&] {
+        if (!IsWindowVisible(palletDialog->Handle())) {
+            CallSoon(whileOpen);
+            return;
+        }
+        paletteTookInput = IsWindowEnabled(Holder()) != FALSE;
+        ran = true;
+        SendMessageW(palletDialog->Button2(), BM_CLICK, 0, 0);
+    };
+    CallSoon(whileOpen);
+    EXPECT_TRUE(press('P', true, true, [&] { return ran; })) << "Shift+Ctrl+P";
+    EXPECT_FALSE(paletteTookInput) << "disabled while the dialog ran";
+    EXPECT_TRUE(IsWindowEnabled(Holder())) << "enabled after it";
+    EXPECT_TRUE(press(VK_F6, false, false, [this] { return GetActiveWindow() == Holder(); })) << "F6 after the dialog";
+}
+
+// Hand-edited extremes give a window on the screen that shows the cells, and nothing overflows.
+TEST_F(PalletDocking, HandEditedExtremesGiveAUsableWindow) {
+    RECT screen;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    const struct {
+        const char* Name;
+        std::string Settings;
+        std::string Pallet;
+    } cases[] = {
+        {"a stored height at the collapsed one", "[Window]\r\nHeight=170\r\n", ""},
+        {"a stored height below it", "[Window]\r\nHeight=-5\r\n", ""},
+        {"the largest stored height", "[Window]\r\nHeight=2147483647\r\n", ""},
+        {"the whole range, floating", "",
+         "[Pallet]\r\nLeft=-2147483648\r\nTop=-2147483648\r\nRight=2147483647\r\nBottom=2147483647\r\nDock=1\r\n"},
+        {"right below left, floating", "", "[Pallet]\r\nLeft=300\r\nTop=300\r\nRight=100\r\nBottom=100\r\nDock=1\r\n"},
+        {"the largest height, floating", "", "[Pallet]\r\nTop=0\r\nBottom=2147483647\r\nDock=1\r\n"},
+        {"eight pages of long names, docked", "",
+         "[Pallet]\r\nzCount=8\r\nyCount=16\r\n[Tab1]\r\nNAME=aaaaaaaaaaaaaaaaaaaa\r\n[Tab2]\r\nNAME="
+         "bbbbbbbbbbbbbbbbbbbb\r\n"
+         "[Tab3]\r\nNAME=cccccccccccccccccccc\r\n[Tab4]\r\nNAME=dddddddddddddddddddd\r\n"},
+    };
+    for (const auto& row : cases) {
+        test_support::WriteBytes(SettingsFile(), row.Settings);
+        test_support::WriteBytes(directory / "Tintrel.plt", row.Pallet);
+        RestartProgram();
+        const HWND holder = GetAncestor(Panel(), GA_ROOT);
+        RECT outer;
+        GetWindowRect(holder, &outer);
+        RECT visible;
+        EXPECT_TRUE(IntersectRect(&visible, &outer, &screen)) << row.Name << ": on the screen";
+        RECT cells;
+        GetClientRect(mainForm->Control(ControlId::PaintPallet), &cells);
+        const int rows = row.Pallet.find("yCount=16") != std::string::npos ? 16 : 4;
+        EXPECT_GE(cells.bottom, 8 * rows) << row.Name << ": the cells show";
+        EXPECT_GE(cells.right, 8 * 4) << row.Name;
+        if (Where() == Place::Docked) {
+            GetWindowRect(mainForm->Handle(), &outer);
+            EXPECT_GE(outer.bottom - outer.top, 270) << row.Name;
+            EXPECT_LE(outer.bottom - outer.top, GetSystemMetrics(SM_CYVIRTUALSCREEN)) << row.Name;
+        }
+        ASSERT_TRUE(CloseProgram()) << row.Name;
+        const std::string settings = test_support::ReadBytes(SettingsFile());
+        EXPECT_EQ(settings.find("Height=170\r\n"), std::string::npos) << row.Name << ": " << settings;
+    }
 }
 
 TEST_F(PalletDocking, TheSettingsDialogSetsTheGridAndThePagesKeptAcrossARestart) {

@@ -1,6 +1,8 @@
 // The settings file and the format list file: what a start reads, what a close writes, and what
 // happens when a file cannot be read or written.
 #include <windows.h>
+
+#include <commctrl.h>  // TabCtrl_SetCurSel
 #include <windowsx.h>  // ComboBox_GetCount
 
 #include <optional>
@@ -333,6 +335,106 @@ TEST_F(SettingsFiles, WindowsStoredOffEveryMonitorComeBackWhileOthersKeepTheirPl
     GetWindowRect(mainForm->Handle(), &outer);
     EXPECT_EQ(outer.left, -20) << "a window partly on the screen stays where it was";
     EXPECT_EQ(outer.top, 30);
+}
+
+// Two copies started from the same folder change different keys of both profile files. Whichever closes
+// last, the files hold both copies' changes: a page renamed in one is not named 色1 again by the other.
+TEST_F(SettingsFiles, TwoCopiesKeepEachOthersChangesWhicheverClosesLast) {
+    const auto plt = directory / "Tintrel.plt";
+    for (const bool firstClosesFirst : {true, false}) {
+        std::filesystem::remove(SettingsFile());
+        std::filesystem::remove(plt);
+        RestartProgram();
+        TFFormat secondEditor;
+        TFPallet secondDialog;
+        TFMain second(directory / "Tintrel.exe", secondEditor, secondDialog);
+        second.Create();
+        secondEditor.Create();
+        secondDialog.Create();
+        second.Show();
+        Pump();
+
+        mainForm->ExecuteCommand(CommandId::Popup1);
+        CallSoon([this] {
+            SetWindowTextW(palletDialog->Mtab(), L"x\r\n2\r\n3\r\n4\r\n");
+            SendMessageW(palletDialog->Button1(), BM_CLICK, 0, 0);
+        });
+        mainForm->ExecuteCommand(CommandId::NPalDlg);
+        second.ExecuteCommand(CommandId::RGB2);
+        TabCtrl_SetCurSel(second.Control(ControlId::PalletTab), 1);
+
+        const auto closeSecond = [&] {
+            SendMessageW(second.Handle(), WM_CLOSE, 0, 0);
+            Pump();
+            return second.Handle() == nullptr;
+        };
+        if (firstClosesFirst) {
+            ASSERT_TRUE(CloseProgram() && closeSecond()) << ShownBoxes();
+        } else {
+            ASSERT_TRUE(closeSecond() && CloseProgram()) << ShownBoxes();
+        }
+        const std::string settings = ReadBytes(SettingsFile());
+        const std::string pallet = ReadBytes(plt);
+        const char* order = firstClosesFirst ? "first closed first" : "second closed first";
+        EXPECT_NE(settings.find("WriteClip=1\r\n"), std::string::npos) << order << ": " << Escaped(settings);
+        EXPECT_NE(settings.find("RGBformat=1\r\n"), std::string::npos) << order << ": " << Escaped(settings);
+        EXPECT_NE(pallet.find("Select=1\r\n"), std::string::npos) << order << ": " << Escaped(pallet);
+        EXPECT_NE(pallet.find("[Tab1]\r\nNAME=x\r\n"), std::string::npos) << order << ": " << Escaped(pallet);
+        EXPECT_NE(pallet.find("[Tab2]\r\nNAME=2\r\n"), std::string::npos) << order << ": " << Escaped(pallet);
+    }
+}
+
+// A palette file that could not be read stays as it is while the run changes nothing it would hold;
+// once the run has changed it, the close asks, and only a yes keeps the file under a free name and
+// saves the palette in a new one.
+TEST_F(SettingsFiles, AnUnreadablePaletteFileIsKeptAndReplacedOnlyWhenTheUserSaysSo) {
+    const auto plt = directory / "Tintrel.plt";
+    const auto kept = directory / "Tintrel.plt.unreadable-1";
+    const std::string unreadable("\xFE\xFF\0[\0P", 6);
+    const struct {
+        const char* Name;
+        bool Rename;
+        int Answer;
+    } cases[] = {
+        {"nothing changed", false, IDOK},
+        {"renamed, changes dropped", true, IDNO},
+        {"renamed, file kept and replaced", true, IDYES},
+    };
+    for (const auto& row : cases) {
+        std::filesystem::remove(kept);
+        WriteBytes(plt, unreadable);
+        RestartProgram();
+        boxes.clear();
+        if (row.Rename) {
+            CallSoon([this] {
+                SetWindowTextW(palletDialog->Mtab(), L"x\r\n");
+                SendMessageW(palletDialog->Button1(), BM_CLICK, 0, 0);
+            });
+            mainForm->ExecuteCommand(CommandId::NPalDlg);
+        }
+        std::vector<ShownBox> questions;
+        const auto previous =
+            SetMessageBoxHandler([&](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+                questions.push_back(ShownBox{text, caption, type});
+                return row.Answer;
+            });
+        const bool closed = CloseProgram();
+        SetMessageBoxHandler(previous);
+        ASSERT_TRUE(closed) << row.Name;
+        ASSERT_EQ(questions.size(), row.Rename ? 1u : 0u) << row.Name;
+        if (row.Rename) {
+            EXPECT_EQ(questions[0].Type, static_cast<UINT>(MB_YESNO | MB_ICONWARNING)) << row.Name;
+            EXPECT_NE(questions[0].Text.find(plt.wstring() + L" \x306F"), std::wstring::npos) << row.Name;
+            EXPECT_NE(questions[0].Text.find(kept.wstring() + L" \x3068"), std::wstring::npos) << row.Name;
+        }
+        if (row.Answer == IDYES) {
+            EXPECT_EQ(Escaped(ReadBytes(kept)), Escaped(unreadable)) << row.Name;
+            EXPECT_NE(ReadBytes(plt).find("[Tab1]\r\nNAME=x\r\n"), std::string::npos) << row.Name;
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(kept)) << row.Name;
+            EXPECT_EQ(Escaped(ReadBytes(plt)), Escaped(unreadable)) << row.Name;
+        }
+    }
 }
 
 }  // namespace

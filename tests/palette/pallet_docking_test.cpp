@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 
 namespace tintrel {
 
 void PrintTo(const ResizeDecision& decision, std::ostream* out) {
     *out << (decision.Allow ? "allow" : "refuse") << " at height " << decision.Height;
+}
+
+void PrintTo(const PixelSize& size, std::ostream* out) {
+    *out << size.Width << " by " << size.Height;
 }
 
 namespace {
@@ -59,6 +64,41 @@ TEST(FormCanResize, RefusesUnlessDockedOrTheProgramAsksAndKeeps270WhileDocked) {
             << "height " << height << (shownAndDocked ? ", docked and shown" : ", hidden or floating")
             << (resizeAllowed ? ", program's own change" : "");
     }
+}
+
+// Hand-edited extremes give a window that shows the cells and fits the screen, never an overflow.
+TEST(FloatClientSize, ComputesInSixtyFourBitsAndKeepsAUsableSize) {
+    constexpr PixelSize kLowest{40, 60};
+    constexpr PixelSize kScreen{1920, 1040};
+    const struct {
+        const char* name;
+        std::int32_t left, top, right, bottom;
+        PixelSize expected;
+    } cases[] = {
+        {"the default", 200, 370, 400, 470, {200, 100}},
+        {"the whole range", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, kScreen},
+        {"right below left", 300, 300, 100, 100, kLowest},
+        {"from the highest to the lowest", INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN, kLowest},
+        {"too small to show the cells", 0, 0, 10, 10, kLowest},
+        {"exactly the lowest", 0, 0, 40, 60, kLowest},
+    };
+    for (const auto& [name, left, top, right, bottom, expected] : cases) {
+        EXPECT_EQ(FloatClientSize(left, top, right, bottom, kLowest, kScreen), expected) << name;
+    }
+    EXPECT_EQ(FloatClientSize(0, 0, 500, 500, {300, 300}, {200, 200}), (PixelSize{300, 300})) << "lowest wins";
+}
+
+TEST(OuterHeightFor, AddsTheFrameInSixtyFourBitsWithinTheScreen) {
+    EXPECT_EQ(OuterHeightFor(270, 30, 1040), 300);
+    EXPECT_EQ(OuterHeightFor(INT32_MAX, 30, 1040), 1040);
+    EXPECT_EQ(OuterHeightFor(INT32_MIN, 30, 1040), 0);
+}
+
+TEST(MissingCellHeight, GrowsByWhatTheRowsLack) {
+    EXPECT_EQ(MissingCellHeight(68, 4), 0);
+    EXPECT_EQ(MissingCellHeight(32, 4), 0);
+    EXPECT_EQ(MissingCellHeight(30, 4), 2);
+    EXPECT_EQ(MissingCellHeight(-5, 16), 133);
 }
 
 }  // namespace

@@ -71,12 +71,13 @@ TEST(PalletSettingsValid, AcceptsSizesOf1To16AndOneTo8StorableNames) {
         {"a\r\nb\r\n\r\n", false},
         {"", false},
         {"a\nb\rc", true},
-        {" a", false},
-        {"a\t", false},
-        {"a\v", false},
+        {" a", true},  // the file keeps blanks and quotes at the ends by quoting the name
+        {"a\t", true},
+        {"a\v", true},
         {"a b", true},
-        {"\"a\"", false},
-        {"'a'", false},
+        {"\"a\"", true},
+        {"'a'", true},
+        {"  ", true},
         {"\"a'", true},
         {"\"", true},
     };
@@ -93,6 +94,42 @@ TEST(PageAfterSettings, KeepsTheSelectedPageWhileItExistsElseTakesTheLast) {
     } cases[] = {{3, 3, 2}, {1, 6, 1}, {0, 1, 0}, {7, 8, 7}, {8, 8, 7}, {-1, 4, 3}};
     for (const auto& [before, pages, after] : cases) {
         EXPECT_EQ(PageAfterSettings(before, pages), after) << "page " << before << " selected, " << pages << " pages";
+    }
+}
+
+TEST(PalletSettingsProblem, NamesTheFirstFaultyFieldInTabOrderAndWhy) {
+    // "1～16 の数を入れてください", "タブは 1～8 行です（今は ", " 行）", " 行目：タブ名は 1～20 バイトです（今は ",
+    // " バイト）"
+    const std::string range =
+        "1\x81`16 \x82\xCC\x90\x94\x82\xF0\x93\xFC\x82\xEA\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2";
+    const std::string lines = "\x83^\x83u\x82\xCD 1\x81`8 \x8Ds\x82\xC5\x82\xB7\x81i\x8D\xA1\x82\xCD ";
+    const std::string linesEnd = " \x8Ds\x81j";
+    const std::string name =
+        " \x8Ds\x96\xDA\x81"
+        "F\x83^\x83u\x96\xBC\x82\xCD 1\x81`20 \x83o\x83"
+        "C\x83g\x82\xC5\x82\xB7\x81i\x8D\xA1\x82\xCD ";
+    const std::string bytes =
+        " \x83o\x83"
+        "C\x83g\x81j";
+    const struct {
+        std::string columns, rows, names;
+        std::optional<SettingsProblem> expected;
+    } cases[] = {
+        {"4", "4", "a\r\n", std::nullopt},
+        {"0", "4", "a", SettingsProblem{SettingsField::Columns, range}},
+        {"4", "17", "a", SettingsProblem{SettingsField::Rows, range}},
+        {"0", "0", "", SettingsProblem{SettingsField::Names, lines + "0" + linesEnd}},
+        {"4", "4", Repeat("p\r\n", 9), SettingsProblem{SettingsField::Names, lines + "9" + linesEnd}},
+        {"4", "4", "a\r\n\r\nb", SettingsProblem{SettingsField::Names, "2" + name + "0" + bytes}},
+        {"x", "4", "a\r\n" + Repeat("x", 21), SettingsProblem{SettingsField::Names, "2" + name + "21" + bytes}},
+    };
+    for (const auto& [columns, rows, names, expected] : cases) {
+        const auto problem = PalletSettingsProblem(columns, rows, names);
+        EXPECT_EQ(problem.has_value(), expected.has_value()) << Escaped(names);
+        if (problem && expected) {
+            EXPECT_EQ(problem->Field, expected->Field) << Escaped(names);
+            EXPECT_EQ(Escaped(problem->Reason), Escaped(expected->Reason));
+        }
     }
 }
 

@@ -131,16 +131,21 @@ TEST_F(PalletSettings, OkIsEnabledExactlyWhileTheFieldsHoldWhatThePaletteFileGiv
         {L"4", L"4", L"\U0001F3A8", false},
         {L"4", L"4", L"1\u301C2", false},  // a wave dash, which the file would give back as a full-width tilde
         {L"4", L"4", L"1\uFF5E2", true},
-        {L"4", L"4", L" a", false},
-        {L"4", L"4", L"\"a\"", false},
+        {L"4", L"4", L" a", true},
+        {L"4", L"4", L"\"a\"", true},
     };
+    ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);  // the balloon shows beside a visible dialog only
     for (const auto& [columns, rows, names, ok] : cases) {
         Type(dialog.Xcol(), columns);
         Type(dialog.Ycol(), rows);
         Type(dialog.Mtab(), names);
         EXPECT_EQ(OkEnabled(), ok) << "Xcol " << Visible(columns) << ", Ycol " << Visible(rows) << ", Mtab "
                                    << Visible(names);
+        EXPECT_EQ(IsWindowVisible(dialog.Balloon()) != FALSE, !ok)
+            << "the reason shows while OK is disabled; Xcol " << Visible(columns) << ", Ycol " << Visible(rows)
+            << ", Mtab " << Visible(names);
     }
+    ShowWindow(dialog.Handle(), SW_HIDE);
 }
 
 TEST_F(PalletSettings, IsLaidOutAsDesignedInTabOrder) {

@@ -27,7 +27,7 @@ constexpr std::int32_t kHandEdited = 0x7F102030;  // cell (2, 1): a value only a
 constexpr std::int32_t kOtherPage = 0x00030201;   // cell (1, 2) of page 0
 constexpr CellPosition kCell{1, 2};
 
-enum class Where { Cell, HandEditedCell, Gap, Swatch, TabHeader };
+enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader };
 
 int contextMenusSeen = 0;
 
@@ -142,6 +142,7 @@ protected:
         store.SetCurrent(kCell.Column, kCell.Row, 1, kCellColor);
         store.SetCurrent(kCell.Column, kCell.Row, 0, kOtherPage);
         store.SetCurrent(2, 1, 1, kHandEdited);
+        store.SetCurrent(3, 0, 1, static_cast<std::int32_t>(0x80405060u));
         store.SetPalletModified(false);
         picks.clear();
         contextMenusSeen = 0;
@@ -154,7 +155,9 @@ protected:
     }
 
     POINT ScreenPoint(Where where) const {
-        const PalletRect cell = Bounds(where == Where::HandEditedCell ? CellPosition{2, 1} : kCell);
+        const PalletRect cell = Bounds(where == Where::HandEditedCell ? CellPosition{2, 1}
+                                       : where == Where::NegativeCell ? CellPosition{3, 0}
+                                                                      : kCell);
         POINT point{where == Where::Gap ? cell.Right + 4 : (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
         const bool offSurface = where == Where::Swatch || where == Where::TabHeader;
         if (offSurface) {
@@ -243,7 +246,8 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
     } rows[] = {
         {"left press picks", Presses, kLeft, Where::Cell, kept, {kCellColor}},
         {"each press of a double click picks", DoubleClick, kLeft, Where::Cell, kept, {kCellColor, kCellColor}},
-        {"a hand-edited value is picked as shown", Presses, kLeft, Where::HandEditedCell, kept, {0x00102030}},
+        {"a hand-edited value is picked unchanged", Presses, kLeft, Where::HandEditedCell, kept, {kHandEdited}},
+        {"a negative value is picked as shown", Presses, kLeft, Where::NegativeCell, kept, {0x00405060}},
         {"right press swaps", Presses, kRight, Where::Cell, swapped, {}},
         {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}},
         {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}},
@@ -302,8 +306,9 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
 TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
     // "現在の色：" and "予備の色："
     const std::wstring now = WidenCp932("\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46");
-    const std::wstring spare = L"\r\n" + WidenCp932("\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46") + L"000000";
-    // "コントラスト比：" and the ratio of the cell's colour to its spare black
+    const std::wstring sparePrefix = L"\r\n" + WidenCp932("\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46");
+    const std::wstring spare = sparePrefix + L"000000";
+    // "コントラスト比：" and the ratio of the cell's colour to its spare
     const auto contrast = [](const wchar_t* ratio) {
         return L"\r\n" + WidenCp932("\x83\x52\x83\x93\x83\x67\x83\x89\x83\x58\x83\x67\x94\xE4\x81\x46") + ratio + L":1";
     };
@@ -314,12 +319,15 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         POINT at;
         std::wstring text;
         LPCWSTR cursor;
+        DWORD press = 0;  // a button pressed and released there first
     } rows[] = {
         {"a cell", ScreenPoint(Where::Cell), now + L"C03060" + spare + contrast(L"3.83"), IDC_HAND},
         {"a gap", ScreenPoint(Where::Gap), L"", IDC_ARROW},
         {"a cell's right-bottom corner", corner, now + L"C03060" + spare + contrast(L"3.83"), IDC_HAND},
         {"a hand-edited cell", ScreenPoint(Where::HandEditedCell), now + L"302010" + spare + contrast(L"1.34"),
          IDC_HAND},
+        {"the same cell swapped under the pointer", ScreenPoint(Where::HandEditedCell),
+         now + L"000000" + sparePrefix + L"302010" + contrast(L"1.34"), IDC_HAND, MOUSEEVENTF_RIGHTDOWN},
         {"a gap again", ScreenPoint(Where::Gap), L"", IDC_ARROW},
     };
     const auto tipText = [&] {
@@ -334,7 +342,12 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
     };
     for (const auto& row : rows) {
         const HCURSOR cursor = LoadCursorW(nullptr, row.cursor);
-        const bool shown = !row.text.empty();
+        // A press hides the tip until the pointer moves again; it then shows the cell's new colours.
+        const bool shown = !row.text.empty() && row.press == 0;
+        if (row.press != 0) {
+            SendMouseAt(row.at, row.press);
+            SendMouseAt(row.at, row.press << 1);  // the matching release
+        }
         PumpUntil([&] {
             return PointerKeptAt(row.at) && tipText() == row.text && GetCursor() == cursor &&
                    (IsWindowVisible(hint.Get()) != FALSE) == shown;

@@ -274,7 +274,8 @@ void CompareWrites(Generator& generator, const TemporaryDirectory& directory, co
             WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, windows.string().c_str());
             continue;
         }
-        const std::string key = generator.Pick(0, 5) == 0 ? "Fresh" : generator.Key();
+        std::string key = generator.Pick(0, 5) == 0 ? "Fresh" : generator.Key();
+        key = key.empty() ? "Fresh" : key;  // the layer refuses a key with an empty name
         const std::string value = generator.Value();
         description << " " << Escaped(section) << "/" << Escaped(key) << "=" << Escaped(value).substr(0, 40) << ";";
         layer.WriteString(section, key, value);

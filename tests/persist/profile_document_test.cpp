@@ -158,10 +158,10 @@ TEST(ProfileDocumentWrite, ReadsBackWhatItWrote) {
     ProfileDocument document("[s]\r\n");
     const std::string names[] = {"k", "K2", "\x83\x41", "\x83\x5D", "C_15_3", "", "a b", "#x"};
     for (const auto& name : names) {
-        document.Set(name, name, "v" + name);
+        document.Set(name, name.empty() ? "k" : name, "v" + name);
     }
     for (const auto& name : names) {
-        EXPECT_EQ(document.Value(name, name), "v" + name) << "name " << Escaped(name);
+        EXPECT_EQ(document.Value(name, name.empty() ? "k" : name), "v" + name) << "name " << Escaped(name);
     }
 }
 
@@ -169,9 +169,10 @@ TEST(ProfileDocumentWrite, RefusesWhatTheFileCouldNotGiveBack) {
     const struct {
         std::string section, key, value;
     } cases[] = {
-        {"s", "k", "a\r\n[t]"}, {"s", "k", "a\rb"},  {"s", "k", "a\nb"}, {"s\n", "k", "v"}, {"s]", "k", "v"},
-        {"s", "k\r", "v"},      {"s", "k=", "v"},    {"s", "[k", "v"},   {"s", ";k", "v"},  {"\ts", "k", "v"},
-        {"s", "k\v", "v"},      {"s\x83", "k", "v"},  // a lead byte at the end would take the "]" for its second byte
+        // "s\x83": a lead byte at the end would take the "]" for its second byte.
+        {"s", "k", "a\r\n[t]"}, {"s", "k", "a\rb"}, {"s", "k", "a\nb"}, {"s\n", "k", "v"},   {"s]", "k", "v"},
+        {"s", "k\r", "v"},      {"s", "k=", "v"},   {"s", "[k", "v"},   {"s", ";k", "v"},    {"\ts", "k", "v"},
+        {"s", "k\v", "v"},      {"s", "", "v"},     {"s", "  ", "v"},   {"s\x83", "k", "v"},
     };
     for (const auto& [section, key, value] : cases) {
         ProfileDocument document("[s]\r\nk=1\r\n");

@@ -146,6 +146,72 @@ TEST(ProfileFileWrite, ReplaysTheBlockOntoWhatAnotherInstanceWroteMeanwhile) {
     EXPECT_EQ(ours.ReadInteger("Pallet", "Left", -1), 5);
 }
 
+// Two copies of the program read the file at their start (or find none and start with the same values)
+// and write every key at their close. Whichever closes last, each keeps the key only the other changed; a
+// key both changed holds the last one's value.
+TEST(ProfileFileWrite, TwoCopiesKeepEachOthersChangesInEitherOrder) {
+    const std::string start = "[Pallet]\r\nTop=1\r\nLeft=2\r\nRight=3\r\n[Tab1]\r\nNAME=\" a \"\r\n";
+    struct Run {
+        std::int32_t top, left, right;
+        std::string name;
+    };
+    const Run first{10, 2, 30, "b"};         // moved the window, renamed the page
+    const Run second{1, 20, 31, "\" a \""};  // moved it sideways
+    const ProfileDocument started(start);
+    for (const bool withFile : {true, false}) {
+        for (const bool firstClosesFirst : {true, false}) {
+            TemporaryDirectory directory;
+            const auto path = directory / "Tintrel.plt";
+            if (withFile) {
+                WriteBytes(path, start);
+            }
+            const auto readAtStart = [&] { return ProfileFile(path).TakeDocument(); };
+            const ProfileDocument firstRead = readAtStart();
+            const ProfileDocument secondRead = readAtStart();
+            const auto close = [&](const ProfileDocument& asRead, const Run& run) {
+                ProfileFile file(path);
+                file.KeepOthersChangesSince(asRead, started);
+                file.WriteInteger("Pallet", "Top", run.top);
+                file.WriteInteger("Pallet", "Left", run.left);
+                file.WriteInteger("Pallet", "Right", run.right);
+                file.WriteInteger("Pallet", "Bottom", run.right);  // a key the file lacked
+                file.WriteString("Tab1", "NAME", run.name);
+                file.Commit();
+            };
+            close(firstClosesFirst ? firstRead : secondRead, firstClosesFirst ? first : second);
+            close(firstClosesFirst ? secondRead : firstRead, firstClosesFirst ? second : first);
+            const Run& last = firstClosesFirst ? second : first;
+            EXPECT_EQ(ReadBytes(path), "[Pallet]\r\nTop=10\r\nLeft=20\r\nRight=" + std::to_string(last.right) +
+                                           "\r\nBottom=" + std::to_string(last.right) + "\r\n[Tab1]\r\nNAME=b\r\n")
+                << (firstClosesFirst ? "first closed first" : "second closed first")
+                << (withFile ? "" : ", no file at the start");
+        }
+    }
+}
+
+// A copy alone writes what it always wrote: an unchanged key is rewritten as before, in its own form.
+TEST(ProfileFileWrite, ACopyAloneWritesTheSameBytesAsWithoutTheRule) {
+    const std::string start = "[s]\r\nTop = 0x10\r\nLeft=\"2\"\r\nName= x \r\n";
+    std::string written[2];
+    for (const bool keepOthers : {false, true}) {
+        TemporaryDirectory directory;
+        const auto path = directory / "Tintrel.ini";
+        WriteBytes(path, start);
+        const ProfileDocument asRead = ProfileFile(path).TakeDocument();
+        ProfileFile file(path);
+        if (keepOthers) {
+            file.KeepOthersChangesSince(asRead, asRead);
+        }
+        file.WriteInteger("s", "Top", 16);
+        file.WriteInteger("s", "Left", 2);
+        file.WriteString("s", "Name", "x");
+        file.Commit();
+        written[keepOthers ? 1 : 0] = ReadBytes(path);
+    }
+    EXPECT_EQ(written[1], written[0]);
+    EXPECT_EQ(written[1], "[s]\r\nTop=16\r\nLeft=2\r\nName=x\r\n");
+}
+
 TEST(ProfileFileWrite, KeepsTheFileUntilCommitAndDiscardsAnUncommittedBlock) {
     TemporaryDirectory directory;
     const auto path = directory / "Tintrel.ini";

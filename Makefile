@@ -8,7 +8,8 @@ PREFIX := $(abspath $(WIN))/wineprefix
 JOBS ?= $(shell nproc)
 # How long `make fuzz` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := integer_parse profile_document format_template format_list settings_file pallet_file
+FUZZ_TARGETS := integer_parse profile_document format_template format_list settings_file pallet_file \
+    exchange_swatch exchange_text
 
 .PHONY: all deps native win test fuzz run bench dist format screenshot clean
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "base/cp932_text.h"
 #include "palette/pallet_page_names.h"
@@ -108,10 +107,18 @@ std::string PageNameFromFileName(std::string_view name) {
     return PageNameFrom(stem);
 }
 
-std::string HexName(ColorRef color) {
-    char text[16];
+void AppendHexByte(std::string& text, std::uint32_t byte, bool lowerCase) {
+    const char* digits = lowerCase ? "0123456789abcdef" : "0123456789ABCDEF";
+    text += digits[byte >> 4 & 0xF];
+    text += digits[byte & 0xF];
+}
+
+std::string HexName(ColorRef color, bool lowerCase) {
     const auto value = static_cast<std::uint32_t>(color);
-    std::snprintf(text, sizeof(text), "#%02X%02X%02X", value & 0xFF, value >> 8 & 0xFF, value >> 16 & 0xFF);
+    std::string text = "#";
+    AppendHexByte(text, value, lowerCase);
+    AppendHexByte(text, value >> 8, lowerCase);
+    AppendHexByte(text, value >> 16, lowerCase);
     return text;
 }
 

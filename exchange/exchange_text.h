@@ -35,8 +35,12 @@ std::string PageNameFrom(std::string_view name);
 // page 932 with "\" or "/" between folders.
 std::string PageNameFromFileName(std::string_view name);
 
-// "#1A2B3C": the colour's red, green and blue bytes.
-std::string HexName(ColorRef color);
+// "#1A2B3C" ("#1a2b3c" in lower case): the colour's red, green and blue bytes.
+std::string HexName(ColorRef color, bool lowerCase = false);
+
+// Two hexadecimal digits for the low byte of `byte`. Written by hand, as every number here: the C
+// library's formatted printing would double the size of the executable.
+void AppendHexByte(std::string& text, std::uint32_t byte, bool lowerCase);
 
 // Red, green and blue as a colour value.
 ColorRef RgbColor(int red, int green, int blue);

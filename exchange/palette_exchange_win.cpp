@@ -83,6 +83,36 @@ std::string FileMessage(std::string_view format, const FilePath& path) {
     return slot == std::string::npos ? text : text.replace(slot, 2, NarrowCp932(path));
 }
 
+// Runs the standard Save or Open dialog; the chosen full name, or nullopt when the user cancelled.
+// `type` holds the chosen file type (from 1) afterwards.
+std::optional<FilePath> RunFileDialog(HWND owner,
+                                      const FilePath& folder,
+                                      std::string_view title,
+                                      const std::wstring& filter,
+                                      const std::wstring& initialName,
+                                      bool save,
+                                      DWORD& type) {
+    std::wstring name(kNameBufferLength, L'\0');
+    name.replace(0, std::min<std::size_t>(initialName.size(), kNameBufferLength - 1), initialName);
+    const std::wstring wideTitle = WidenCp932(title);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = kNameBufferLength;
+    dialog.lpstrInitialDir = folder.c_str();
+    dialog.lpstrTitle = wideTitle.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) {
+        return std::nullopt;
+    }
+    type = dialog.nFilterIndex;
+    return FilePath(name.c_str());
+}
+
 }  // namespace
 
 WindowDisabled::WindowDisabled(HWND window) {
@@ -110,33 +140,19 @@ bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source
     for (const ExportType& type : ExportTypes()) {
         AddFilter(filter, type.Description, L"*" + WidenCp932(type.Extension));
     }
-    std::wstring name(kNameBufferLength, L'\0');
     const std::wstring initial = selected < pages.size() ? FileNameFor(pages[selected].Name) : std::wstring();
-    std::copy_n(initial.begin(), std::min<std::size_t>(initial.size(), kNameBufferLength - 1), name.begin());
-    const std::wstring title = WidenCp932(kExportTitle);
-
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = kNameBufferLength;
-    dialog.lpstrInitialDir = folder.c_str();
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameW(&dialog)) {
+    DWORD chosen = 1;
+    std::optional<FilePath> path = RunFileDialog(owner, folder, kExportTitle, filter, initial, true, chosen);
+    if (!path) {
         return false;
     }
-    FilePath path(name.c_str());
-    const ExportDecision decision =
-        DecideExportType(ExtensionOf(path), dialog.nFilterIndex > 0 ? dialog.nFilterIndex - 1 : 0);
+    const ExportDecision decision = DecideExportType(ExtensionOf(*path), chosen > 0 ? chosen - 1 : 0);
     const ExportType& type = ExportTypes()[decision.Type];
     if (decision.AddExtension) {
-        path += WidenCp932(type.Extension);
+        *path += WidenCp932(type.Extension);
         // The dialog asked about the name as typed; the file is the one with the extension.
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
-            ShowMessageBox(FileMessage(kReplaceFile, path), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        if (GetFileAttributesW(path->c_str()) != INVALID_FILE_ATTRIBUTES &&
+            ShowMessageBox(FileMessage(kReplaceFile, *path), MB_YESNO | MB_ICONQUESTION) != IDYES) {
             return false;
         }
     }
@@ -144,10 +160,10 @@ bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source
     try {
         bytes = WriteExport(type, pages, source.SelectedPage, source.FormatTemplate, source.Options);
     } catch (const ExchangeError& error) {
-        throw FileError(error.what(), path);
+        throw FileError(error.what(), *path);
     }
-    if (!ReplaceWholeFile(path, bytes)) {
-        throw FileError(std::string(kCannotWriteFile), path);
+    if (!ReplaceWholeFile(*path, bytes)) {
+        throw FileError(std::string(kCannotWriteFile), *path);
     }
     return true;
 }
@@ -156,23 +172,8 @@ std::optional<FilePath> AskPaletteFile(HWND owner, const FilePath& folder) {
     std::wstring filter;
     AddFilter(filter, kPaletteFiles, L"*.gpl;*.ase;*.aco;*.txt");
     AddFilter(filter, kAllFiles, L"*.*");
-    std::wstring name(kNameBufferLength, L'\0');
-    const std::wstring title = WidenCp932(kImportTitle);
-
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = kNameBufferLength;
-    dialog.lpstrInitialDir = folder.c_str();
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&dialog)) {
-        return std::nullopt;
-    }
-    return FilePath(name.c_str());
+    DWORD type = 1;
+    return RunFileDialog(owner, folder, kImportTitle, filter, std::wstring(), false, type);
 }
 
 std::optional<FilePath> DroppedFile(HDROP drop) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>  // HDROP
+
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -93,12 +93,12 @@ std::vector<ExchangePage> ReadPaletteFile(std::string_view bytes, std::string_vi
         throw ExchangeError(std::string(kNoColors));
     }
     // A page needs a name the palette file keeps.
-    for (std::size_t index = 0; index < pages.size(); ++index) {
-        if (pages[index].Name.empty()) {
-            pages[index].Name = PageNameFromFileName(fileName);
+    for (ExchangePage& page : pages) {
+        if (page.Name.empty()) {
+            page.Name = PageNameFromFileName(fileName);
         }
-        if (pages[index].Name.empty()) {
-            pages[index].Name = "?";
+        if (page.Name.empty()) {
+            page.Name.push_back('?');
         }
     }
     return pages;

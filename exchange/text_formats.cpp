@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
+#include <initializer_list>
 
 #include "exchange/exchange_messages.h"
 #include "exchange/exchange_text.h"
@@ -11,6 +11,14 @@
 namespace tintrel {
 
 namespace {
+
+// Appends the pieces in one call; the files are built of many short pieces, and one `+` after another
+// makes a temporary string each.
+void Append(std::string& out, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        out.append(piece);
+    }
+}
 
 ExchangeError LineError(std::size_t lineNumber) {
     return ExchangeError(std::string(kFileLinePrefix) + std::to_string(lineNumber) + std::string(kLineNotAColor));
@@ -52,15 +60,18 @@ ColorRef FromRrggbb(std::uint32_t value) {
 // A component as a real from 0 to 1 with four decimals, which take every byte back to itself.
 std::string UnitText(std::uint32_t byte) {
     const std::uint32_t scaled = (byte * 20000 + 255) / 510;
-    char text[16];
-    std::snprintf(text, sizeof(text), "%u.%04u", scaled / 10000, scaled % 10000);
-    return text;
+    const std::string decimals = std::to_string(10000 + scaled % 10000);
+    return std::to_string(scaled / 10000) + "." + decimals.substr(1);
 }
 
 std::string LowerHex(ColorRef color) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "#%02x%02x%02x", Channel(color, 0), Channel(color, 8), Channel(color, 16));
-    return text;
+    return HexName(color, true);
+}
+
+// A component right-aligned in three places, as GIMP writes it.
+std::string Aligned(std::uint32_t component) {
+    const std::string digits = std::to_string(component);
+    return std::string(3 - std::min<std::size_t>(digits.size(), 3), ' ') + digits;
 }
 
 std::string JsonString(std::string_view utf8) {
@@ -71,9 +82,8 @@ std::string JsonString(std::string_view utf8) {
             out += '\\';
             out += c;
         } else if (byte < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof(escape), "\\u%04x", byte);
-            out += escape;
+            out += "\\u00";
+            AppendHexByte(out, byte, true);
         } else {
             out += c;
         }
@@ -154,12 +164,11 @@ std::optional<ColorRef> ParseColorLine(std::string_view line) {
 }
 
 std::string WriteGpl(const ExchangePage& page) {
-    std::string out =
-        "GIMP Palette\nName: " + Cp932ToUtf8(page.Name) + "\nColumns: " + std::to_string(page.Columns) + "\n#\n";
+    std::string out;
+    Append(out, {"GIMP Palette\nName: ", Cp932ToUtf8(page.Name), "\nColumns: ", std::to_string(page.Columns), "\n#\n"});
     for (const ColorRef color : page.Colors) {
-        char line[32];
-        std::snprintf(line, sizeof(line), "%3u %3u %3u\t", Channel(color, 0), Channel(color, 8), Channel(color, 16));
-        out += line + HexName(color) + "\n";
+        Append(out, {Aligned(Channel(color, 0)), " ", Aligned(Channel(color, 8)), " ", Aligned(Channel(color, 16)),
+                     "\t", HexName(color), "\n"});
     }
     return out;
 }
@@ -208,10 +217,7 @@ std::string WritePaintNet(const ExchangePage& page) {
     }
     std::string out = "; " + Cp932ToUtf8(page.Name) + "\r\n";
     for (const ColorRef color : page.Colors) {
-        char line[24];
-        std::snprintf(line, sizeof(line), "FF%02X%02X%02X\r\n", Channel(color, 0), Channel(color, 8),
-                      Channel(color, 16));
-        out += line;
+        out += "FF" + HexName(color).substr(1) + "\r\n";
     }
     return out;
 }
@@ -263,12 +269,13 @@ std::string WriteCss(const std::vector<ExchangePage>& pages) {
     std::string out = ":root {\n";
     std::vector<std::string> used;
     for (const ExchangePage& page : pages) {
-        const std::string prefix = "  --" + Unique(CssIdentifier(Cp932ToUtf8(page.Name)), used) + "-";
+        const std::string identifier = Unique(CssIdentifier(Cp932ToUtf8(page.Name)), used);
         for (std::size_t index = 0; index < page.Colors.size(); ++index) {
-            out += prefix + CellName(page, index) + ": " + LowerHex(page.Colors[index]) + ";\n";
+            Append(out, {"  --", identifier, "-", CellName(page, index), ": ", LowerHex(page.Colors[index]), ";\n"});
         }
     }
-    return out + "}\n";
+    out += "}\n";
+    return out;
 }
 
 std::string WriteJson(const std::vector<ExchangePage>& pages) {
@@ -276,19 +283,19 @@ std::string WriteJson(const std::vector<ExchangePage>& pages) {
     std::vector<std::string> used;
     for (std::size_t pageIndex = 0; pageIndex < pages.size(); ++pageIndex) {
         const ExchangePage& page = pages[pageIndex];
-        out += pageIndex == 0 ? "\n" : ",\n";
-        out += "  " + JsonString(Unique(TokenName(Cp932ToUtf8(page.Name)), used)) + ": {";
+        Append(out,
+               {pageIndex == 0 ? "\n  " : ",\n  ", JsonString(Unique(TokenName(Cp932ToUtf8(page.Name)), used)), ": {"});
         for (std::size_t index = 0; index < page.Colors.size(); ++index) {
             const ColorRef color = page.Colors[index];
-            out += index == 0 ? "\n" : ",\n";
-            out += "    \"" + CellName(page, index) +
-                   "\": {\"$type\": \"color\", \"$value\": {\"colorSpace\": \"srgb\", " + "\"components\": [" +
-                   UnitText(Channel(color, 0)) + ", " + UnitText(Channel(color, 8)) + ", " +
-                   UnitText(Channel(color, 16)) + "], \"hex\": \"" + LowerHex(color) + "\"}}";
+            Append(out, {index == 0 ? "\n    \"" : ",\n    \"", CellName(page, index),
+                         "\": {\"$type\": \"color\", \"$value\": {\"colorSpace\": \"srgb\", \"components\": [",
+                         UnitText(Channel(color, 0)), ", ", UnitText(Channel(color, 8)), ", ",
+                         UnitText(Channel(color, 16)), "], \"hex\": \"", LowerHex(color), "\"}}"});
         }
         out += "\n  }";
     }
-    return out + "\n}\n";
+    out += "\n}\n";
+    return out;
 }
 
 }  // namespace tintrel

@@ -57,7 +57,8 @@ bench: win
 	    tools/wine-run $(PREFIX) $(WIN)/bench/format_list_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/startup_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/pallet_bench.exe && \
-	    tools/wine-run $(PREFIX) $(WIN)/bench/close_bench.exe'
+	    tools/wine-run $(PREFIX) $(WIN)/bench/close_bench.exe && \
+	    tools/wine-run $(PREFIX) $(WIN)/bench/exchange_bench.exe'
 
 dist: win
 	@tools/dist $(WIN)/app/Tintrel.exe docs/guide-ja.md $(BUILD)

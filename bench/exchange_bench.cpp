@@ -64,7 +64,8 @@ int main() {
             const int files = allPages && !type.AllPages ? 8 : 1;
             const double exportMs = Time([&] {
                 for (int page = 0; page < files; ++page) {
-                    ReplaceWholeFile(path + std::to_wstring(page), WriteExport(type, pages, page, "#\\RR\\GG\\BB", options));
+                    ReplaceWholeFile(path + std::to_wstring(page),
+                                     WriteExport(type, pages, page, "#\\RR\\GG\\BB", options));
                 }
             });
             double importMs = 0.0;

@@ -176,9 +176,9 @@ std::string WriteGpl(const ExchangePage& page) {
 ExchangePage ReadGpl(std::string_view text, std::string_view fileName) {
     ExchangePage page{PageNameFromFileName(fileName), 0, {}};
     const std::vector<std::string_view> lines = SplitLines(text);
-    for (std::size_t index = 1; index < lines.size(); ++index) {
+    for (std::size_t index = 0; index < lines.size(); ++index) {
         std::string_view line = TrimBlanks(lines[index]);
-        if (line.empty() || line.starts_with('#')) {
+        if (line.empty() || line.starts_with('#') || line == "GIMP Palette") {
             continue;
         }
         if (line.starts_with("Name:")) {
@@ -196,12 +196,8 @@ ExchangePage ReadGpl(std::string_view text, std::string_view fileName) {
         // "R G B" then, after a blank, the colour's name, which the palette has no place for.
         std::optional<int> parts[3];
         for (auto& part : parts) {
-            const std::size_t before = line.size();
             part = TakeComponent(line);
-            if (!part || (!line.empty() && line.size() == before)) {
-                throw LineError(index + 1);
-            }
-            if (!line.empty() && line[0] != ' ' && line[0] != '\t') {
+            if (!part || (!line.empty() && line[0] != ' ' && line[0] != '\t')) {
                 throw LineError(index + 1);
             }
         }

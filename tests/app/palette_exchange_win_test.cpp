@@ -83,8 +83,9 @@ COLORREF FirstCell(HWND view) {
 constexpr std::string_view kGimpPalette = "GIMP Palette\nName: Imported\n#\n 26  43  60\tA\n255   0   0\tB\n";
 
 TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesADroppedFile) {
-    WriteBytes(directory / "Tintrel.plt", "[Pallet]\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\n"
-                                          "C_1_0=255\r\n");
+    WriteBytes(directory / "Tintrel.plt",
+               "[Pallet]\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\n"
+               "C_1_0=255\r\n");
     RestartProgram();
     const HWND tabs = mainForm->Control(ControlId::PalletTab);
     const HWND floating = GetParent(mainForm->Control(ControlId::PalletPanel));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlobj.h>  // DROPFILES
 
 #include <cstring>
 #include <string>
@@ -38,9 +39,15 @@ void PressShiftCtrl(WORD letter) {
     Key(VK_SHIFT, true);
 }
 
-// In a file dialog that has just opened: the full name into the name box, which has the focus, and a
+// In a file dialog: the full name into the name box, which has the focus once the dialog is up, and a
 // real Return.
 void EnterFileName(const std::wstring& name) {
+    wchar_t kind[16] = {};
+    GetClassNameW(GetFocus(), kind, 16);
+    if (std::wstring_view(kind) != L"Edit") {
+        CallSoon([name] { EnterFileName(name); }, 100);
+        return;
+    }
     SetWindowTextW(GetFocus(), name.c_str());
     Key(VK_RETURN, false);
     Key(VK_RETURN, true);

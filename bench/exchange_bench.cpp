@@ -51,6 +51,7 @@ int main() {
     const std::vector<std::string> names{"Page 1", "Page 2", "Page 3", "Page 4",
                                          "Page 5", "Page 6", "Page 7", "Page 8"};
     const TextOptions options;
+    // Export includes writing the file safely (flushed to the disk), import reading it and filling pages.
     std::printf("%-52s %12s %12s\n", "format", "export ms", "import ms");
     for (const ExportType& type : ExportTypes()) {
         const PalletStore store = FullPalette(type.Format == ExportFormat::PaintNet ? 6 : 16);
@@ -83,7 +84,9 @@ int main() {
             }
             char label[128];
             std::snprintf(label, sizeof(label), "%s, %s", std::string(type.Extension).c_str(),
-                          allPages ? "all 8 pages" : "one page");
+                          !allPages       ? "one page"
+                          : type.AllPages ? "all 8 pages in one file"
+                                          : "all 8 pages, a file each");
             if (readable) {
                 std::printf("%-52s %12.3f %12.3f\n", label, exportMs, importMs);
             } else {

@@ -68,13 +68,14 @@ std::string PageNameFrom(std::string_view name) {
     std::string cleaned;
     for (std::size_t pos = 0; pos < name.size();) {
         const std::size_t length = Cp932CharLength(name, pos);
+        if (cleaned.size() + length > kMaxPageNameBytes) {
+            break;
+        }
         const auto byte = static_cast<unsigned char>(name[pos]);
         if (length == 1 && (byte < 0x20 || byte == 0x7F)) {
             cleaned += '?';
-        } else if (cleaned.size() + length <= kMaxPageNameBytes) {
-            cleaned.append(name.substr(pos, length));
         } else {
-            break;
+            cleaned.append(name.substr(pos, length));
         }
         pos += length;
     }

@@ -70,6 +70,7 @@ TEST(PageNames, FromOtherToolsKeepToWhatThePaletteFileStores) {
         {"  \"quoted\"  ", "quoted"},
         {"a\tb\nc", "a?b?c"},
         {"123456789012345678901", "12345678901234567890"},
+        {std::string(30, '\0'), std::string(20, '?')},
         // Ten double-byte characters fit; the eleventh is not cut in half.
         {"1\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0",
          "1\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0\x82\xA0"},

@@ -8,7 +8,8 @@ PREFIX := $(abspath $(WIN))/wineprefix
 JOBS ?= $(shell nproc)
 # How long `make fuzz` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := integer_parse profile_document format_template format_list settings_file pallet_file
+FUZZ_TARGETS := integer_parse profile_document format_template format_list settings_file pallet_file \
+    exchange_swatch exchange_text
 
 .PHONY: all deps native win test fuzz run bench dist format screenshot clean
 
@@ -56,7 +57,8 @@ bench: win
 	    tools/wine-run $(PREFIX) $(WIN)/bench/format_list_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/startup_bench.exe && \
 	    tools/wine-run $(PREFIX) $(WIN)/bench/pallet_bench.exe && \
-	    tools/wine-run $(PREFIX) $(WIN)/bench/close_bench.exe'
+	    tools/wine-run $(PREFIX) $(WIN)/bench/close_bench.exe && \
+	    tools/wine-run $(PREFIX) $(WIN)/bench/exchange_bench.exe'
 
 dist: win
 	@tools/dist $(WIN)/app/Tintrel.exe docs/guide-ja.md $(BUILD)

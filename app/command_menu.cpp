@@ -54,6 +54,16 @@ constexpr std::array kItems{
                 "B\x83^(&F)",
                 ShiftCtrlKey('F'), false, 0},
     MenuItemDef{C::NPalDlg, 2, kPalletSettingsCaption, ShiftCtrlKey('P'), false, 0},
+    // パレットの書き出し(&E)...
+    MenuItemDef{C::NExport, 2,
+                "\x83p\x83\x8C\x83"
+                "b\x83g\x82\xCC\x8F\x91\x82\xAB\x8Fo\x82\xB5(&E)...",
+                ShiftCtrlKey('S'), false, 0},
+    // パレットの読み込み(&I)...
+    MenuItemDef{C::NImport, 2,
+                "\x83p\x83\x8C\x83"
+                "b\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD(&I)...",
+                ShiftCtrlKey('O'), false, 0},
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)

@@ -22,6 +22,8 @@ enum class CommandId : unsigned {
     MS3,
     NFormat,
     NPalDlg,
+    NExport,
+    NImport,
     MS1,
     MI3,
     RGB1,

@@ -78,6 +78,12 @@ void TFMain::ExecuteCommand(CommandId command) {
             case CommandId::NPalDlg:
                 NPalDlgClick();
                 break;
+            case CommandId::NExport:
+                NExportClick();
+                break;
+            case CommandId::NImport:
+                NImportClick();
+                break;
             case CommandId::RGB1:
             case CommandId::RGB2:
             case CommandId::RGB3:

@@ -253,6 +253,9 @@ TFMain::PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_LBUTTONDOWN:
             RunGuarded([self] { self->PalletPanelMouseDown(); });
             break;
+        case WM_DROPFILES:
+            RunGuarded([self, wParam] { self->PalletPanelDropFiles(reinterpret_cast<HDROP>(wParam)); });
+            break;
         default:
             break;
     }

@@ -161,6 +161,8 @@ void TFMain::FormCreate() {
 void TFMain::InstallPalletPanelHook() {
     palletPanelHook_.Install(palletPanel_.Handle(), &TFMain::PalletPanelWndProc, reinterpret_cast<DWORD_PTR>(this));
     palletTabHook_.Install(palletTab_.Handle(), &TFMain::PalletTabWndProc, reinterpret_cast<DWORD_PTR>(this));
+    // Palette files dropped from the shell anywhere on the palette are imported.
+    DragAcceptFiles(palletPanel_.Handle(), TRUE);
 }
 
 void TFMain::SetHintTiming() {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>  // HDROP
+
 #include <cstdint>
 #include <memory>
 
@@ -138,6 +140,12 @@ private:
     void NFormatClick();
     void NPalDlgClick();
     void MVarClick();
+    // Palettes in and out of the program.
+    void NExportClick();
+    void NImportClick();
+    void PalletPanelDropFiles(HDROP drop);
+    void ImportPalletFile(const FilePath& path);
+    HWND FloatingPalletWindow() const;
     void Action1Execute();
     void ComboFChange();
     void CopyTextLine();

@@ -59,6 +59,16 @@ bool PalletStore::DropColor(std::int32_t column, std::int32_t row, std::int32_t 
     return true;
 }
 
+bool PalletStore::SetCell(std::int32_t column, std::int32_t row, std::int32_t page, CellColors colors) {
+    CellColors* cell = Find(column, row, page);
+    if (cell == nullptr) {
+        return false;
+    }
+    *cell = colors;
+    modified_ = true;
+    return true;
+}
+
 bool PalletStore::SwapCell(std::int32_t column, std::int32_t row, std::int32_t page) {
     CellColors* cell = Find(column, row, page);
     if (cell == nullptr) {

@@ -48,6 +48,10 @@ public:
     // changing nothing, outside the arrays.
     bool DropColor(std::int32_t column, std::int32_t row, std::int32_t page, std::int32_t color);
 
+    // Gives the cell both colours, as an import does, and sets PalletModified. False, changing nothing,
+    // outside the arrays.
+    bool SetCell(std::int32_t column, std::int32_t row, std::int32_t page, CellColors colors);
+
     // Exchanges the current and spare colours and sets PalletModified. False, changing nothing,
     // outside the arrays.
     bool SwapCell(std::int32_t column, std::int32_t row, std::int32_t page);

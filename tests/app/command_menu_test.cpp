@@ -21,6 +21,9 @@ TEST(CommandForShortcut, MatchesKeyAndModifiersExactly) {
     EXPECT_EQ(CommandForShortcut(Shortcut{'P', false, true}), CommandId::NPallet);
     EXPECT_EQ(CommandForShortcut(Shortcut{'P', true, true}), CommandId::NPalDlg);
     EXPECT_EQ(CommandForShortcut(Shortcut{'F', true, true}), CommandId::NFormat);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'S', true, true}), CommandId::NExport);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'O', true, true}), CommandId::NImport);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'S', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'F', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'P', false, false}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{kKeyDelete, true, false}), std::nullopt);

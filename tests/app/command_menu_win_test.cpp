@@ -39,11 +39,17 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                          "B\x83^(&F)\tShift+Ctrl+F"));  // フォーマットエディタ
     EXPECT_EQ(ItemText(menu, CommandId::NPalDlg),
               WidenCp932("\x83p\x83\x8C\x83"
-                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));               // パレットの設定
-    EXPECT_EQ(ItemText(menu, CommandId::Exit1), WidenCp932("\x8FI\x97\xB9(&X)\tEsc"));   // 終了
-    EXPECT_EQ(ItemText(menu, CommandId::RGB4), WidenCp932("0\x81`1\x95\x5C\x8BL(&D)"));  // 0～1表記
+                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));  // パレットの設定
+    EXPECT_EQ(ItemText(menu, CommandId::NExport),
+              WidenCp932("\x83p\x83\x8C\x83"
+                         "b\x83g\x82\xCC\x8F\x91\x82\xAB\x8Fo\x82\xB5(&E)...\tShift+Ctrl+S"));  // パレットの書き出し
+    EXPECT_EQ(ItemText(menu, CommandId::NImport),
+              WidenCp932("\x83p\x83\x8C\x83"
+                         "b\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD(&I)...\tShift+Ctrl+O"));  // パレットの読み込み
+    EXPECT_EQ(ItemText(menu, CommandId::Exit1), WidenCp932("\x8FI\x97\xB9(&X)\tEsc"));             // 終了
+    EXPECT_EQ(ItemText(menu, CommandId::RGB4), WidenCp932("0\x81`1\x95\x5C\x8BL(&D)"));            // 0～1表記
     // The three submenus hold the options and the two notation groups.
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 7);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 9);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 3)), 4);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 4)), 4);
     EXPECT_TRUE(ItemType(menu, CommandId::RGB2) & MFT_RADIOCHECK);

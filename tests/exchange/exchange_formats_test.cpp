@@ -1,0 +1,252 @@
+// Every format written and read back, the files other tools write, and the exact text of the writers.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "exchange/exchange_text.h"
+#include "exchange/palette_export.h"
+#include "exchange/palette_import.h"
+#include "exchange/swatch_formats.h"
+#include "exchange/text_formats.h"
+
+namespace tintrel {
+namespace {
+
+// 色1 and a plain name.
+const std::string kJapaneseName = "\x90\x46\x31";
+
+ExchangePage Page(std::string name, std::int32_t columns, std::size_t count, std::uint32_t seed) {
+    ExchangePage page{std::move(name), columns, {}};
+    for (std::size_t index = 0; index < count; ++index) {
+        page.Colors.push_back(static_cast<ColorRef>((seed * 2654435761U + index * 40503U) & 0xFFFFFF));
+    }
+    page.Colors.front() = 0;  // black and white are the edges of every component
+    page.Colors.back() = 0xFFFFFF;
+    return page;
+}
+
+const ExportType& TypeOf(ExportFormat format, bool allPages) {
+    for (const ExportType& type : ExportTypes()) {
+        if (type.Format == format && type.AllPages == allPages) {
+            return type;
+        }
+    }
+    throw std::logic_error("no such type");
+}
+
+struct RoundTrip {
+    ExportFormat Format;
+    PaletteFormat Detected;
+    std::string_view FormatTemplate;
+    std::size_t Colors;
+};
+
+TEST(ExchangeRoundTrip, EveryFormatThatHoldsColoursGivesBackColoursAndName) {
+    const RoundTrip cases[] = {
+        {ExportFormat::Gpl, PaletteFormat::Gpl, "", 256},
+        {ExportFormat::Ase, PaletteFormat::Ase, "", 256},
+        {ExportFormat::Aco, PaletteFormat::Aco, "", 256},
+        {ExportFormat::PaintNet, PaletteFormat::PaintNet, "", 96},
+        {ExportFormat::TemplateText, PaletteFormat::PlainText, "#\\RR\\GG\\BB", 256},
+        {ExportFormat::TemplateText, PaletteFormat::PlainText, "\\RR\\GG\\BB", 256},
+        {ExportFormat::TemplateText, PaletteFormat::PlainText, "\\R,\\G,\\B", 256},
+    };
+    for (const RoundTrip& row : cases) {
+        for (const bool lowerCase : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << "format " << static_cast<int>(row.Format) << " " << row.FormatTemplate
+                                              << (lowerCase ? " lower case" : ""));
+            const std::vector<ExchangePage> pages{Page("other", 16, 16, 1), Page(kJapaneseName, 16, row.Colors, 2)};
+            const std::string bytes =
+                WriteExport(TypeOf(row.Format, false), pages, 1, row.FormatTemplate, TextOptions{lowerCase, ","});
+            EXPECT_EQ(DetectFormat(bytes), row.Detected);
+            // Formats without a name of their own take the file's, which the export names after the page.
+            const std::vector<ExchangePage> read = ReadPaletteFile(bytes, "C:\\dir.x\\" + kJapaneseName + ".ext");
+            ASSERT_EQ(read.size(), 1u);
+            EXPECT_EQ(read[0].Name, kJapaneseName);
+            EXPECT_EQ(read[0].Colors, pages[1].Colors);
+        }
+    }
+}
+
+TEST(ExchangeRoundTrip, AllPagesOfASwatchExchangeFileComeBackAsPages) {
+    const std::vector<ExchangePage> pages{Page("a", 4, 16, 1), Page(kJapaneseName, 4, 3, 2), Page("c", 4, 256, 3)};
+    const std::vector<ExchangePage> read = ReadAse(WriteExport(TypeOf(ExportFormat::Ase, true), pages, 0, "", {}), "f");
+    ASSERT_EQ(read.size(), 3u);
+    for (std::size_t index = 0; index < 3; ++index) {
+        EXPECT_EQ(read[index].Name, pages[index].Name);
+        EXPECT_EQ(read[index].Colors, pages[index].Colors);
+    }
+}
+
+TEST(ExchangeWriters, WriteTheDocumentedText) {
+    const ExchangePage page{kJapaneseName, 2, {0x003C2B1A, 0x00FFFFFF, 0x00000000}};
+    EXPECT_EQ(WriteGpl(page),
+              "GIMP Palette\nName: \xE8\x89\xB2"
+              "1\nColumns: 2\n#\n 26  43  60\t#1A2B3C\n255 255 255\t#FFFFFF\n"
+              "  0   0   0\t#000000\n");
+    EXPECT_EQ(WritePaintNet(page),
+              "; \xE8\x89\xB2"
+              "1\r\nFF1A2B3C\r\nFFFFFFFF\r\nFF000000\r\n");
+    EXPECT_EQ(WriteCss({page, ExchangePage{"9 a.b", 1, {0x0000FF}}, ExchangePage{"9 a.b", 1, {0}}}),
+              ":root {\n  --\xE8\x89\xB2"
+              "1-1-1: #1a2b3c;\n  --\xE8\x89\xB2"
+              "1-1-2: #ffffff;\n  --\xE8\x89\xB2"
+              "1-2-1: #000000;\n  --_9_a_b-1-1: #ff0000;\n  --_9_a_b-2-1-1: #000000;\n}\n");
+    EXPECT_EQ(WriteJson({ExchangePage{"$a\"{b}", 1, {0x003C2B1A}}}),
+              "{\n  \"_$a\\\"_b_\": {\n    \"1-1\": {\"$type\": \"color\", \"$value\": {\"colorSpace\": \"srgb\", "
+              "\"components\": [0.1020, 0.1686, 0.2353], \"hex\": \"#1a2b3c\"}}\n  }\n}\n");
+    EXPECT_EQ(WriteTemplateText(page, "\\R3 \\W", TextOptions{false, ","}),
+              "0,102 3943194\r\n1,000 16777215\r\n0,000 0\r\n");
+}
+
+TEST(ExchangeWriters, PaintNetRefusesMoreThan96Colours) {
+    EXPECT_NO_THROW(WritePaintNet(Page("p", 16, 96, 1)));
+    try {
+        WritePaintNet(Page("p", 16, 97, 1));
+        FAIL() << "97 colours were written";
+    } catch (const ExchangeError& error) {
+        EXPECT_NE(std::string(error.what()).find(" 97 "), std::string::npos);
+    }
+}
+
+// Swatch files as the formats are documented, with what the writer never writes: other colour models,
+// swatches outside any group, data after a swatch, a version 1 section alone.
+std::string Be16(unsigned value) {
+    return {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
+}
+std::string Be32(std::uint32_t value) {
+    return Be16(value >> 16) + Be16(value & 0xFFFF);
+}
+std::string BeFloat(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, 4);
+    return Be32(bits);
+}
+std::string AseName(std::u16string name) {
+    std::string out = Be16(static_cast<unsigned>(name.size() + 1));
+    for (const char16_t unit : name + u'\0') {
+        out += Be16(unit);
+    }
+    return out;
+}
+std::string AseBlock(unsigned type, const std::string& body) {
+    return Be16(type) + Be32(static_cast<std::uint32_t>(body.size())) + body;
+}
+std::string AseSwatch(const std::string& model, std::vector<float> values) {
+    std::string body = AseName(u"s") + model;
+    for (const float value : values) {
+        body += BeFloat(value);
+    }
+    return AseBlock(1, body + Be16(2) + "extra");
+}
+
+TEST(ExchangeReaders, ReadSwatchExchangeFilesOfEveryColourModel) {
+    const std::string file = "ASEF" + Be16(1) + Be16(0) + Be32(7) + AseSwatch("RGB ", {1.0F, 0.5F, 0.0F}) +
+                             AseBlock(0xC001, AseName(u"\u30B0\u30EB\u30FC\u30D7")) +  // グループ
+                             AseSwatch("CMYK", {0.0F, 1.0F, 1.0F, 0.0F}) + AseSwatch("LAB ", {1.0F, 0.0F, 0.0F}) +
+                             AseSwatch("LAB ", {0.5F, 0.0F, 0.0F}) + AseSwatch("Gray", {0.2F}) + AseBlock(0xC002, "");
+    const std::vector<ExchangePage> pages = ReadPaletteFile(file, "C:\\loose.ase");
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].Name, "loose");
+    EXPECT_EQ(pages[0].Colors, (std::vector<ColorRef>{0x0080FF}));
+    EXPECT_EQ(pages[1].Name, "\x83O\x83\x8B\x81[\x83v");
+    // Lab 50 under D50 is the sRGB grey 119.
+    EXPECT_EQ(pages[1].Colors, (std::vector<ColorRef>{0x0000FF, 0xFFFFFF, 0x777777, 0x333333}));
+}
+
+TEST(ExchangeReaders, ReadPhotoshopSwatchesOfEveryColourSpace) {
+    const auto colour = [](unsigned space, unsigned w, unsigned x, unsigned y, unsigned z) {
+        return Be16(space) + Be16(w) + Be16(x) + Be16(y) + Be16(z);
+    };
+    const std::string version1 = Be16(1) + Be16(5) + colour(0, 0xFFFF, 0x8080, 0, 0) +
+                                 colour(1, 0x5555, 0xFFFF, 0xFFFF, 0) +                  // hue 120: green
+                                 colour(2, 0xFFFF, 0, 0, 0xFFFF) +                       // magenta and yellow: red
+                                 colour(7, 10000, 0, 0, 0) + colour(8, 10000, 0, 0, 0);  // white, black
+    ExchangePage page = ReadAco(version1, "v1.aco");
+    EXPECT_EQ(page.Name, "v1");
+    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}));
+
+    const std::string version2 = Be16(2) + Be16(1) + colour(0, 0, 0, 0xFFFF, 0) + Be32(2) + Be16('n') + Be16(0);
+    page = ReadAco(version1 + version2, "both.aco");
+    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0xFF0000})) << "the named section wins";
+}
+
+TEST(ExchangeReaders, ReadTextPalettesWithTheirVariations) {
+    EXPECT_EQ(ReadPaletteFile("\xEF\xBB\xBF#1a2b3c\r\n\r\n 26 , 43 ,60 \rFFFFFF", "p.txt")[0].Colors,
+              (std::vector<ColorRef>{0x3C2B1A, 0x3C2B1A, 0xFFFFFF}));
+    EXPECT_EQ(ReadPaletteFile("; comment\n80FF0000\n", "p.txt")[0].Colors, (std::vector<ColorRef>{0x0000FF}));
+    const ExchangePage gpl = ReadPaletteFile("GIMP Palette\r\nName:  \"Spaced\" \r\n#x\r\n1 2 3 a name\r\n", "f")[0];
+    EXPECT_EQ(gpl.Name, "Spaced");
+    EXPECT_EQ(gpl.Colors, (std::vector<ColorRef>{0x030201}));
+}
+
+TEST(ExchangeReaders, ReadTheGimpPalettesOfTheSystem) {
+#ifdef _WIN32
+    const std::filesystem::path folder = "Z:/usr/share/gimp/2.0/palettes";  // Wine's view of the Debian host
+#else
+    const std::filesystem::path folder = "/usr/share/gimp/2.0/palettes";
+#endif
+    if (!std::filesystem::is_directory(folder)) {
+        GTEST_SKIP() << "no GIMP palettes here (Debian's gimp-data installs them)";
+    }
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string name;
+        std::size_t colours = 0;
+        for (const std::string_view line : SplitLines(text)) {
+            if (line.starts_with("Name: ")) {
+                name = PageNameFrom(Utf8ToCp932(line.substr(6)));
+            } else if (!line.empty() && (line[0] == ' ' || (line[0] >= '0' && line[0] <= '9'))) {
+                ++colours;
+            }
+        }
+        const std::vector<ExchangePage> pages = ReadPaletteFile(text, entry.path().string());
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(pages[0].Name, name);
+        EXPECT_EQ(pages[0].Colors.size(), colours);
+        // And out again as the GIMP palette it was, line for line in its colours.
+        EXPECT_EQ(ReadGpl(WriteGpl(pages[0]), "x").Colors, pages[0].Colors);
+        ++files;
+    }
+    EXPECT_GT(files, 10u);
+}
+
+TEST(ExportType, TypedExtensionDecidesElseTheChosenType) {
+    struct Case {
+        std::string_view Extension;
+        std::size_t Chosen;
+        ExportFormat Format;
+        bool AllPages;
+        bool AddExtension;
+    };
+    const std::size_t aseAll = 2;
+    const std::size_t templateText = ExportTypes().size() - 1;
+    const Case cases[] = {
+        {"", 0, ExportFormat::Gpl, false, true},
+        {".GPL", aseAll, ExportFormat::Gpl, false, false},
+        {".ase", aseAll, ExportFormat::Ase, true, false},
+        {".Ase", 0, ExportFormat::Ase, false, false},
+        {".txt", templateText, ExportFormat::TemplateText, false, false},
+        {".txt", 0, ExportFormat::PaintNet, false, false},
+        {".backup", aseAll, ExportFormat::Ase, true, true},
+        {".json", 99, ExportFormat::Json, false, false},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(std::string(row.Extension) + " with type " + std::to_string(row.Chosen));
+        const ExportDecision decision = DecideExportType(row.Extension, row.Chosen);
+        EXPECT_EQ(ExportTypes()[decision.Type].Format, row.Format);
+        EXPECT_EQ(ExportTypes()[decision.Type].AllPages, row.AllPages);
+        EXPECT_EQ(decision.AddExtension, row.AddExtension);
+    }
+}
+
+}  // namespace
+}  // namespace tintrel

@@ -20,7 +20,7 @@ namespace tintrel {
 // ---- Keyboard and menu
 
 bool TFMain::PreTranslateMessage(MSG& message) {
-    if (RoutePickingKey(message)) {
+    if (RoutePickingKey(message) || RouteWheel(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
@@ -87,6 +87,15 @@ void TFMain::ExecuteCommand(CommandId command) {
             case CommandId::CMYK3:
             case CommandId::CMYK4:
                 PopupToClick(command);
+                break;
+            case CommandId::NHotKey:
+                NHotKeyClick();
+                break;
+            case CommandId::Sample1:
+            case CommandId::Sample3:
+            case CommandId::Sample5:
+            case CommandId::Sample9:
+                SampleClick(command);
                 break;
             case CommandId::MVar:
                 MVarClick();
@@ -210,11 +219,13 @@ void TFMain::SampleScreen() {
     if (!picked) {
         return;
     }
+    // Over a plain area most samples pick the colour that is current already; the readout then stays.
+    const bool changed = !colorState_.HasColor || colorState_.CurColor != static_cast<ColorRef>(*picked);
     SetColor(static_cast<ColorRef>(*picked));
-    // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
-    // straight into the panel, since a paint message costs more than the capture on some systems.
-    panelDef_.PaintNow(layout::kPaintBox1);
-    UpdateReadout();
+    RepaintMagnifier();
+    if (changed) {
+        UpdateReadout();
+    }
 }
 
 void TFMain::ImageMouse(UINT message) {
@@ -246,9 +257,7 @@ void TFMain::ImageMouseMove() {
 
 void TFMain::ImageMouseUp(UINT message) {
     picker_.Finish(message);
-    if (IsChecked(CommandId::Popup1)) {
-        CopyTextLine();
-    }
+    EndPick(true);
 }
 
 void TFMain::SampleWhilePicking() {

@@ -32,7 +32,7 @@ constexpr std::array<Name, 8> kNamedKeys{{
 }};
 
 constexpr unsigned kF1 = 0x70;
-constexpr int kFunctionKeys = 24;
+constexpr unsigned kFunctionKeys = 24;
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
@@ -65,12 +65,22 @@ std::optional<unsigned> KeyCode(std::string_view name) {
             return key.Value;
         }
     }
-    for (int number = 1; number <= kFunctionKeys; ++number) {
-        if (SameLetters(name, "F" + std::to_string(number))) {
-            return kF1 + static_cast<unsigned>(number) - 1;
-        }
+    // F1 to F24, without leading zeros.
+    if (name.size() < 2 || name.size() > 3 || std::toupper(static_cast<unsigned char>(name[0])) != 'F' ||
+        name[1] == '0') {
+        return std::nullopt;
     }
-    return std::nullopt;
+    unsigned number = 0;
+    for (const char digit : name.substr(1)) {
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + static_cast<unsigned>(digit - '0');
+    }
+    if (number > kFunctionKeys) {
+        return std::nullopt;
+    }
+    return kF1 + number - 1;
 }
 
 // Function keys and Pause type nothing; every other key does.
@@ -118,18 +128,23 @@ std::string HotKeyText(const HotKey& hotKey) {
     std::string text;
     for (const Name& modifier : kModifiers) {
         if ((hotKey.Modifiers & modifier.Value) != 0) {
-            text += std::string(modifier.Text) + "+";
+            text.append(modifier.Text);
+            text.push_back('+');
         }
     }
     for (const Name& key : kNamedKeys) {
         if (key.Value == hotKey.Key) {
-            return text + std::string(key.Text);
+            text.append(key.Text);
+            return text;
         }
     }
     if (hotKey.Key >= kF1 && hotKey.Key < kF1 + kFunctionKeys) {
-        return text + "F" + std::to_string(hotKey.Key - kF1 + 1);
+        text.push_back('F');
+        text.append(std::to_string(hotKey.Key - kF1 + 1));
+        return text;
     }
-    return text + static_cast<char>(hotKey.Key);
+    text.push_back(static_cast<char>(hotKey.Key));
+    return text;
 }
 
 }  // namespace tintrel

@@ -162,7 +162,9 @@ void TFMain::Action1Execute() {
 void TFMain::SetColor(ColorRef color) {
     tintrel::SetColor(colorState_, color);
     panelD_.SetColor(static_cast<COLORREF>(color) & 0x00FFFFFF);
-    panelD_.SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    // Looked up once: a pick sets the colour at every pointer move.
+    static const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    panelD_.SetCursor(hand);
 }
 
 void TFMain::ClearColor() {

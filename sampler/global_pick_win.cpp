@@ -20,8 +20,8 @@ GlobalPick* hooked = nullptr;
 // sizing arrows, OCR_SIZEALL, OCR_NO, OCR_HAND, OCR_APPSTARTING, OCR_HELP), all of which show the
 // cross while a pick runs: the windows under the pointer belong to other programs, which choose
 // their own cursors.
-constexpr DWORD kSystemCursors[] = {32512, 32513, 32514, 32516, 32642, 32643,
-                                    32644, 32645, 32646, 32648, 32649, 32650, 32651};
+constexpr DWORD kSystemCursors[] = {32512, 32513, 32514, 32516, 32642, 32643, 32644,
+                                    32645, 32646, 32648, 32649, 32650, 32651};
 
 bool ReplaceSystemCursors() {
     const HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
@@ -239,8 +239,8 @@ void GlobalPick::Post(Event event, LPARAM detail) const {
 }
 
 void GlobalPick::PostReleasedWhenNothingHeld() {
-    if (!active_ && heldButtons_ == 0 && std::none_of(std::begin(heldKeys_), std::end(heldKeys_),
-                                                      [](unsigned char held) { return held != 0; })) {
+    if (!active_ && heldButtons_ == 0 &&
+        std::none_of(std::begin(heldKeys_), std::end(heldKeys_), [](unsigned char held) { return held != 0; })) {
         Post(Event::Released);
     }
 }

@@ -20,8 +20,8 @@ int ZoomFromStored(std::int32_t stored) {
 
 int StepZoom(int zoom, int steps) {
     const auto current = std::find(kZoomFactors.begin(), kZoomFactors.end(), ZoomFromStored(zoom));
-    const auto index = std::clamp<long>((current - kZoomFactors.begin()) + steps, 0,
-                                        static_cast<long>(kZoomFactors.size()) - 1);
+    const auto index =
+        std::clamp<long>((current - kZoomFactors.begin()) + steps, 0, static_cast<long>(kZoomFactors.size()) - 1);
     return kZoomFactors[static_cast<std::size_t>(index)];
 }
 
@@ -38,8 +38,8 @@ MagnifierLayout LayOutMagnifier(int width, int height, int centerX, int centerY,
     layout.Source = PixelRect{firstColumn, firstRow, endColumn, endRow};
     layout.Dest = PixelRect{blockLeft + (firstColumn - centerX) * zoom, blockTop + (firstRow - centerY) * zoom,
                             blockLeft + (endColumn - centerX) * zoom, blockTop + (endRow - centerY) * zoom};
-    layout.Frame = PixelRect{blockLeft - half * zoom - 1, blockTop - half * zoom - 1,
-                             blockLeft + (half + 1) * zoom + 1, blockTop + (half + 1) * zoom + 1};
+    layout.Frame = PixelRect{blockLeft - half * zoom - 1, blockTop - half * zoom - 1, blockLeft + (half + 1) * zoom + 1,
+                             blockTop + (half + 1) * zoom + 1};
     return layout;
 }
 

@@ -64,7 +64,7 @@ private:
     };
 
     Surface magBitmap_;
-    Surface buffer_;  // where PaintNow composes the box before showing it
+    Surface buffer_;                         // where PaintNow composes the box before showing it
     const std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
     // What the box last showed, so that a sample over an unchanged screen paints nothing.
     std::vector<std::uint32_t> shown_;

@@ -256,5 +256,34 @@ TEST_F(PickFromAnywhere, TheWheelZoomsOverTheMagnifierAndWhilePickingAndIsKept) 
     EXPECT_NE(settings.find("[Options]\r\nZoom=2\r\n"), std::string::npos) << settings;
 }
 
+TEST_F(PickFromAnywhere, AKeyHeldElsewhereIsToldOnceAndTheProgramRunsOn) {
+    const auto caption = [this] {
+        wchar_t text[128] = {};
+        GetMenuStringW(mainForm->PopupMenu1(), static_cast<UINT>(CommandId::NHotKey), text, 128, MF_BYCOMMAND);
+        return std::wstring(text);
+    };
+    ASSERT_TRUE(RegisterHotKey(other->Handle(), 7, MOD_SHIFT | MOD_CONTROL, VK_F8));
+    test_support::WriteBytes(SettingsFile(), "[Options]\r\nPickHotKey=Shift+Ctrl+F8\r\n");
+    RestartProgram();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].Text.find(L"Shift+Ctrl+F8"), std::wstring::npos);
+    EXPECT_EQ(boxes[0].Type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_NE(caption().find(L"Shift+Ctrl+F8"), std::wstring::npos);
+    UnregisterHotKey(other->Handle(), 7);
+
+    test_support::WriteBytes(SettingsFile(), "[Options]\r\nPickHotKey=Ctrl+Foo\r\n");
+    RestartProgram();
+    EXPECT_EQ(boxes.size(), 1u) << "a key that is no key keeps the default, quietly";
+    EXPECT_NE(caption().find(L"Ctrl+Alt+C"), std::wstring::npos);
+    StartPickAt(OtherWindow::Upper());
+
+    mainForm->ExecuteCommand(CommandId::NHotKey);
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::NHotKey));
+    ASSERT_TRUE(CloseProgram());
+    EXPECT_NE(test_support::ReadBytes(SettingsFile()).find("[Options]\r\nPickHotKey=Ctrl+Foo\r\nPickHotKeyOn=0\r\n"),
+              std::string::npos)
+        << "the text written back as it was read";
+}
+
 }  // namespace
 }  // namespace tintrel::testing_win

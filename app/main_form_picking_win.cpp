@@ -1,14 +1,14 @@
 // Picking from anywhere with the hot key, the magnifier's zoom and the area a pick averages over.
+#include "app/main_form_win.h"
+
 #include <windowsx.h>  // GET_X_LPARAM
 
 #include <stdexcept>
 #include <string>
 
 #include "app/main_form_layout_win.h"
-#include "app/main_form_win.h"
 #include "sampler/area_average.h"
 #include "sampler/magnifier_geometry.h"
-#include "sampler/screen_capture_win.h"
 #include "ui/message_box_win.h"
 #include "ui/screen_cursor_win.h"
 

@@ -113,7 +113,10 @@ void TFMain::PickHotKeyPressed() {
 
 void TFMain::GlobalPickEvent(GlobalPick::Event event, LPARAM detail) {
     if (event == GlobalPick::Event::Released) {
-        globalPick_.RemoveHooks();
+        // Unless a new pick has started since, whose hooks these are now.
+        if (!globalPick_.IsActive()) {
+            globalPick_.RemoveHooks();
+        }
         return;
     }
     if (!globalPick_.IsActive()) {

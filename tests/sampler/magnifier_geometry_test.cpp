@@ -11,15 +11,6 @@ void PrintTo(const PixelRect& rect, std::ostream* out) {
     *out << "(" << rect.Left << "," << rect.Top << ")-(" << rect.Right << "," << rect.Bottom << ")";
 }
 
-void PrintTo(const MagnifierLayout& layout, std::ostream* out) {
-    *out << "source ";
-    PrintTo(layout.Source, out);
-    *out << " dest ";
-    PrintTo(layout.Dest, out);
-    *out << " frame ";
-    PrintTo(layout.Frame, out);
-}
-
 namespace {
 
 constexpr int kWidth = 132;
@@ -89,13 +80,6 @@ TEST(MagnifierLayout, EveryFactorCoversTheBoxWithTheCentreBlockInPlace) {
             EXPECT_EQ(layout.Frame.Top + 1 + (sampleSize / 2) * zoom, blockTop);
         }
     }
-}
-
-TEST(MagnifierLayout, ExtremeFactorsAndAreas) {
-    EXPECT_EQ(Layout(2), (MagnifierLayout{{32, 16, 99, 51}, {-1, -1, 133, 69}, {66, 34, 70, 38}}));
-    EXPECT_EQ(Layout(32), (MagnifierLayout{{64, 33, 69, 36}, {-12, -12, 148, 84}, {51, 19, 85, 53}}));
-    EXPECT_EQ(Layout(32, 9).Frame, (PixelRect{-77, -109, 213, 181})) << "beyond the box: clipped";
-    EXPECT_EQ(Layout(4, 3).Frame, (PixelRect{61, 29, 75, 43}));
 }
 
 }  // namespace

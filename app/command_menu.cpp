@@ -64,6 +64,18 @@ constexpr std::array kItems{
                 "\x83p\x83\x8C\x83"
                 "b\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD(&I)...",
                 ShiftCtrlKey('O'), false, 0},
+    MenuItemDef{C::MS4, 2, kSeparator, std::nullopt, false, 0},
+    // ホットキーで色を取得（Ctrl+Alt+C）(&H), renamed after the key in force once the settings are read
+    MenuItemDef{C::NHotKey, 2,
+                "\x83z\x83"
+                "b\x83g\x83L\x81[\x82\xC5\x90"
+                "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)",
+                std::nullopt, true, 0},
+    MenuItemDef{C::MSample, 2, "\x8E\xE6\x93\xBE\x94\xCD\x88\xCD", std::nullopt, false, 0},     // 取得範囲
+    MenuItemDef{C::Sample1, 3, "1\x83s\x83N\x83Z\x83\x8B(&1)", std::nullopt, true, 4},          // 1ピクセル(&1)
+    MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},  // 3×3の平均(&3)
+    MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},  // 5×5の平均(&5)
+    MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},  // 9×9の平均(&9)
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)
@@ -103,6 +115,27 @@ std::optional<CommandId> CommandForShortcut(const Shortcut& pressed) {
         }
     }
     return std::nullopt;
+}
+
+std::string PickHotKeyCaption(std::string_view keyText) {
+    // ホットキーで色を取得（...）(&H)
+    return "\x83z\x83"
+           "b\x83g\x83L\x81[\x82\xC5\x90"
+           "F\x82\xF0\x8E\xE6\x93\xBE\x81i" +
+           std::string(keyText) + "\x81j(&H)";
+}
+
+std::pair<CommandId, CommandId> RadioGroupRange(int group) {
+    std::pair<CommandId, CommandId> range{CommandId::None, CommandId::None};
+    for (const MenuItemDef& item : kItems) {
+        if (item.RadioGroup == group) {
+            range.second = item.Id;
+            if (range.first == CommandId::None) {
+                range.first = item.Id;
+            }
+        }
+    }
+    return range;
 }
 
 std::string ShortcutText(const Shortcut& shortcut) {

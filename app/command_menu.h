@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tintrel {
 
@@ -24,6 +25,13 @@ enum class CommandId : unsigned {
     NPalDlg,
     NExport,
     NImport,
+    MS4,
+    NHotKey,
+    MSample,
+    Sample1,
+    Sample3,
+    Sample5,
+    Sample9,
     MS1,
     MI3,
     RGB1,
@@ -54,7 +62,7 @@ inline constexpr unsigned kKeyDelete = 0x2E;  // VK_DELETE
 
 struct MenuItemDef {
     CommandId Id;
-    int Level;                 // 1 for the menu itself, 2 for an item of the submenu above it
+    int Level;                 // 1 for the menu itself, 2 or 3 for an item of the submenu above it
     std::string_view Caption;  // code page 932; "-" is a separator
     std::optional<Shortcut> Key;
     bool CheckedAtDesign;
@@ -69,6 +77,12 @@ const MenuItemDef& CommandMenuItem(CommandId id);
 
 // The item whose shortcut is exactly this key with these modifiers, if any.
 std::optional<CommandId> CommandForShortcut(const Shortcut& pressed);
+
+// The caption of the pick hot key's item, naming the key in force (`keyText`, code page 932).
+std::string PickHotKeyCaption(std::string_view keyText);
+
+// The first and last item of a radio group (their identifiers are consecutive).
+std::pair<CommandId, CommandId> RadioGroupRange(int group);
 
 // How a menu shows a shortcut: "Shift+" and "Ctrl+" in this order, then "Del", "Esc" or the letter.
 std::string ShortcutText(const Shortcut& shortcut);

@@ -23,7 +23,8 @@ CommandId Offset(CommandId first, int offset) {
 void CommandMenu::Build() {
     menu_.Reset(CreatePopupMenu());
     const auto items = CommandMenuItems();
-    HMENU submenu = nullptr;
+    // The menu that takes the items of each level: the menu itself, then the submenu last opened.
+    std::array<HMENU, 4> levels{menu_.Get(), menu_.Get(), nullptr, nullptr};
     for (std::size_t index = 0; index < items.size(); ++index) {
         const MenuItemDef& item = items[index];
         const bool opensSubmenu = index + 1 < items.size() && items[index + 1].Level > item.Level;
@@ -42,10 +43,10 @@ void CommandMenu::Build() {
             info.fMask |= MIIM_SUBMENU;
             info.hSubMenu = CreatePopupMenu();
         }
-        HMENU parent = item.Level == 1 ? menu_.Get() : submenu;
+        HMENU parent = levels[static_cast<std::size_t>(item.Level)];
         InsertMenuItemW(parent, static_cast<UINT>(GetMenuItemCount(parent)), TRUE, &info);
         if (opensSubmenu) {
-            submenu = info.hSubMenu;
+            levels[static_cast<std::size_t>(item.Level) + 1] = info.hSubMenu;
         }
     }
 }
@@ -59,9 +60,21 @@ void CommandMenu::SetCheck(CommandId item, bool checked) {
 }
 
 void CommandMenu::CheckRadio(CommandId item) {
-    const int group = CommandMenuItem(item).RadioGroup;
-    const auto first = group == CommandMenuItem(CommandId::RGB1).RadioGroup ? CommandId::RGB1 : CommandId::CMYK1;
-    CheckMenuRadioItem(menu_.Get(), ToId(first), ToId(first) + 3, ToId(item), MF_BYCOMMAND);
+    const auto [first, last] = RadioGroupRange(CommandMenuItem(item).RadioGroup);
+    CheckMenuRadioItem(menu_.Get(), ToId(first), ToId(last), ToId(item), MF_BYCOMMAND);
+}
+
+void CommandMenu::SetCaption(CommandId item, std::string_view captionCp932) {
+    std::wstring caption = WidenCp932(captionCp932);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = caption.data();
+    SetMenuItemInfoW(menu_.Get(), ToId(item), FALSE, &info);
+}
+
+void CommandMenu::SetEnabled(CommandId item, bool enabled) {
+    EnableMenuItem(menu_.Get(), ToId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 std::array<bool, 4> CommandMenu::GroupChecks(CommandId first) const {

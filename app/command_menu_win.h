@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "app/command_menu.h"
 #include "ui/window_handles_win.h"
@@ -23,6 +24,8 @@ public:
     void SetCheck(CommandId item, bool checked);
     // Checks `item` and unchecks the other items of its radio group.
     void CheckRadio(CommandId item);
+    void SetCaption(CommandId item, std::string_view captionCp932);
+    void SetEnabled(CommandId item, bool enabled);
     // The check marks of the four items of a notation group, starting with `first`.
     std::array<bool, 4> GroupChecks(CommandId first) const;
     // Checks item `checkedOffset` (0 to 3) of the notation group starting with `first`, the others not.

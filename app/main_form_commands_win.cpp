@@ -20,7 +20,7 @@ namespace tintrel {
 // ---- Keyboard and menu
 
 bool TFMain::PreTranslateMessage(MSG& message) {
-    if (RoutePickingKey(message) || SwitchWindowKey(message)) {
+    if (RoutePickingKey(message) || SwitchWindowKey(message) || RouteWheel(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
@@ -94,6 +94,15 @@ void TFMain::ExecuteCommand(CommandId command) {
             case CommandId::CMYK4:
                 PopupToClick(command);
                 break;
+            case CommandId::NHotKey:
+                NHotKeyClick();
+                break;
+            case CommandId::Sample1:
+            case CommandId::Sample3:
+            case CommandId::Sample5:
+            case CommandId::Sample9:
+                SampleClick(command);
+                break;
             case CommandId::MVar:
                 MVarClick();
                 break;
@@ -160,7 +169,9 @@ void TFMain::Action1Execute() {
 void TFMain::SetColor(ColorRef color) {
     tintrel::SetColor(colorState_, color);
     panelD_.SetColor(static_cast<COLORREF>(color) & 0x00FFFFFF);
-    panelD_.SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    // Looked up once: a pick sets the colour at every pointer move.
+    static const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    panelD_.SetCursor(hand);
 }
 
 void TFMain::ClearColor() {
@@ -217,11 +228,13 @@ void TFMain::SampleScreen() {
     if (!picked) {
         return;
     }
+    // Over a plain area most samples pick the colour that is current already; the readout then stays.
+    const bool changed = !colorState_.HasColor || colorState_.CurColor != static_cast<ColorRef>(*picked);
     SetColor(static_cast<ColorRef>(*picked));
-    // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
-    // straight into the panel, since a paint message costs more than the capture on some systems.
-    panelDef_.PaintNow(layout::kPaintBox1);
-    UpdateReadout();
+    RepaintMagnifier();
+    if (changed) {
+        UpdateReadout();
+    }
 }
 
 void TFMain::ImageMouse(UINT message) {
@@ -253,9 +266,7 @@ void TFMain::ImageMouseMove() {
 
 void TFMain::ImageMouseUp(UINT message) {
     picker_.Finish(message);
-    if (IsChecked(CommandId::Popup1)) {
-        CopyTextLine();
-    }
+    EndPick(true);
 }
 
 void TFMain::SampleWhilePicking() {

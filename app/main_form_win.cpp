@@ -231,6 +231,7 @@ void TFMain::LoadSettings() {
     RunGuarded([this] { LoadSettingsFile(); });
     RunGuarded([this] { LoadPallet(); });
     ShowPallet(IsChecked(CommandId::NPallet));
+    RunGuarded([this] { RegisterPickHotKey(); });
 }
 
 void TFMain::LoadFormatList() {
@@ -269,9 +270,13 @@ void TFMain::ApplySettings(const Settings& settings) {
                                             settings.Top + (outer.bottom - outer.top)});
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     palletHeight_ = settings.Height;
+    ApplyPickOptions(settings);
 }
 
 bool TFMain::FormClose() {
+    if (globalPick_.IsActive()) {
+        FinishGlobalPick(false);
+    }
     if (!palletDocked_) {
         RememberFloatRect();
     }
@@ -328,6 +333,7 @@ Settings TFMain::CurrentSettings() const {
     settings.Top = window.top;
     settings.Left = window.left;
     settings.Height = SavedPalletHeight(palletDocked_, IsChecked(CommandId::NPallet), client.bottom, palletHeight_);
+    StorePickOptions(settings);
     return settings;
 }
 
@@ -420,6 +426,9 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             }
             return 0;
         default:
+            if (HandlePickMessage(message, wParam, lParam)) {
+                return 0;
+            }
             break;
     }
     return DefaultHandling(message, wParam, lParam);

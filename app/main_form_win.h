@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/command_menu_win.h"
 #include "base/file_path.h"
@@ -20,6 +22,7 @@
 #include "palette/pallet_view_win.h"
 #include "persist/pallet_file.h"
 #include "persist/settings_file.h"
+#include "sampler/global_pick_win.h"
 #include "sampler/magnifier_win.h"
 #include "sampler/screen_picker_win.h"
 #include "ui/base_window_win.h"
@@ -157,6 +160,23 @@ private:
     void ImageMouseUp(UINT message);
     void SampleWhilePicking();
     bool RoutePickingKey(const MSG& message);
+    void EndPick(bool taken);
+
+    // Picking from anywhere with the hot key, the zoom and the picked area.
+    void ApplyPickOptions(const Settings& settings);
+    void StorePickOptions(Settings& settings) const;
+    void RegisterPickHotKey();
+    void NHotKeyClick();
+    void SampleClick(CommandId sender);
+    void PickHotKeyPressed();
+    void GlobalPickEvent(GlobalPick::Event event, LPARAM detail);
+    void SampleDuringGlobalPick();
+    void FinishGlobalPick(bool taken);
+    bool RouteWheel(const MSG& message);
+    void ZoomBy(int wheelDelta);
+    void HideZoomLabel();
+    void RepaintMagnifier();
+    bool HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CarriesMenu(HWND control) const;
     bool RouteShortcut(const MSG& message);
@@ -187,6 +207,14 @@ private:
     CommandMenu menu_;
     Magnifier magnifier_;
     ScreenPicker picker_;
+    GlobalPick globalPick_;
+    HotKeyRegistration pickHotKey_;
+    // The key as the settings file holds it, written back as it is; and the key that text gives.
+    std::string pickHotKeyText_ = Settings{}.PickHotKey;
+    HotKey pickHotKeyInForce_ = kDefaultPickHotKey;
+    // The colour a pick from the hot key puts back when it is cancelled.
+    std::optional<ColorRef> colorBeforePick_;
+    int wheelRemainder_ = 0;
     FormatChoice formatChoice_;
     ReadoutFields readout_;
     Panel panelDef_;

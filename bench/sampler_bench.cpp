@@ -2,11 +2,13 @@
 // magnifier repaint, readout, and the paints that follow) against the bare screen copy and pixel read,
 // and checks that a sample fits many times into the 1 ms between two events of a 1000 Hz mouse. Both
 // are timed with the pointer resting on one colour and with it jumping between two colours at every
-// sample, so that every readout text changes.
+// sample, so that every readout text changes; and with the magnifier at 4 and 32 times and with the
+// pick averaging 9 by 9 pixels.
 #include <windows.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "app/application_win.h"
 #include "bench/bench_clock_win.h"
@@ -52,11 +54,11 @@ double BareCopySeconds(bool jumping, unsigned long long& pixelSum) {
     return elapsed;
 }
 
-}  // namespace
-
-int main() {
-    const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-sampler-bench";
-    std::filesystem::create_directories(directory);
+// Times the samples of one magnifier setting, resting and jumping, against the bare copy.
+void TimeSetting(const std::filesystem::path& directory, int zoom, int sampleSize) {
+    std::FILE* settings = std::fopen((directory / "Tintrel.ini").string().c_str(), "wb");
+    std::fprintf(settings, "[Options]\r\nZoom=%d\r\nSample=%d\r\n", zoom, sampleSize);
+    std::fclose(settings);
     tintrel::ApplicationForms forms(directory / "Tintrel.exe");
     forms.Create();
     tintrel::TFMain& mainForm = forms.MainForm;
@@ -85,8 +87,9 @@ int main() {
         }
         const double full = Seconds() - start;
 
-        std::printf("%d samples of %dx%d pixels, pointer %s (pixel sum %llu, last pick %06lx)\n", kSamples, kWidth,
-                    kHeight, jumping ? "jumping between two colours" : "resting on one colour", pixelSum,
+        std::printf("zoom %d, area %dx%d: %d samples of %dx%d pixels, pointer %s (pixel sum %llu, last pick %06lx)\n",
+                    zoom, sampleSize, sampleSize, kSamples, kWidth, kHeight,
+                    jumping ? "jumping between two colours" : "resting on one colour", pixelSum,
                     static_cast<unsigned long>(mainForm.Color().CurColor));
         std::printf("  bare copy and pixel read      %8.1f us per sample %10.0f per second\n", perSample(bare),
                     kSamples / bare);
@@ -95,6 +98,18 @@ int main() {
         std::printf("  SampleScreen and its paints   %8.1f us per sample %10.0f per second, ratio %5.2f\n",
                     perSample(full), kSamples / full, full / bare);
         std::printf("  full samples per 1 ms mouse event interval: %.1f\n", 1000.0 / perSample(full));
+    }
+    SendMessageW(mainForm.Handle(), WM_CLOSE, 0, 0);
+    forms.DispatchPending();
+}
+
+}  // namespace
+
+int main() {
+    const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-sampler-bench";
+    std::filesystem::create_directories(directory);
+    for (const auto& [zoom, sampleSize] : {std::pair{4, 1}, std::pair{32, 1}, std::pair{4, 9}}) {
+        TimeSetting(directory, zoom, sampleSize);
     }
     std::filesystem::remove_all(directory);
     return 0;

@@ -2,7 +2,7 @@
 
 #include "ui/base_window_win.h"
 #include "ui/fonts_win.h"
-#include "ui/window_text_win.h"
+#include "ui/window_text_win.h"  // WidenCp932
 
 namespace tintrel {
 
@@ -30,16 +30,17 @@ constexpr std::array<FieldPlace, ReadoutFields::kFieldCount> kPlaces{{
 constexpr std::array<COLORREF, ReadoutFields::kFieldCount - 1> kComponentColors{
     0x00AAAAFF, 0x00AAFFAA, 0x00FFAAAA, 0x00FFFF88, 0x00FF88FF, 0x0088FFFF, 0x00AAAAAA};
 
-void SetText(HWND control, std::string_view textCp932) {
-    // Setting a text costs a repaint and, on some systems, a round trip to the window server: while
-    // picking over a plain area the fields keep their texts, and then nothing is set.
-    const std::wstring text = WidenCp932(textCp932);
-    if (WindowText(control) != text) {
-        SetWindowTextW(control, text.c_str());
+}  // namespace
+
+void ReadoutFields::SetText(Field field, std::string_view textCp932) {
+    // Setting a text costs a repaint and, on some systems, a round trip to the window server, and so
+    // does reading it back: the fields are written only here, so the text each shows is known.
+    std::string& shown = shown_[static_cast<std::size_t>(field)];
+    if (shown != textCp932) {
+        shown = textCp932;
+        SetWindowTextW(fields_[field], WidenCp932(textCp932).c_str());
     }
 }
-
-}  // namespace
 
 void ReadoutFields::Create(HWND parent, int firstId) {
     for (int field = 0; field < kFieldCount; ++field) {
@@ -57,14 +58,14 @@ void ReadoutFields::Create(HWND parent, int firstId) {
 }
 
 void ReadoutFields::Show(const ReadoutTexts& texts) {
-    SetText(fields_[EditF], texts.F);
-    SetText(fields_[EditR], texts.R);
-    SetText(fields_[EditG], texts.G);
-    SetText(fields_[EditB], texts.B);
-    SetText(fields_[EditC], texts.C);
-    SetText(fields_[EditM], texts.M);
-    SetText(fields_[EditY], texts.Y);
-    SetText(fields_[EditK], texts.K);
+    SetText(EditF, texts.F);
+    SetText(EditR, texts.R);
+    SetText(EditG, texts.G);
+    SetText(EditB, texts.B);
+    SetText(EditC, texts.C);
+    SetText(EditM, texts.M);
+    SetText(EditY, texts.Y);
+    SetText(EditK, texts.K);
 }
 
 HBRUSH ReadoutFields::Background(HWND control, HDC dc) const {

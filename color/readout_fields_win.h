@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "color/readout_text.h"
 #include "ui/gdi_handles_win.h"
@@ -29,7 +31,10 @@ public:
     HBRUSH Background(HWND control, HDC dc) const;
 
 private:
+    void SetText(Field field, std::string_view textCp932);
+
     std::array<HWND, kFieldCount> fields_{};
+    std::array<std::string, kFieldCount> shown_;  // what each field shows, in code page 932
     std::array<Brush, kFieldCount - 1> componentBrushes_;
 };
 

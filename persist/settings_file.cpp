@@ -1,6 +1,7 @@
 #include "persist/settings_file.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tintrel {
 
@@ -9,6 +10,16 @@ namespace {
 constexpr std::string_view kSystem = "System";
 constexpr std::string_view kColor = "Color";
 constexpr std::string_view kWindow = "Window";
+constexpr std::string_view kOptions = "Options";
+
+// The options came after the files that older versions wrote: one still at its default is left out of
+// a file that does not hold it yet, so that such a file changes only where the user changed something.
+void WriteOption(ProfileFile& file, std::string_view key, const std::string& value, const std::string& defaultValue) {
+    constexpr std::string_view kAbsent = "\n";  // no value read from a file holds a line break
+    if (value != defaultValue || file.ReadString(kOptions, key, kAbsent) != kAbsent) {
+        file.WriteString(kOptions, key, value);
+    }
+}
 
 }  // namespace
 
@@ -29,6 +40,10 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.Top = file.ReadInteger(kWindow, "Top", defaults.Top);
     settings.Left = file.ReadInteger(kWindow, "Left", defaults.Left);
     settings.Height = file.ReadInteger(kWindow, "Height", defaults.Height);
+    settings.PickHotKey = file.ReadString(kOptions, "PickHotKey", defaults.PickHotKey);
+    settings.PickHotKeyOn = file.ReadBool(kOptions, "PickHotKeyOn", defaults.PickHotKeyOn);
+    settings.Zoom = file.ReadInteger(kOptions, "Zoom", defaults.Zoom);
+    settings.Sample = file.ReadInteger(kOptions, "Sample", defaults.Sample);
     return settings;
 }
 
@@ -43,6 +58,11 @@ void WriteSettings(ProfileFile& file, const Settings& settings) {
     file.WriteInteger(kWindow, "Top", settings.Top);
     file.WriteInteger(kWindow, "Left", settings.Left);
     file.WriteInteger(kWindow, "Height", settings.Height);
+    const Settings defaults;
+    WriteOption(file, "PickHotKey", settings.PickHotKey, defaults.PickHotKey);
+    WriteOption(file, "PickHotKeyOn", settings.PickHotKeyOn ? "1" : "0", defaults.PickHotKeyOn ? "1" : "0");
+    WriteOption(file, "Zoom", std::to_string(settings.Zoom), std::to_string(defaults.Zoom));
+    WriteOption(file, "Sample", std::to_string(settings.Sample), std::to_string(defaults.Sample));
 }
 
 int NotationItem(std::int32_t stored) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "persist/profile_file.h"
 
@@ -20,6 +21,11 @@ struct Settings {
     std::int32_t Top = 200;
     std::int32_t Left = 200;
     std::int32_t Height = 270;  // client height while the palette is docked and shown
+    // The pick hot key as written (see ParseHotKey); a text that is no key is kept to be written back.
+    std::string PickHotKey = "Ctrl+Alt+C";
+    bool PickHotKeyOn = true;
+    std::int32_t Zoom = 4;    // the magnifier's factor
+    std::int32_t Sample = 1;  // the side of the square a pick averages over
 };
 
 // Reads the keys in the order they are written; a missing or unparsable value gives its default.

@@ -1,58 +1,149 @@
 #include "sampler/magnifier_win.h"
 
+#include <cstring>
+#include <string>
+
+#include "sampler/area_average.h"
+#include "sampler/magnifier_geometry.h"
 #include "sampler/screen_capture_win.h"
+#include "ui/fonts_win.h"
 #include "ui/frames_win.h"
 
 namespace tintrel {
 
 namespace {
 
-constexpr int kZoom = 4;
 constexpr COLORREF kSilver = 0x00C0C0C0;
 
+COLORREF FromPixel(std::uint32_t pixel) {
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
 }  // namespace
+
+void Magnifier::Surface::Create(HDC reference, HBITMAP image) {
+    Reset();
+    Image.Reset(image);
+    Dc = std::make_unique<MemoryDC>(reference);
+    Selection = std::make_unique<ScopedSelect>(Dc->Get(), Image.Get());
+}
+
+void Magnifier::Surface::Reset() {
+    Selection.reset();
+    Dc.reset();
+    Image.Reset();
+}
 
 void Magnifier::Create(SIZE size) {
     size_ = size;
     WindowDC screen(nullptr);
-    magBitmap_.Reset(CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
-    MemoryDC dc(screen.Get());
-    ScopedSelect select(dc.Get(), magBitmap_.Get());
+    // A top-down 32-bit bitmap whose memory a pick reads directly: one pixel or a whole square costs
+    // no call into the system.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    magBitmap_.Create(screen.Get(), CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels_ = static_cast<const std::uint32_t*>(bits);
+    buffer_.Create(screen.Get(), CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
     Brush silver(CreateSolidBrush(kSilver));
     const RECT all{0, 0, size.cx, size.cy};
-    FillRect(dc.Get(), &all, silver.Get());
+    FillRect(magBitmap_.Dc->Get(), &all, silver.Get());
     magCenterX_ = size.cx / 2;
     magCenterY_ = size.cy / 2;
+    stale_ = true;
 }
 
 void Magnifier::Release() {
     magBitmap_.Reset();
+    buffer_.Reset();
+    pixels_ = nullptr;
+}
+
+void Magnifier::SetZoom(int zoom) {
+    stale_ = stale_ || zoom != zoom_;
+    zoom_ = zoom;
+}
+
+void Magnifier::SetSampleSize(int size) {
+    stale_ = stale_ || size != sampleSize_;
+    sampleSize_ = size;
+}
+
+void Magnifier::ShowZoomLabel(bool shown) {
+    stale_ = stale_ || shown != labelShown_;
+    labelShown_ = shown;
 }
 
 std::optional<COLORREF> Magnifier::Capture() {
-    return CaptureAroundPointer(magBitmap_.Get(), size_, POINT{magCenterX_, magCenterY_});
+    if (pixels_ == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<CaptureCopy> copy =
+        CaptureAroundPointer(magBitmap_.Dc->Get(), size_, POINT{magCenterX_, magCenterY_});
+    if (!copy) {
+        return std::nullopt;
+    }
+    GdiFlush();  // the copy must have reached the bitmap's memory before it is read
+    return Pick(*copy);
+}
+
+COLORREF Magnifier::Pick(const CaptureCopy& copy) const {
+    if (sampleSize_ == 1) {
+        return FromPixel(pixels_[static_cast<std::ptrdiff_t>(magCenterY_) * size_.cx + magCenterX_]);
+    }
+    const PixelRect onScreen{copy.DestX, copy.DestY, copy.DestX + copy.Width, copy.DestY + copy.Height};
+    return static_cast<COLORREF>(
+        AverageSquare(PixelGrid{pixels_, size_.cx, size_.cy}, onScreen, magCenterX_, magCenterY_, sampleSize_));
 }
 
 void Magnifier::Paint(HDC dc, POINT origin) const {
-    if (magBitmap_.Get() == nullptr) {
+    if (pixels_ == nullptr) {
         return;
     }
     const int savedState = SaveDC(dc);
     // Relative to the origin the caller's DC already has, which may be an off-screen buffer's.
     OffsetViewportOrgEx(dc, origin.x, origin.y, nullptr);
     IntersectClipRect(dc, 0, 0, size_.cx, size_.cy);
-
-    MemoryDC source(dc);
-    {
-        ScopedSelect select(source.Get(), magBitmap_.Get());
-        SetStretchBltMode(dc, STRETCH_DELETESCANS);
-        const int half = kZoom / 2;
-        StretchBlt(dc, magCenterX_ - half * size_.cx, magCenterY_ - half * size_.cy, kZoom * size_.cx, kZoom * size_.cy,
-                   source.Get(), 0, 0, size_.cx, size_.cy, SRCCOPY);
-    }
-    DrawRaisedFrame(dc, RECT{magCenterX_ - 1, magCenterY_ - 1, magCenterX_ + kZoom + 1, magCenterY_ + kZoom + 1});
-    DrawRaisedFrame(dc, RECT{0, 0, size_.cx, size_.cy});
+    Draw(dc);
     RestoreDC(dc, savedState);
+}
+
+void Magnifier::PaintNow(HWND window, POINT origin) {
+    if (pixels_ == nullptr) {
+        return;
+    }
+    const auto count = static_cast<std::size_t>(size_.cx) * static_cast<std::size_t>(size_.cy);
+    if (!stale_ && shown_.size() == count && std::memcmp(shown_.data(), pixels_, count * sizeof(std::uint32_t)) == 0) {
+        return;
+    }
+    shown_.assign(pixels_, pixels_ + count);
+    stale_ = false;
+    Draw(buffer_.Dc->Get());
+    const WindowDC target(window);
+    BitBlt(target.Get(), origin.x, origin.y, size_.cx, size_.cy, buffer_.Dc->Get(), 0, 0, SRCCOPY);
+}
+
+void Magnifier::Draw(HDC dc) const {
+    const MagnifierLayout layout = LayOutMagnifier(size_.cx, size_.cy, magCenterX_, magCenterY_, zoom_, sampleSize_);
+    SetStretchBltMode(dc, STRETCH_DELETESCANS);
+    StretchBlt(dc, layout.Dest.Left, layout.Dest.Top, layout.Dest.Right - layout.Dest.Left,
+               layout.Dest.Bottom - layout.Dest.Top, magBitmap_.Dc->Get(), layout.Source.Left, layout.Source.Top,
+               layout.Source.Right - layout.Source.Left, layout.Source.Bottom - layout.Source.Top, SRCCOPY);
+    const PixelRect& frame = layout.Frame;
+    DrawRaisedFrame(dc, RECT{frame.Left, frame.Top, frame.Right, frame.Bottom});
+    DrawRaisedFrame(dc, RECT{0, 0, size_.cx, size_.cy});
+    if (labelShown_) {
+        const std::wstring label = L"\u00D7" + std::to_wstring(zoom_);
+        const ScopedSelect font(dc, FixedFont());
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkMode(dc, OPAQUE);
+        TextOutW(dc, 2, 2, label.c_str(), static_cast<int>(label.size()));
+    }
 }
 
 }  // namespace tintrel

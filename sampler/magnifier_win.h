@@ -2,37 +2,79 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <optional>
+#include <vector>
 
+#include "sampler/capture_geometry.h"
 #include "ui/gdi_handles_win.h"
 
 namespace tintrel {
 
 // The magnifier: `MagBitmap`, the screen area around the pointer as last captured, and its centre
-// pixel, drawn four times enlarged into a paint box of the bitmap's size.
+// pixel, drawn enlarged (4 times unless the user chose another factor) into a paint box of the
+// bitmap's size. A pick takes the centre pixel, or the average of a square around it.
 class Magnifier {
 public:
+    Magnifier() = default;
+    Magnifier(const Magnifier&) = delete;
+    Magnifier& operator=(const Magnifier&) = delete;
+
     // Creates `MagBitmap` with `size`, filled silver, its centre at half its width and height.
     void Create(SIZE size);
     // Releases `MagBitmap`; nothing draws or captures after it.
     void Release();
 
-    // Captures the screen around the pointer into `MagBitmap` and returns the pointer's pixel; nothing
+    // Captures the screen around the pointer into `MagBitmap` and returns the colour picked there:
+    // the pointer's pixel, or the average of the square around it that lies on the screen; nothing
     // when the pointer cannot be read. Throws std::runtime_error when the screen cannot be read.
     std::optional<COLORREF> Capture();
 
-    // Draws the bitmap enlarged with the centre pixel's block at the centre, a raised frame around that
-    // block and one around the whole box at `origin` of `dc`.
+    // Draws the bitmap enlarged with the centre pixel's block at the centre, a raised frame around the
+    // picked square and one around the whole box at `origin` of `dc`, and the factor in a corner while
+    // it is shown.
     void Paint(HDC dc, POINT origin) const;
+    // Paints into `window` at `origin` at once, in one step, unless the box would look as it does.
+    void PaintNow(HWND window, POINT origin);
+
+    int Zoom() const { return zoom_; }
+    void SetZoom(int zoom);
+    int SampleSize() const { return sampleSize_; }
+    void SetSampleSize(int size);
+    // Shows or hides the factor in the corner.
+    void ShowZoomLabel(bool shown);
 
     int CenterX() const { return magCenterX_; }
     int CenterY() const { return magCenterY_; }
 
 private:
-    Bitmap magBitmap_;
+    void Draw(HDC dc) const;
+    COLORREF Pick(const CaptureCopy& copy) const;
+
+    // A bitmap that stays selected into a device context of its own, so that a sample costs no
+    // selection nor creation.
+    struct Surface {
+        Bitmap Image;
+        std::unique_ptr<MemoryDC> Dc;
+        std::unique_ptr<ScopedSelect> Selection;
+
+        void Create(HDC reference, HBITMAP image);
+        void Reset();
+    };
+
+    Surface magBitmap_;
+    Surface buffer_;                         // where PaintNow composes the box before showing it
+    const std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
+    // What the box last showed, so that a sample over an unchanged screen paints nothing.
+    std::vector<std::uint32_t> shown_;
+    bool stale_ = true;
     SIZE size_{};
     int magCenterX_ = 0;
     int magCenterY_ = 0;
+    int zoom_ = 4;
+    int sampleSize_ = 1;
+    bool labelShown_ = false;
 };
 
 }  // namespace tintrel

@@ -34,34 +34,27 @@ ScreenRect VirtualScreen() {
 
 }  // namespace
 
-std::optional<COLORREF> CaptureAroundPointer(HBITMAP bitmap, SIZE size, POINT center) {
+std::optional<CaptureCopy> CaptureAroundPointer(HDC target, SIZE size, POINT center) {
     // The pointer, the screen's extent and the copy must all be read in the same pixels.
     const PhysicalPixelScope physical;
     POINT pointer;
     if (!GetCursorPos(&pointer)) {
         return std::nullopt;
     }
-    const WindowDC screen(nullptr);
-    if (screen.Get() == nullptr) {
-        throw std::runtime_error(kCannotReadScreen);
-    }
-    const MemoryDC target(screen.Get());
-    const ScopedSelect select(target.Get(), bitmap);
-    const RECT all{0, 0, size.cx, size.cy};
-    FillRect(target.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     // Only what lies on the screen is copied: beyond it some drivers return noise rather than nothing.
     const CaptureCopy copy =
         ClipCapture(ScreenPoint{pointer.x, pointer.y}, size.cx, size.cy, center.x, center.y, VirtualScreen());
-    if (copy.Width > 0 && copy.Height > 0 &&
-        !BitBlt(target.Get(), copy.DestX, copy.DestY, copy.Width, copy.Height, screen.Get(), copy.SourceX, copy.SourceY,
-                SRCCOPY)) {
+    if (copy.Width != size.cx || copy.Height != size.cy) {
+        const RECT all{0, 0, size.cx, size.cy};
+        FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    const WindowDC screen(nullptr);
+    if (screen.Get() == nullptr || (copy.Width > 0 && copy.Height > 0 &&
+                                    !BitBlt(target, copy.DestX, copy.DestY, copy.Width, copy.Height, screen.Get(),
+                                            copy.SourceX, copy.SourceY, SRCCOPY))) {
         throw std::runtime_error(kCannotReadScreen);
     }
-    const COLORREF picked = GetPixel(target.Get(), center.x, center.y);
-    if (picked == CLR_INVALID) {
-        throw std::runtime_error(kCannotReadScreen);
-    }
-    return picked;
+    return copy;
 }
 
 void ForgetVirtualScreen() {

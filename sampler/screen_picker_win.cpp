@@ -7,8 +7,11 @@ namespace tintrel {
 
 namespace {
 
+// Looked up once: whether a pick runs is asked at every pointer move, and a lookup costs a call into
+// the window system on some systems.
 HCURSOR Cross() {
-    return LoadCursorW(nullptr, IDC_CROSS);
+    static const HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+    return cross;
 }
 
 }  // namespace

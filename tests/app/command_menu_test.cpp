@@ -38,8 +38,9 @@ TEST(CommandMenuItems, EveryRadioGroupStartsWithExactlyOneCheckedItem) {
             checkedPerGroup[item.RadioGroup] += item.CheckedAtDesign ? 1 : 0;
         }
     }
-    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}}));
-    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}}));
+    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}, {4, 4}}));
+    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(RadioGroupRange(4), std::pair(CommandId::Sample1, CommandId::Sample9));
 }
 
 TEST(CommandMenuItems, KeepTheirIdentifiersInDisplayOrder) {

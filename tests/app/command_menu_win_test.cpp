@@ -47,9 +47,20 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
               WidenCp932("\x83p\x83\x8C\x83"
                          "b\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD(&I)...\tShift+Ctrl+O"));  // パレットの読み込み
     EXPECT_EQ(ItemText(menu, CommandId::Exit1), WidenCp932("\x8FI\x97\xB9(&X)\tEsc"));             // 終了
-    EXPECT_EQ(ItemText(menu, CommandId::RGB4), WidenCp932("0\x81`1\x95\x5C\x8BL(&D)"));            // 0～1表記
+    EXPECT_EQ(
+        ItemText(menu, CommandId::RGB4),
+        WidenCp932(
+            "0\x81`1\x95\x5C\x8BL(&D)"));  // 0～1表記
+                                           // ホットキーで色を取得（Ctrl+Alt+C）(&H), then 取得範囲 with its four sizes
+    EXPECT_EQ(ItemText(menu, CommandId::NHotKey), WidenCp932("\x83z\x83"
+                                                             "b\x83g\x83L\x81[\x82\xC5\x90"
+                                                             "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)"));
+    EXPECT_EQ(ItemText(menu, CommandId::Sample9), WidenCp932("9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)"));
+    const HMENU settings = GetSubMenu(menu, 1);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 1)), 4);
+    EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);
     // The three submenus hold the options and the two notation groups.
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 9);
+    EXPECT_EQ(GetMenuItemCount(settings), 12);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 3)), 4);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 4)), 4);
     EXPECT_TRUE(ItemType(menu, CommandId::RGB2) & MFT_RADIOCHECK);
@@ -63,6 +74,8 @@ TEST_F(CommandMenu, StartsWithTheDefaultsOfAFirstStart) {
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NPallet));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::RGB1));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::NHotKey));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Sample1));
 }
 
 TEST_F(CommandMenu, OptionsToggleTheirCheckMark) {

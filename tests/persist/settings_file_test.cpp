@@ -32,6 +32,10 @@ TEST(SettingsFile, NoFileGivesTheFirstStartDefaults) {
     EXPECT_EQ(settings.Top, 200);
     EXPECT_EQ(settings.Left, 200);
     EXPECT_EQ(settings.Height, 270);
+    EXPECT_EQ(settings.PickHotKey, "Ctrl+Alt+C");
+    EXPECT_TRUE(settings.PickHotKeyOn);
+    EXPECT_EQ(settings.Zoom, 4);
+    EXPECT_EQ(settings.Sample, 1);
 }
 
 TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
@@ -54,6 +58,13 @@ TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
     EXPECT_FALSE(ReadFrom(directory, "[System]\r\nStayOnTop=0\r\n").StayOnTop);
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=255abc\r\n").SelectedColor, -1);
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=0\r\n").SelectedColor, 0);
+
+    const Settings options =
+        ReadFrom(directory, "[Options]\r\nPickHotKey= Ctrl+Foo \r\nPickHotKeyOn=0\r\nZoom=$20\r\nSample=x\r\n");
+    EXPECT_EQ(options.PickHotKey, "Ctrl+Foo") << "kept as read, to be written back";
+    EXPECT_FALSE(options.PickHotKeyOn);
+    EXPECT_EQ(options.Zoom, 32);
+    EXPECT_EQ(options.Sample, 1);
 }
 
 TEST(SettingsFile, WritesTheTenKeysInOrderIntoANewFile) {
@@ -77,6 +88,32 @@ TEST(SettingsFile, WritesTheTenKeysInOrderIntoANewFile) {
         "[Color]\r\nRGBformat=3\r\nCMYKformat=1\r\nSelectedColor=3943194\r\nSelectedFormat=-1\r\n"
         "[Window]\r\nTop=-8\r\nLeft=1200\r\nHeight=301\r\n";
     EXPECT_EQ(Escaped(ReadBytes(path)), Escaped(expected));
+}
+
+TEST(SettingsFile, OptionsAreWrittenOnceChangedOrWhenTheFileHoldsThem) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.ini";
+    const auto save = [&](const Settings& settings) {
+        ProfileFile file(path);
+        WriteSettings(file, settings);
+        file.Commit();
+        const std::string bytes = ReadBytes(path);
+        return bytes.substr(std::min(bytes.find("[Options]"), bytes.size()));
+    };
+    EXPECT_EQ(save(Settings{}), "") << "all at their defaults";
+    Settings changed;
+    changed.Zoom = 16;
+    changed.Sample = 9;
+    EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nZoom=16\r\nSample=9\r\n"));
+    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nZoom=4\r\nSample=1\r\n")) << "back to the defaults";
+
+    WriteBytes(path, "[Options]\r\nPickHotKey=Ctrl+Foo\r\n");
+    ProfileFile file(path);
+    WriteSettings(file, ReadSettings(file));
+    file.Commit();
+    EXPECT_EQ(ReadBytes(path).rfind("[Options]\r\nPickHotKey=Ctrl+Foo\r\n[System]\r\n", 0), 0u)
+        << "a key that is no key written back as it was, the options at their defaults left out: "
+        << Escaped(ReadBytes(path));
 }
 
 TEST(SettingsFile, UnknownKeysSectionsAndCommentsSurviveASave) {

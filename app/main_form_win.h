@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/command_menu_win.h"
+#include "app/main_form_accessible_win.h"
 #include "base/file_path.h"
 #include "color/color_state.h"
 #include "color/format_choice_win.h"
@@ -77,6 +78,8 @@ public:
     void SampleScreen();
     void UpdateReadout();
     void RebuildFormatList();
+    // Has a screen reader read the new colour text: every path that picks a colour calls it.
+    void AnnouncePick() const { accessibility_.AnnouncePick(); }
 
     const ColorState& Color() const { return colorState_; }
     HMENU PopupMenu1() const { return menu_.Handle(); }
@@ -132,6 +135,8 @@ private:
     void Action1Execute();
     void ComboFChange();
     void CopyTextLine();
+    void CopyCellText(ColorRef color);
+    ReadoutTexts ReadoutFor(const ColorState& color) const;
     void PaintBox1Paint(HDC dc);
 
     void ImageMouse(UINT message);
@@ -181,6 +186,7 @@ private:
     WindowSubclass palletTabHook_;
     PalletStore pallet_;
     PalletView paintPallet_{pallet_};
+    MainFormAccessibility accessibility_;
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;

@@ -1,5 +1,6 @@
 #include "palette/pallet_cell_text.h"
 
+#include <string>
 #include <string_view>
 
 namespace tintrel {
@@ -9,6 +10,12 @@ namespace {
 constexpr std::string_view kCurrentLabel = "\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46";
 // "予備の色："
 constexpr std::string_view kSpareLabel = "\x97\x5C\x94\xF5\x82\xCC\x90\x46\x81\x46";
+
+// "行", "列", "現在の色", "予備の色"
+constexpr std::string_view kRow = "\x8D\x73";
+constexpr std::string_view kColumn = "\x97\xF1";
+constexpr std::string_view kCurrentName = kCurrentLabel.substr(0, 8);
+constexpr std::string_view kSpareName = kSpareLabel.substr(0, 8);
 
 }  // namespace
 
@@ -29,6 +36,22 @@ std::string CellHintText(std::int32_t current, std::int32_t spare) {
     text += CellHexText(current);
     text += "\r\n";
     text += kSpareLabel;
+    text += CellHexText(spare);
+    return text;
+}
+
+std::string CellAccessibleName(std::int32_t column, std::int32_t row, std::int32_t current, std::int32_t spare) {
+    std::string text = std::to_string(row + 1);
+    text += kRow;
+    text += std::to_string(column + 1);
+    text += kColumn;
+    text += ' ';
+    text += kCurrentName;
+    text += ' ';
+    text += CellHexText(current);
+    text += ' ';
+    text += kSpareName;
+    text += ' ';
     text += CellHexText(spare);
     return text;
 }

@@ -13,4 +13,8 @@ std::string CellHexText(std::int32_t color);
 // The tool-tip of a cell, in code page 932: "現在の色：" current CR LF "予備の色：" spare.
 std::string CellHintText(std::int32_t current, std::int32_t spare);
 
+// The name a screen reader gives a cell, in code page 932, with its row and column counted from 1:
+// "2行3列 現在の色 1A2B3C 予備の色 000000".
+std::string CellAccessibleName(std::int32_t column, std::int32_t row, std::int32_t current, std::int32_t spare);
+
 }  // namespace tintrel

@@ -1,5 +1,8 @@
 #include "palette/pallet_accessible_win.h"
 
+#include <commctrl.h>
+
+#include <iterator>
 #include <string_view>
 
 #include "palette/pallet_cell_text.h"
@@ -10,8 +13,9 @@ namespace tintrel {
 
 namespace {
 
-// "パレット"
+// "パレット", "ページ"
 constexpr std::string_view kPalletName = "\x83\x70\x83\x8C\x83\x62\x83\x67";
+constexpr std::string_view kPagesName = "\x83\x79\x81\x5B\x83\x57";
 
 }  // namespace
 
@@ -71,6 +75,53 @@ long PalletAccessible::PartAt(POINT screen) const {
 long PalletAccessible::FocusedPart() const {
     const auto cell = view_.FocusedCell();
     return cell ? CellPart(*cell, view_.Store().XCount()) : 0;
+}
+
+long PalletTabsAccessible::PartCount() const {
+    return static_cast<long>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring PalletTabsAccessible::Name(long part) const {
+    if (part == 0) {
+        return WidenCp932(kPagesName);
+    }
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = static_cast<int>(std::size(text));
+    SendMessageW(Window(), TCM_GETITEMW, part - 1, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+long PalletTabsAccessible::Role(long part) const {
+    return part == 0 ? ROLE_SYSTEM_PAGETABLIST : ROLE_SYSTEM_PAGETAB;
+}
+
+long PalletTabsAccessible::State(long part) const {
+    const long selected = part == SendMessageW(Window(), TCM_GETCURSEL, 0, 0) + 1 ? STATE_SYSTEM_SELECTED : 0;
+    return STATE_SYSTEM_FOCUSABLE | (part == 0 ? 0 : STATE_SYSTEM_SELECTABLE | selected);
+}
+
+RECT PalletTabsAccessible::Location(long part) const {
+    if (part == 0) {
+        return AccessibleSource::Location(part);
+    }
+    RECT area{};
+    SendMessageW(Window(), TCM_GETITEMRECT, part - 1, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(Window(), HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+long PalletTabsAccessible::PartAt(POINT screen) const {
+    TCHITTESTINFO hit{};
+    hit.pt = screen;
+    ScreenToClient(Window(), &hit.pt);
+    return static_cast<long>(SendMessageW(Window(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))) + 1;
+}
+
+long PalletTabsAccessible::FocusedPart() const {
+    return static_cast<long>(SendMessageW(Window(), TCM_GETCURFOCUS, 0, 0)) + 1;
 }
 
 }  // namespace tintrel

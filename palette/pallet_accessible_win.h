@@ -36,4 +36,17 @@ private:
     const PalletView& view_;
 };
 
+// The page tabs as assistive technology sees them, where the platform gives a tab strip no parts: a
+// page tab list with one page tab per page, named with its caption.
+class PalletTabsAccessible final : public AccessibleSource {
+public:
+    long PartCount() const override;
+    std::wstring Name(long part) const override;
+    long Role(long part) const override;
+    long State(long part) const override;
+    RECT Location(long part) const override;
+    long PartAt(POINT screen) const override;
+    long FocusedPart() const override;
+};
+
 }  // namespace tintrel

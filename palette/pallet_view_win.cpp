@@ -77,6 +77,7 @@ void PalletView::Create(HWND tabStrip, HWND hintWindow) {
     CreateWindowChecked(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, tabStrip, nullptr,
                         this);
     accessible_.SetWindow(hwnd_);
+    tabsAccessible_.SetWindow(tabStrip);
     tabStripHook_.Install(tabStrip, &PalletView::TabStripProc, reinterpret_cast<DWORD_PTR>(this));
     FitToTabStrip();
     SendMessageW(hintWindow_, TTM_SETMAXTIPWIDTH, 0, kHintMaxWidth);
@@ -93,6 +94,11 @@ PalletView::TabStripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, 
     LRESULT result = 0;
     if (self->keyboard_.HandleTabStrip(message, wParam, lParam, result)) {
         return result;
+    }
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answered = self->tabsAnswer_.Answer(wParam, lParam)) {
+            return answered;
+        }
     }
     result = DefSubclassProc(hwnd, message, wParam, lParam);
     if (ChangesDisplayArea(message)) {

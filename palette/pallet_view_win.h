@@ -115,6 +115,8 @@ private:
     PalletKeyboard keyboard_{*this};
     PalletAccessible accessible_{*this};
     AccessibleAnswer answer_{accessible_};
+    PalletTabsAccessible tabsAccessible_;
+    AccessibleAnswer tabsAnswer_{tabsAccessible_};
 };
 
 }  // namespace tintrel

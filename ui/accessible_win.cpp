@@ -28,6 +28,8 @@ long AccessibleSource::PartAt(POINT) const {
 
 // A hand-written IAccessible over an AccessibleSource. Its parts are simple elements: they have no
 // object of their own and are addressed by their number through the window's object.
+// Interfaces are named with __uuidof: the import library of oleacc also offers IID_IAccessible as the
+// address of an import thunk, which the linker may pick instead of the identifier.
 class AccessibleObject final : public IAccessible {
 public:
     explicit AccessibleObject(AccessibleSource& source) : source_(&source) {}
@@ -38,7 +40,7 @@ public:
         if (object == nullptr) {
             return E_POINTER;
         }
-        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -76,7 +78,7 @@ public:
         if (source_ == nullptr) {
             return E_FAIL;
         }
-        return AccessibleObjectFromWindow(source_->Window(), static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
+        return AccessibleObjectFromWindow(source_->Window(), static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                                           reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
@@ -274,7 +276,7 @@ LRESULT AccessibleAnswer::Answer(WPARAM wParam, LPARAM lParam) {
     if (object_ == nullptr) {
         object_ = new AccessibleObject(source_);
     }
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object_);
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object_);
     return result > 0 ? result : 0;
 }
 

@@ -36,8 +36,8 @@ private:
     const PalletView& view_;
 };
 
-// The page tabs as assistive technology sees them, where the platform gives a tab strip no parts: a
-// page tab list with one page tab per page, named with its caption.
+// The page tabs as assistive technology sees them: a page tab list with one page tab per page, named
+// with its caption. (Not every platform's tab strip describes its tabs.)
 class PalletTabsAccessible final : public AccessibleSource {
 public:
     long PartCount() const override;

@@ -1,5 +1,7 @@
 #include "palette/pallet_keyboard_win.h"
 
+#include <commctrl.h>  // DefSubclassProc
+
 #include "palette/pallet_accessible_win.h"
 #include "palette/pallet_keys.h"
 #include "palette/pallet_view_win.h"
@@ -59,7 +61,7 @@ bool PalletKeyboard::HandleTabStrip(UINT message, WPARAM wParam, LPARAM lParam, 
     const bool forwardTab = wParam == VK_TAB && !IsDown(VK_SHIFT) && IsWindowVisible(view_.Handle());
     if (message == WM_GETDLGCODE && lParam != 0 && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
         forwardTab) {
-        result = DLGC_WANTTAB;
+        result = DefSubclassProc(GetParent(view_.Handle()), message, wParam, lParam) | DLGC_WANTTAB;
         return true;
     }
     if (message == WM_KEYDOWN && forwardTab) {

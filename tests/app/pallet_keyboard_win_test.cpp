@@ -235,5 +235,29 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
         << "the palette file keeps the colour put in: " << test_support::Escaped(file);
 }
 
+TEST_F(PalletKeyboard, TabGoesBetweenThePageTabsAndTheCellsOfTheFloatingPalette) {
+    SendMessageW(mainForm->Control(ControlId::PalletPanel), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    Pump();
+    const HWND tabs = mainForm->Control(ControlId::PalletTab);
+    const HWND surface = mainForm->Control(ControlId::PaintPallet);
+    ASSERT_NE(GetAncestor(tabs, GA_ROOT), mainForm->Handle()) << "floating";
+    SetForegroundWindow(GetAncestor(tabs, GA_ROOT));
+    SetFocus(tabs);
+    const struct {
+        Key key;
+        HWND focus;
+    } steps[] = {
+        {{VK_TAB}, surface},
+        {{VK_TAB, false, true}, tabs},
+        {{VK_TAB}, surface},
+        {{VK_TAB}, tabs},  // the only other stop in the floating window
+    };
+    for (const auto& step : steps) {
+        Press(step.key);
+        PumpUntil([&] { return GetFocus() == step.focus; }, 2000);
+        EXPECT_EQ(GetFocus(), step.focus) << &step - steps;
+    }
+}
+
 }  // namespace
 }  // namespace tintrel::testing_win

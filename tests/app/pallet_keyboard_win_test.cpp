@@ -259,5 +259,26 @@ TEST_F(PalletKeyboard, TabGoesBetweenThePageTabsAndTheCellsOfTheFloatingPalette)
     }
 }
 
+TEST_F(PalletKeyboard, AnObjectHeldPastItsWindowFailsInsteadOfReachingIt) {
+    ASSERT_NE(Surface(), nullptr);
+    VARIANT child;
+    child.vt = VT_I4;
+    BSTR name = nullptr;
+    long parts = 0;
+    child.lVal = 17;
+    EXPECT_EQ(surface_->get_accName(child, &name), E_INVALIDARG) << "no 17th cell on a 4 by 4 page";
+    child.lVal = -1;
+    EXPECT_EQ(surface_->get_accName(child, &name), E_INVALIDARG);
+    child.lVal = 16;
+    EXPECT_EQ(surface_->get_accName(child, &name), S_OK);
+    SysFreeString(name);
+
+    RestartProgram();  // the screen reader still holds the object of a window that has gone
+    EXPECT_EQ(surface_->get_accName(child, &name), E_FAIL);
+    EXPECT_EQ(surface_->get_accChildCount(&parts), E_FAIL);
+    EXPECT_EQ(parts, 0);
+    surface_->Release();
+}
+
 }  // namespace
 }  // namespace tintrel::testing_win

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>  // CoInitializeEx
 
 #include <string>
 
@@ -47,6 +48,16 @@ bool ApplicationForms::DispatchPending() {
 }
 
 int RunApplication(const FilePath& executablePath) {
+    // The accessible objects that screen readers ask the windows for are handed over through COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const struct ComScope {
+        bool initialized;
+        ~ComScope() {
+            if (initialized) {
+                CoUninitialize();
+            }
+        }
+    } comScope{SUCCEEDED(com)};
     ApplicationForms forms(executablePath);
     if (!RunGuarded([&] { forms.Create(); })) {
         return 1;

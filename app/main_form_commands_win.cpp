@@ -185,13 +185,17 @@ TextOptions TFMain::CurrentTextOptions() const {
 }
 
 void TFMain::UpdateReadout() {
+    readout_.Show(ReadoutFor(colorState_));
+}
+
+ReadoutTexts TFMain::ReadoutFor(const ColorState& color) const {
     std::string formatTemplate;
-    if (colorState_.HasColor) {
+    if (color.HasColor) {
         const int selected = formatChoice_.Selected();
         formatTemplate = selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
     }
-    readout_.Show(ComposeReadout(colorState_, formatTemplate, NotationFromChecks(menu_.GroupChecks(CommandId::RGB1)),
-                                 NotationFromChecks(menu_.GroupChecks(CommandId::CMYK1)), CurrentTextOptions()));
+    return ComposeReadout(color, formatTemplate, NotationFromChecks(menu_.GroupChecks(CommandId::RGB1)),
+                          NotationFromChecks(menu_.GroupChecks(CommandId::CMYK1)), CurrentTextOptions());
 }
 
 void TFMain::RebuildFormatList() {
@@ -208,6 +212,13 @@ void TFMain::ComboFChange() {
 void TFMain::CopyTextLine() {
     // Exactly what the text line shows goes to the clipboard.
     PutTextOnClipboard(hwnd_, WindowText(readout_.Handle(ReadoutFields::EditF)));
+}
+
+void TFMain::CopyCellText(ColorRef color) {
+    // Through the current template, as the text line would show the cell's colour.
+    ColorState cell;
+    tintrel::SetColor(cell, color);
+    PutTextOnClipboard(hwnd_, WidenCp932(ReadoutFor(cell).F));
 }
 
 void TFMain::ReadDecimalSeparator() {

@@ -169,9 +169,13 @@ void TFMain::FinishGlobalPick(bool taken) {
 
 // Where every pick ends, from the target or from the hot key; `taken` when its colour stays current.
 void TFMain::EndPick(bool taken) {
-    if (taken && IsChecked(CommandId::Popup1)) {
+    if (!taken) {
+        return;
+    }
+    if (IsChecked(CommandId::Popup1)) {
         CopyTextLine();
     }
+    AnnouncePick();
 }
 
 // ---- Zoom

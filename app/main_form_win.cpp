@@ -154,6 +154,7 @@ void TFMain::FormCreate() {
     SetHintTiming();
     CreatePaintPallet();
     EnableDoubleBuffering();
+    accessibility_.Attach(*this);
     magnifier_.Create(layout::kPaintBox1Size);
     ApplyStayOnTop();
 }
@@ -188,7 +189,9 @@ void TFMain::CreatePaintPallet() {
         if (IsChecked(CommandId::Popup1)) {
             CopyTextLine();
         }
+        AnnouncePick();
     };
+    paintPallet_.OnCopy = [this](std::int32_t color) { CopyCellText(color); };
     // The swatch is the drag source: a left press on it starts dragging the current colour at once.
     panelD_.OnMouse = [this](UINT message) {
         if (message == WM_LBUTTONDOWN) {
@@ -419,6 +422,8 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             break;
         case WM_SETTINGCHANGE:
             RunGuarded([this] { ReadDecimalSeparator(); });
+            // A high-contrast theme turned on or off changes the colours of the fields and frames.
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_CLOSE:
             if (FormClose()) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/command_menu_win.h"
+#include "app/main_form_accessible_win.h"
 #include "base/file_path.h"
 #include "color/color_state.h"
 #include "color/format_choice_win.h"
@@ -83,6 +84,8 @@ public:
     void SampleScreen();
     void UpdateReadout();
     void RebuildFormatList();
+    // Has a screen reader read the new colour text: every path that picks a colour calls it.
+    void AnnouncePick() const { accessibility_.AnnouncePick(); }
 
     const ColorState& Color() const { return colorState_; }
     HMENU PopupMenu1() const { return menu_.Handle(); }
@@ -152,6 +155,8 @@ private:
     void Action1Execute();
     void ComboFChange();
     void CopyTextLine();
+    void CopyCellText(ColorRef color);
+    ReadoutTexts ReadoutFor(const ColorState& color) const;
     void PaintBox1Paint(HDC dc);
 
     void ImageMouse(UINT message);
@@ -231,6 +236,7 @@ private:
     WindowSubclass palletTabHook_;
     PalletStore pallet_;
     PalletView paintPallet_{pallet_};
+    MainFormAccessibility accessibility_;
 
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;

@@ -74,8 +74,17 @@ HBRUSH ReadoutFields::Background(HWND control, HDC dc) const {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return GetSysColorBrush(COLOR_WINDOW);
     }
+    // A high-contrast theme shows every field in the theme's colours, so that its text stays legible.
+    HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
+    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+                              (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
     for (std::size_t index = 0; index < kComponentColors.size(); ++index) {
         if (fields_[index + 1] == control) {
+            if (highContrast) {
+                SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+                return GetSysColorBrush(COLOR_WINDOW);
+            }
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             SetBkColor(dc, kComponentColors[index]);
             return componentBrushes_[index].Get();

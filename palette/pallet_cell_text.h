@@ -15,4 +15,8 @@ std::string CellHexText(std::int32_t color);
 // "コントラスト比：" followed by `contrastRatio` (the two colours' contrast, as text) and ":1".
 std::string CellHintText(std::int32_t current, std::int32_t spare, std::string_view contrastRatio);
 
+// The name a screen reader gives a cell, in code page 932, with its row and column counted from 1:
+// "2行3列 現在の色 1A2B3C 予備の色 000000".
+std::string CellAccessibleName(std::int32_t column, std::int32_t row, std::int32_t current, std::int32_t spare);
+
 }  // namespace tintrel

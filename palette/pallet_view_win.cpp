@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>  // GET_X_LPARAM
 
+#include <algorithm>
+#include <iterator>
+
 #include "color/color_models.h"
 #include "color/number_text.h"
 #include "palette/pallet_cell_text.h"
@@ -75,6 +78,8 @@ void PalletView::Create(HWND tabStrip, HWND hintWindow) {
                                                       CS_HREDRAW | CS_VREDRAW);
     CreateWindowChecked(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, tabStrip, nullptr,
                         this);
+    accessible_.SetWindow(hwnd_);
+    tabsAccessible_.SetWindow(tabStrip);
     tabStripHook_.Install(tabStrip, &PalletView::TabStripProc, reinterpret_cast<DWORD_PTR>(this));
     FitToTabStrip();
     SendMessageW(hintWindow_, TTM_SETMAXTIPWIDTH, 0, kHintMaxWidth);
@@ -87,9 +92,19 @@ void PalletView::Repaint() {
 
 LRESULT CALLBACK
 PalletView::TabStripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object) {
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    auto* self = reinterpret_cast<PalletView*>(object);
+    LRESULT result = 0;
+    if (self->keyboard_.HandleTabStrip(message, wParam, lParam, result)) {
+        return result;
+    }
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answered = self->tabsAnswer_.Answer(wParam, lParam)) {
+            return answered;
+        }
+    }
+    result = DefSubclassProc(hwnd, message, wParam, lParam);
     if (ChangesDisplayArea(message)) {
-        reinterpret_cast<PalletView*>(object)->FitToTabStrip();
+        self->FitToTabStrip();
     }
     return result;
 }
@@ -111,18 +126,44 @@ std::optional<std::int32_t> PalletView::SelectedPage() const {
     return page;
 }
 
-std::optional<PalletView::CellOnPage> PalletView::CellAt(POINT client) const {
-    const auto page = SelectedPage();
-    if (!page) {
+std::string PalletView::PageName() const {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = static_cast<int>(std::size(text));
+    SendMessageW(tabStrip_, TCM_GETITEMW, SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0),
+                 reinterpret_cast<LPARAM>(&item));
+    return NarrowCp932(text);
+}
+
+PalletRect PalletView::CellBounds(CellPosition cell) const {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    return CellRect(cell.Column, cell.Row, store_.XCount(), store_.YCount(), client.right, client.bottom);
+}
+
+std::optional<CellPosition> PalletView::CellAt(POINT client) const {
+    if (!SelectedPage()) {
         return std::nullopt;
     }
     RECT size;
     GetClientRect(hwnd_, &size);
-    const auto cell = HitTestCell(client.x, client.y, store_.XCount(), store_.YCount(), size.right, size.bottom);
-    if (!cell) {
+    return HitTestCell(client.x, client.y, store_.XCount(), store_.YCount(), size.right, size.bottom);
+}
+
+std::optional<PalletView::CellOnPage> PalletView::CellOnPageAt(POINT client) const {
+    const auto page = SelectedPage();
+    const auto cell = CellAt(client);
+    if (!page || !cell) {
         return std::nullopt;
     }
     return CellOnPage{*cell, *page};
+}
+
+CellColors PalletView::ColorsOf(CellPosition cell) const {
+    const auto page = SelectedPage();
+    return page ? store_.Cell(cell.Column, cell.Row, *page).value_or(CellColors{}) : CellColors{};
 }
 
 void PalletView::Paint() {
@@ -157,6 +198,7 @@ void PalletView::PaintPalletPaint(HDC dc, const RECT& client) const {
             FillSquare(dc, cell, colors.Current);
         }
     }
+    keyboard_.PaintFocus(dc);
 }
 
 void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
@@ -164,23 +206,75 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
     if (!target) {
         return;
     }
-    const auto [cell, page] = *target;
     if (button == WM_LBUTTONDOWN) {
-        const CellColors colors = store_.Cell(cell.Column, cell.Row, page).value_or(CellColors{});
-        if (OnPick) {
-            // A value with bits above the colour's bytes is taken as it stands, so that the number code
-            // gives it back; a negative one is taken by the colour the cell shows.
-            OnPick(colors.Current >= 0 ? colors.Current : static_cast<std::int32_t>(ShownColor(colors.Current)));
-        }
+        TakeCell(*target);
     } else {
-        store_.SwapCell(cell.Column, cell.Row, page);
+        SwapCell(*target);
+    }
+}
+
+void PalletView::TakeCell(CellPosition cell) {
+    if (OnPick && SelectedPage()) {
+        // A value with bits above the colour's bytes is taken as it stands, so that the number code gives
+        // it back; a negative one is taken by the colour the cell shows.
+        const std::int32_t current = ColorsOf(cell).Current;
+        OnPick(current >= 0 ? current : static_cast<std::int32_t>(ShownColor(current)));
     }
     Repaint();
     RefreshHint();
 }
 
+void PalletView::SwapCell(CellPosition cell) {
+    if (const auto page = SelectedPage()) {
+        store_.SwapCell(cell.Column, cell.Row, *page);
+    }
+    Repaint();
+}
+
+void PalletView::InsertInto(CellPosition cell) {
+    const auto color = CurrentColor ? CurrentColor() : std::nullopt;
+    const auto page = SelectedPage();
+    if (!color || !page) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    store_.DropColor(cell.Column, cell.Row, *page, *color);
+    Repaint();
+}
+
+void PalletView::CopyCell(CellPosition cell) {
+    if (OnCopy && SelectedPage()) {
+        OnCopy(static_cast<std::int32_t>(ShownColor(ColorsOf(cell).Current)));
+    }
+}
+
+void PalletView::TurnPage(int step) {
+    const auto pages = static_cast<int>(SendMessageW(tabStrip_, TCM_GETITEMCOUNT, 0, 0));
+    const auto selected = static_cast<int>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0));
+    const int page = std::clamp(selected + step, 0, std::max(pages - 1, 0));
+    if (pages == 0 || page == selected) {
+        return;
+    }
+    SendMessageW(tabStrip_, TCM_SETCURSEL, page, 0);
+    // As a change made with the mouse, for whoever follows the pages.
+    NMHDR change{tabStrip_, static_cast<UINT_PTR>(GetDlgCtrlID(tabStrip_)), TCN_SELCHANGE};
+    SendMessageW(GetParent(tabStrip_), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    Repaint();
+}
+
+void PalletView::OpenMenu(std::optional<CellPosition> cell) const {
+    POINT at{0, 0};
+    if (cell) {
+        const PalletRect bounds = CellBounds(*cell);
+        at = POINT{(bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2};
+    }
+    ClientToScreen(hwnd_, &at);
+    // The menu of the page tabs, which is the main window's.
+    SendMessageW(tabStrip_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tabStrip_), MAKELPARAM(at.x, at.y));
+}
+
 void PalletView::PaintPalletMouseMove(POINT client) {
-    const auto target = CellAt(client);
+    const auto target = CellOnPageAt(client);
     if (!target) {
         SetHintText(L"");
         return;
@@ -211,7 +305,7 @@ bool PalletView::PaintPalletDragOver(POINT client) const {
 
 void PalletView::PaintPalletDragDrop(POINT client) {
     const auto color = CurrentColor ? CurrentColor() : std::nullopt;
-    const auto target = CellAt(client);
+    const auto target = CellOnPageAt(client);
     if (!color || !target) {
         return;
     }
@@ -280,7 +374,15 @@ void PalletView::Unregister() noexcept {
 }
 
 LRESULT PalletView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (LRESULT result = 0; keyboard_.Handle(message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
+        case WM_GETOBJECT:
+            if (const LRESULT answered = answer_.Answer(wParam, lParam)) {
+                return answered;
+            }
+            break;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:

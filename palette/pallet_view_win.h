@@ -9,8 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "palette/pallet_accessible_win.h"
 #include "palette/pallet_geometry.h"
+#include "palette/pallet_keyboard_win.h"
 #include "palette/pallet_store.h"
+#include "ui/accessible_win.h"
 #include "ui/base_window_win.h"
 #include "ui/drag_source_win.h"
 #include "ui/window_subclass_win.h"
@@ -21,6 +24,8 @@ namespace tintrel {
 // strip's display area. A left press on a cell picks its colour, a right or middle press swaps the
 // cell's two colours, a drag of the current colour drops it into a cell, and a tool-tip names both
 // colours of the cell under the pointer. It works the same in whatever window its tab strip is hosted.
+// The keyboard reaches the same actions through a focused cell, and assistive technology sees a list
+// of the cells.
 class PalletView : public BaseWindow<PalletView>, private DropTarget {
 public:
     explicit PalletView(PalletStore& store) : store_(store) {}
@@ -41,6 +46,31 @@ public:
     // The user's decimal separator, for the contrast ratio in the tool-tip; a full stop while unset.
     std::function<std::string()> DecimalSeparator;
 
+    // Ctrl+C on a focused cell, with the colour the cell shows, to copy through the current template.
+    std::function<void(std::int32_t color)> OnCopy;
+
+    const PalletStore& Store() const { return store_; }
+    // The selected page, nullopt when the tab strip selects none that the store has.
+    std::optional<std::int32_t> SelectedPage() const;
+    // The selected page's name as its tab shows it, in code page 932.
+    std::string PageName() const;
+    // The square of a cell's current colour, in client coordinates.
+    PalletRect CellBounds(CellPosition cell) const;
+    // The cell under a client point on the selected page, nullopt in margins and gaps.
+    std::optional<CellPosition> CellAt(POINT client) const;
+    // The cell that the keyboard works on, nullopt while the page has none.
+    std::optional<CellPosition> FocusedCell() const { return keyboard_.FocusedCell(); }
+
+    // What a click, a right click and a drop do, and a change of page, for a cell of the selected page.
+    void TakeCell(CellPosition cell);
+    void SwapCell(CellPosition cell);
+    // Refused, with the system's beep, while no colour is current.
+    void InsertInto(CellPosition cell);
+    void CopyCell(CellPosition cell);
+    void TurnPage(int step);
+    // Opens the main window's menu at `cell` (at the surface's corner without one).
+    void OpenMenu(std::optional<CellPosition> cell) const;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 private:
@@ -49,10 +79,8 @@ private:
         std::int32_t Page = 0;
     };
 
-    // The selected page, nullopt when the tab strip selects none that the store has.
-    std::optional<std::int32_t> SelectedPage() const;
-    // The cell under a client point on the selected page, nullopt in margins and gaps.
-    std::optional<CellOnPage> CellAt(POINT client) const;
+    std::optional<CellOnPage> CellOnPageAt(POINT client) const;
+    CellColors ColorsOf(CellPosition cell) const;
 
     void FitToTabStrip() noexcept;
     void Paint();
@@ -88,6 +116,11 @@ private:
     HWND hintWindow_ = nullptr;
     std::wstring hintText_;
     WindowSubclass tabStripHook_;
+    PalletKeyboard keyboard_{*this};
+    PalletAccessible accessible_{*this};
+    AccessibleAnswer answer_{accessible_};
+    PalletTabsAccessible tabsAccessible_;
+    AccessibleAnswer tabsAnswer_{tabsAccessible_};
 };
 
 }  // namespace tintrel

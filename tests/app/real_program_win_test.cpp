@@ -2,11 +2,19 @@
 // a new start.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/control_names.h"
+#include "app/main_form_win.h"
+#include "palette/pallet_cell_text.h"
+#include "palette/pallet_geometry.h"
 #include "tests/persist/test_support.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 namespace {
@@ -171,6 +179,156 @@ TEST(RealProgram, StartsWithAHandEditedPaletteFileAndKeepsWhatItDoesNotOwn) {
     }
     EXPECT_NE(file.find("[Tab3]\r\nNAME=" + odd + "\r\n"), std::string::npos) << Escaped(file);
     EXPECT_EQ(file.find("[Tab6]"), std::string::npos) << "a page above the count with keys goes";
+}
+
+// What a screen reader learns of a window's client object, or of one of its parts.
+struct Described {
+    std::wstring Name;
+    long Role = 0;
+    std::wstring Value;
+    long Parts = -1;
+    RECT Location{};
+};
+
+Described Describe(HWND window, long part = CHILDID_SELF) {
+    Described described;
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return described;
+    }
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = part;
+    const auto text = [](BSTR value) {
+        std::wstring copy = value != nullptr ? value : L"";
+        SysFreeString(value);
+        return copy;
+    };
+    BSTR name = nullptr;
+    object->get_accName(child, &name);
+    described.Name = text(name);
+    BSTR value = nullptr;
+    object->get_accValue(child, &value);
+    described.Value = text(value);
+    VARIANT role;
+    VariantInit(&role);
+    object->get_accRole(child, &role);
+    described.Role = role.lVal;
+    object->get_accChildCount(&described.Parts);
+    long left = 0;
+    long top = 0;
+    long width = 0;
+    long height = 0;
+    object->accLocation(&left, &top, &width, &height, child);
+    described.Location = RECT{left, top, left + width, top + height};
+    object->Release();
+    return described;
+}
+
+// The windows whose value changed, as a screen reader hears of it.
+std::vector<HWND> valueChanges;
+
+void CALLBACK RecordValueChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) {
+        valueChanges.push_back(window);
+    }
+}
+
+std::string TextOf(const RECT& rect) {
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + "-" + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
+}
+
+RECT ScreenRect(HWND window, RECT client) {
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryControlAndCell) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    WriteBytes(directory / "Tintrel.ini", "[Color]\r\nSelectedColor=$5A3C1E\r\n");
+    WriteBytes(directory / "Tintrel.plt", "[Tab1]\r\nC_1_1=$102030\r\n");
+    RunningProgram program(executable);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const HWND main = program.MainWindow();
+    const auto control = [main](ControlId id) { return GetDlgItem(main, static_cast<int>(id)); };
+    const HWND tabs = GetDlgItem(control(ControlId::PalletPanel), static_cast<int>(ControlId::PalletTab));
+    const HWND surface = FindWindowExW(tabs, nullptr, L"TintrelPalletView", nullptr);
+    const auto named = [](std::string_view cp932) { return WidenCp932(cp932); };
+    RECT magnifier{4, 4, 136, 72};
+    const struct {
+        HWND window;
+        std::wstring name;
+        long role;
+        std::wstring value;
+        RECT location = {};  // the whole window when empty
+    } controls[] = {
+        {control(ControlId::PanelDef), named(kNameMagnifier), ROLE_SYSTEM_GRAPHIC, L"",
+         ScreenRect(control(ControlId::PanelDef), magnifier)},
+        {control(ControlId::PanelP), named(kNamePickTarget), ROLE_SYSTEM_PUSHBUTTON, L""},
+        {control(ControlId::PanelD), named(kNameSwatch), ROLE_SYSTEM_GRAPHIC, L"#1E3C5A"},
+        {control(ControlId::ComboF), named(kNameFormat), ROLE_SYSTEM_COMBOBOX, L"#RRGGBB"},
+        {control(ControlId::EditF), named(kNameText), ROLE_SYSTEM_TEXT, L"#1E3C5A"},
+        {control(ControlId::EditR), named(kNameComponents[0]), ROLE_SYSTEM_TEXT, L"30"},
+        {control(ControlId::EditB), named(kNameComponents[2]), ROLE_SYSTEM_TEXT, L"90"},
+        {control(ControlId::EditK), named(kNameComponents[6]), ROLE_SYSTEM_TEXT, L"165"},
+        {tabs, named("\x83\x79\x81\x5B\x83\x57"), ROLE_SYSTEM_PAGETABLIST, L""},                   // ページ
+        {surface, named("\x83\x70\x83\x8C\x83\x62\x83\x67 \x90\x46\x31"), ROLE_SYSTEM_LIST, L""},  // パレット 色1
+    };
+    for (const auto& expected : controls) {
+        const Described described = Describe(expected.window);
+        RECT whole;
+        GetWindowRect(expected.window, &whole);
+        EXPECT_EQ(described.Name, expected.name) << expected.window;
+        EXPECT_EQ(described.Role, expected.role) << NarrowCp932(expected.name);
+        EXPECT_EQ(described.Value, expected.value) << NarrowCp932(expected.name);
+        EXPECT_EQ(TextOf(described.Location), TextOf(IsRectEmpty(&expected.location) ? whole : expected.location))
+            << NarrowCp932(expected.name);
+    }
+
+    EXPECT_EQ(Describe(tabs).Parts, 4) << "one page tab per page";
+    const Described page = Describe(tabs, 2);
+    EXPECT_EQ(page.Name, named("\x90\x46\x32")) << "色2";
+    EXPECT_EQ(page.Role, ROLE_SYSTEM_PAGETAB);
+
+    EXPECT_EQ(Describe(surface).Parts, 16) << "one part per cell";
+    RECT client;
+    GetClientRect(surface, &client);
+    for (const CellPosition cell : {CellPosition{0, 0}, CellPosition{1, 1}, CellPosition{3, 2}}) {
+        const Described described = Describe(surface, cell.Row * 4 + cell.Column + 1);
+        const std::int32_t current = cell == CellPosition{1, 1} ? 0x102030 : 0;
+        EXPECT_EQ(described.Name, WidenCp932(CellAccessibleName(cell.Column, cell.Row, current, 0)));
+        EXPECT_EQ(described.Role, ROLE_SYSTEM_LISTITEM);
+        const PalletRect bounds = CellRect(cell.Column, cell.Row, 4, 4, client.right, client.bottom);
+        EXPECT_EQ(TextOf(described.Location),
+                  TextOf(ScreenRect(surface, RECT{bounds.Left, bounds.Top, bounds.Right, bounds.Bottom})))
+            << cell.Column << "," << cell.Row;
+    }
+
+    // A click on a cell picks its colour: the swatch tells its new value.
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                               &RecordValueChange, process, 0, WINEVENT_OUTOFCONTEXT);
+    const PalletRect cell = CellRect(1, 1, 4, 4, client.right, client.bottom);
+    const LPARAM at = MAKELPARAM((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+    PostMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(surface, WM_LBUTTONUP, 0, at);
+    for (const ULONGLONG end = GetTickCount64() + 3000; valueChanges.empty() && GetTickCount64() < end; Sleep(10)) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+    }
+    UnhookWinEvent(hook);
+    EXPECT_EQ(valueChanges, std::vector<HWND>{control(ControlId::PanelD)});
+    EXPECT_EQ(Describe(control(ControlId::PanelD)).Value, L"#302010");
+    ASSERT_TRUE(program.Close());
+    CoUninitialize();
 }
 
 }  // namespace

@@ -1,0 +1,334 @@
+#include "ui/accessible_win.h"
+
+#include <oleauto.h>
+
+#include <utility>
+
+#include "ui/window_text_win.h"
+
+namespace tintrel {
+
+std::wstring AccessibleSource::Value(long) const {
+    return {};
+}
+
+long AccessibleSource::State(long) const {
+    return 0;
+}
+
+RECT AccessibleSource::Location(long) const {
+    RECT bounds{};
+    GetWindowRect(window_, &bounds);
+    return bounds;
+}
+
+long AccessibleSource::PartAt(POINT) const {
+    return 0;
+}
+
+// A hand-written IAccessible over an AccessibleSource. Its parts are simple elements: they have no
+// object of their own and are addressed by their number through the window's object.
+// Interfaces are named with __uuidof: the import library of oleacc also offers IID_IAccessible as the
+// address of an import thunk, which the linker may pick instead of the identifier.
+class AccessibleObject final : public IAccessible {
+public:
+    explicit AccessibleObject(AccessibleSource& source) : source_(&source) {}
+
+    void Disconnect() { source_ = nullptr; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) {
+            delete this;
+        }
+        return static_cast<ULONG>(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (count == nullptr) {
+            return E_POINTER;
+        }
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (parent == nullptr) {
+            return E_POINTER;
+        }
+        *parent = nullptr;
+        if (source_ == nullptr) {
+            return E_FAIL;
+        }
+        return AccessibleObjectFromWindow(source_->Window(), static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                                          reinterpret_cast<void**>(parent));
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        if (count == nullptr) {
+            return E_POINTER;
+        }
+        *count = source_ != nullptr ? source_->PartCount() : 0;
+        return source_ != nullptr ? S_OK : E_FAIL;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        *object = nullptr;
+        long part = 0;
+        const HRESULT checked = Part(child, part);
+        return FAILED(checked) ? checked : S_FALSE;  // the parts are simple elements
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return Text(child, name, [this](long part) { return source_->Name(part); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return Text(child, value, [this](long part) { return source_->Value(part); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return Nothing(text); }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* text) override { return Nothing(text); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
+        if (topic != nullptr) {
+            *topic = 0;
+        }
+        return Nothing(file);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* text) override { return Nothing(text); }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* text) override { return Nothing(text); }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        long part = 0;
+        const HRESULT checked = Checked(child, role, part);
+        if (checked != S_OK) {
+            return checked;
+        }
+        role->vt = VT_I4;
+        role->lVal = source_->Role(part);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        long part = 0;
+        const HRESULT checked = Checked(child, state, part);
+        if (checked != S_OK) {
+            return checked;
+        }
+        const HWND window = source_->Window();
+        long flags = source_->State(part);
+        if (!IsWindowVisible(window)) {
+            flags |= STATE_SYSTEM_INVISIBLE;
+        }
+        if (!IsWindowEnabled(window)) {
+            flags |= STATE_SYSTEM_UNAVAILABLE;
+        }
+        if (GetFocus() == window && source_->FocusedPart() == part) {
+            flags |= STATE_SYSTEM_FOCUSED;
+        }
+        state->vt = VT_I4;
+        state->lVal = flags;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        if (focus == nullptr) {
+            return E_POINTER;
+        }
+        VariantInit(focus);
+        if (source_ == nullptr) {
+            return E_FAIL;
+        }
+        if (GetFocus() != source_->Window()) {
+            return S_FALSE;
+        }
+        focus->vt = VT_I4;
+        focus->lVal = source_->FocusedPart();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        if (selection == nullptr) {
+            return E_POINTER;
+        }
+        VariantInit(selection);
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
+        if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+            return E_POINTER;
+        }
+        *left = *top = *width = *height = 0;
+        long part = 0;
+        const HRESULT checked = Part(child, part);
+        if (checked != S_OK) {
+            return checked;
+        }
+        const RECT bounds = source_->Location(part);
+        *left = bounds.left;
+        *top = bounds.top;
+        *width = bounds.right - bounds.left;
+        *height = bounds.bottom - bounds.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT* end) override {
+        if (end != nullptr) {
+            VariantInit(end);
+        }
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
+        if (child == nullptr) {
+            return E_POINTER;
+        }
+        VariantInit(child);
+        if (source_ == nullptr) {
+            return E_FAIL;
+        }
+        RECT bounds;
+        GetWindowRect(source_->Window(), &bounds);
+        const POINT at{x, y};
+        if (!PtInRect(&bounds, at)) {
+            return S_FALSE;
+        }
+        child->vt = VT_I4;
+        child->lVal = source_->PartAt(at);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    ~AccessibleObject() = default;
+
+    // The part `child` names: E_FAIL once the window has gone, E_INVALIDARG for no part of it.
+    HRESULT Part(const VARIANT& child, long& part) const {
+        if (source_ == nullptr) {
+            return E_FAIL;
+        }
+        if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > source_->PartCount()) {
+            return E_INVALIDARG;
+        }
+        part = child.lVal;
+        return S_OK;
+    }
+    HRESULT Checked(const VARIANT& child, VARIANT* result, long& part) const {
+        if (result == nullptr) {
+            return E_POINTER;
+        }
+        VariantInit(result);
+        return Part(child, part);
+    }
+    template <class Read>
+    HRESULT Text(const VARIANT& child, BSTR* text, const Read& read) const {
+        if (text == nullptr) {
+            return E_POINTER;
+        }
+        *text = nullptr;
+        long part = 0;
+        const HRESULT checked = Part(child, part);
+        if (checked != S_OK) {
+            return checked;
+        }
+        const std::wstring value = read(part);
+        if (value.empty()) {
+            return S_FALSE;
+        }
+        *text = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
+        return *text != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+    static HRESULT Nothing(BSTR* text) {
+        if (text != nullptr) {
+            *text = nullptr;
+        }
+        return S_FALSE;
+    }
+
+    LONG references_ = 1;
+    AccessibleSource* source_;
+};
+
+AccessibleAnswer::~AccessibleAnswer() {
+    if (object_ != nullptr) {
+        object_->Disconnect();
+        object_->Release();
+    }
+}
+
+LRESULT AccessibleAnswer::Answer(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT) {
+        return 0;
+    }
+    if (object_ == nullptr) {
+        object_ = new AccessibleObject(source_);
+    }
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, object_);
+    return result > 0 ? result : 0;
+}
+
+void AccessibleControl::Attach(HWND window, std::wstring name, long role, long state) {
+    SetWindow(window);
+    name_ = std::move(name);
+    role_ = role;
+    state_ = state;
+    hook_.Install(window, &AccessibleControl::Procedure, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::wstring AccessibleControl::Name(long) const {
+    return name_;
+}
+
+std::wstring AccessibleControl::Value(long) const {
+    return ValueOf ? ValueOf() : WindowText(Window());
+}
+
+long AccessibleControl::Role(long) const {
+    return role_;
+}
+
+long AccessibleControl::State(long) const {
+    return state_;
+}
+
+RECT AccessibleControl::Location(long part) const {
+    if (!Area) {
+        return AccessibleSource::Location(part);
+    }
+    RECT area = Area();
+    MapWindowPoints(Window(), HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+LRESULT CALLBACK
+AccessibleControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answered = reinterpret_cast<AccessibleControl*>(object)->answer_.Answer(wParam, lParam)) {
+            return answered;
+        }
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void NotifyAccessibleFocus(HWND window, long part) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, part);
+}
+
+void NotifyAccessibleValue(HWND window) {
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace tintrel

@@ -229,6 +229,7 @@ void PalletView::SwapCell(CellPosition cell) {
         store_.SwapCell(cell.Column, cell.Row, *page);
     }
     Repaint();
+    RefreshHint();
 }
 
 void PalletView::InsertInto(CellPosition cell) {
@@ -240,6 +241,7 @@ void PalletView::InsertInto(CellPosition cell) {
     }
     store_.DropColor(cell.Column, cell.Row, *page, *color);
     Repaint();
+    RefreshHint();
 }
 
 void PalletView::CopyCell(CellPosition cell) {

@@ -28,6 +28,7 @@ void PalletStore::SetPalletSize(std::int32_t columns, std::int32_t rows, std::in
             row.resize(At(zCount_));
         }
     }
+    filledPages_.resize(At(zCount_));
 }
 
 std::optional<CellColors> PalletStore::Cell(std::int32_t column, std::int32_t row, std::int32_t page) const {
@@ -65,8 +66,13 @@ bool PalletStore::SetCell(std::int32_t column, std::int32_t row, std::int32_t pa
         return false;
     }
     *cell = colors;
+    filledPages_[At(page)] = true;
     modified_ = true;
     return true;
+}
+
+bool PalletStore::PageFilled(std::int32_t page) const {
+    return page >= 0 && page < zCount_ && filledPages_[At(page)];
 }
 
 bool PalletStore::SwapCell(std::int32_t column, std::int32_t row, std::int32_t page) {

@@ -48,9 +48,14 @@ public:
     // changing nothing, outside the arrays.
     bool DropColor(std::int32_t column, std::int32_t row, std::int32_t page, std::int32_t color);
 
-    // Gives the cell both colours, as an import does, and sets PalletModified. False, changing nothing,
-    // outside the arrays.
+    // Gives the cell both colours, as an import does, and sets PalletModified. The cell's page becomes
+    // one that an import filled (see PageFilled). False, changing nothing, outside the arrays.
     bool SetCell(std::int32_t column, std::int32_t row, std::int32_t page, CellColors colors);
+
+    // True for a page whose cells an import set in this run: the palette file must then hold every one of
+    // them, black ones included, or colours the page held before would come back at the next start. A
+    // resize keeps the mark of the pages it keeps.
+    bool PageFilled(std::int32_t page) const;
 
     // Exchanges the current and spare colours and sets PalletModified. False, changing nothing,
     // outside the arrays.
@@ -72,6 +77,7 @@ private:
     std::int32_t yCount_ = 0;
     std::int32_t zCount_ = 0;
     Grid cells_;
+    std::vector<bool> filledPages_;
     bool modified_ = false;
 };
 

@@ -108,8 +108,8 @@ void SavePalletFile(ProfileFile& file, const PalletFileState& state, const Palle
             for (std::int32_t row = 0; row < store.YCount(); ++row) {
                 const auto cell = store.Cell(column, row, page);
                 // The store cannot tell a never-set cell from a black one, so such a cell leaves the
-                // file's colour for it alone.
-                if (cell && (cell->Current > 0 || cell->Spare > 0)) {
+                // file's colour for it alone, except on a page an import filled, which the file holds whole.
+                if (cell && (cell->Current > 0 || cell->Spare > 0 || store.PageFilled(page))) {
                     file.WriteInteger(section, CellKey(column, row), cell->Current);
                 }
             }

@@ -248,5 +248,28 @@ TEST(PalletFileSave, WritesTheGoldenFilesAndReadsBackWhatItWrote) {
     }
 }
 
+TEST(PalletFileSave, APageAnImportFilledKeepsItsBlackCellsOverTheColoursTheFileHeld) {
+    TemporaryDirectory directory;
+    const auto path = directory / "Tintrel.plt";
+    WriteBytes(path, "[Tab1]\r\nC_0_0=255\r\nC_1_0=255\r\n[Tab2]\r\nC_0_0=255\r\n");
+    PalletFileState state;
+    PalletStore store;
+    store.SetPalletSize(2, 1, 2);
+    store.SetCell(0, 0, 0, CellColors{0, 0});
+    store.SetCell(1, 0, 0, CellColors{0x3C2B1A, 0});
+    store.SwapCell(0, 0, 1);  // black in both colours on a page no import filled: the file's red stays
+    {
+        ProfileFile file(path);
+        SavePalletFile(file, state, store);
+        file.Commit();
+    }
+    PalletStore reloaded;
+    ProfileFile file(path);
+    LoadPalletFile(file, state, reloaded);
+    EXPECT_EQ(reloaded.Cell(0, 0, 0), (CellColors{0, 0}));
+    EXPECT_EQ(reloaded.Cell(1, 0, 0), (CellColors{0x3C2B1A, 0}));
+    EXPECT_EQ(reloaded.Cell(0, 0, 1), (CellColors{255, 0}));
+}
+
 }  // namespace
 }  // namespace tintrel

@@ -1,7 +1,9 @@
 #include "color/color_models.h"
 
 #include <algorithm>  // std::max, std::min
-#include <cmath>      // std::atan2, std::cbrt, std::hypot, std::pow
+#include <cmath>      // std::atan2, std::cbrt, std::hypot
+
+#include "base/srgb_transfer.h"
 
 namespace tintrel {
 
@@ -53,8 +55,7 @@ bool IsGrey(Rgb8 color) {
 
 // The sRGB transfer function undone, for one 8-bit channel.
 double Linear(std::uint8_t channel) {
-    const double value = channel / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    return SrgbToLinear(channel / 255.0);
 }
 
 Components LinearOf(Rgb8 color) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/srgb_transfer.h"
 #include "exchange/exchange_text.h"
 
 namespace tintrel {
@@ -13,10 +14,6 @@ double LabInverse(double t) {
     constexpr double kKappa = 24389.0 / 27.0;
     const double cube = t * t * t;
     return cube > kEpsilon ? cube : (116.0 * t - 16.0) / kKappa;
-}
-
-double Encode(double linear) {
-    return linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
 }
 
 }  // namespace
@@ -36,7 +33,7 @@ ColorRef LabToColor(double lightness, double a, double b) {
     const double red = 3.1338561 * x - 1.6168667 * y - 0.4906146 * z;
     const double green = -0.9787684 * x + 1.9161415 * y + 0.0334540 * z;
     const double blue = 0.0719453 * x - 0.2289914 * y + 1.4052427 * z;
-    return RgbColor(UnitToByte(Encode(red)), UnitToByte(Encode(green)), UnitToByte(Encode(blue)));
+    return RgbColor(UnitToByte(LinearToSrgb(red)), UnitToByte(LinearToSrgb(green)), UnitToByte(LinearToSrgb(blue)));
 }
 
 ColorRef HsbToColor(double hue, double saturation, double brightness) {

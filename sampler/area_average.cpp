@@ -4,21 +4,18 @@
 #include <array>
 #include <cmath>
 
+#include "base/srgb_transfer.h"
+
 namespace tintrel {
 
 namespace {
-
-double DecodeSrgb(int value) {
-    const double v = value / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
 
 // The linear light of each of the 256 channel values, worked out once.
 const std::array<double, 256>& LinearLight() {
     static const std::array<double, 256> table = [] {
         std::array<double, 256> values{};
         for (int value = 0; value < 256; ++value) {
-            values[static_cast<std::size_t>(value)] = DecodeSrgb(value);
+            values[static_cast<std::size_t>(value)] = SrgbToLinear(value / 255.0);
         }
         return values;
     }();
@@ -26,8 +23,7 @@ const std::array<double, 256>& LinearLight() {
 }
 
 int EncodeSrgb(double linear) {
-    const double v = linear <= 0.0031308 ? linear * 12.92 : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
-    return std::clamp(static_cast<int>(std::lround(v * 255.0)), 0, 255);
+    return std::clamp(static_cast<int>(std::lround(LinearToSrgb(linear) * 255.0)), 0, 255);
 }
 
 }  // namespace

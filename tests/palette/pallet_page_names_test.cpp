@@ -111,12 +111,9 @@ TEST(PalletSettingsProblem, NamesTheFirstFaultyFieldInTabOrderAndWhy) {
     const std::string lines = "\x83^\x83u\x82\xCD 1\x81`8 \x8Ds\x82\xC5\x82\xB7\x81i\x8D\xA1\x82\xCD ";
     const std::string linesEnd = " \x8Ds\x81j";
     const std::string name =
-        " \x8Ds\x96\xDA\x81"
-        "F\x83^\x83u\x96\xBC\x82\xCD 1\x81`20 \x83o\x83"
-        "C\x83g\x82\xC5\x82\xB7\x81i\x8D\xA1\x82\xCD ";
-    const std::string bytes =
-        " \x83o\x83"
-        "C\x83g\x81j";
+        " \x8Ds\x96\xDA\x81\x46\x83^\x83u\x96\xBC\x82\xCD 1\x81`20 "
+        "\x83o\x83\x43\x83g\x82\xC5\x82\xB7\x81i\x8D\xA1\x82\xCD ";
+    const std::string bytes = " \x83o\x83\x43\x83g\x81j";
     const struct {
         std::string columns, rows, names;
         std::optional<SettingsProblem> expected;

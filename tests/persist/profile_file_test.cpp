@@ -165,9 +165,8 @@ TEST(ProfileFileWrite, TwoCopiesKeepEachOthersChangesInEitherOrder) {
             if (withFile) {
                 WriteBytes(path, start);
             }
-            const auto readAtStart = [&] { return ProfileFile(path).TakeDocument(); };
-            const ProfileDocument firstRead = readAtStart();
-            const ProfileDocument secondRead = readAtStart();
+            const ProfileDocument firstRead = ProfileFile(path).TakeDocument();
+            const ProfileDocument secondRead = ProfileFile(path).TakeDocument();
             const auto close = [&](const ProfileDocument& asRead, const Run& run) {
                 ProfileFile file(path);
                 file.KeepOthersChangesSince(asRead, started);

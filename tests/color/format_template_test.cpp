@@ -120,7 +120,6 @@ TEST(ExpandFormat, BraceCodesRoundHuesAndZerosAsPrinted) {
         {0x00303131, "\\{oklab.a} \\{oklab.a:4}", "0.000 -0.0005"},    // -0.000498 rounds to zero
         {0x00808080, "\\{lch.c} \\{lch.h} \\{oklch.h} \\{oklab.b:9} \\{name}", "0.00 0.00 0.000 0.000000000 gray"},
         {0x00FFFFFF, "\\{lab.l} \\{oklab.l} \\{lum} \\{contrast.black} \\{name}", "100.00 1.000 1.0000 21.00 white"},
-        {0x00FFFF00, "\\{name}", "aqua"},
     };
     for (const auto& [colorRef, formatTemplate, expected] : rows) {
         ColorState color;

@@ -30,7 +30,7 @@ void MainFormTest::SetUp() {
     previousHandler_ =
         SetMessageBoxHandler([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
             boxes.push_back(ShownBox{text, caption, type});
-            return IDOK;
+            return boxAnswer;
         });
     StartProgram();
 }

@@ -52,6 +52,7 @@ protected:
     std::unique_ptr<TFPallet> palletDialog;
     std::unique_ptr<TFMain> mainForm;
     std::vector<ShownBox> boxes;
+    int boxAnswer = IDOK;  // the button each recorded box answers with
 
 private:
     MessageBoxHandler previousHandler_;

@@ -95,8 +95,6 @@ TEST_F(PalletDocking, EveryTransitionLeadsWhereItShould) {
         {"menu command from the floating window", [this] { mainForm->ExecuteCommand(CommandId::NPallet); },
          Place::Hidden, 170},
         {"menu command again", [this] { mainForm->ExecuteCommand(CommandId::NPallet); }, Place::Floating, 170},
-        {"F6 into the floating window again", [this] { PressF6(); }, Place::Floating, 170},
-        {"Shift+F6 back to the main window", [this] { PressF6(); }, Place::Floating, 170},
         {"close the floating window", [this] { CloseFloatingWindow(); }, Place::Docked, 270},
         {"float again", [this] { PressOnPanel(); }, Place::Floating, 170},
     };
@@ -288,7 +286,8 @@ TEST_F(PalletDocking, RealKeysKeepWorkingAfterTheFloatingPaletteHides) {
     EXPECT_TRUE(press(VK_F6, false, false, [this] { return GetActiveWindow() == Holder(); })) << "F6 after the dialog";
 }
 
-// Hand-edited extremes give a window on the screen that shows the cells, and nothing overflows.
+// Hand-edited extremes give a window on the screen that shows the cells, and nothing overflows (the
+// arithmetic's other edges are tested without a window).
 TEST_F(PalletDocking, HandEditedExtremesGiveAUsableWindow) {
     RECT screen;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
@@ -298,12 +297,9 @@ TEST_F(PalletDocking, HandEditedExtremesGiveAUsableWindow) {
         std::string Pallet;
     } cases[] = {
         {"a stored height at the collapsed one", "[Window]\r\nHeight=170\r\n", ""},
-        {"a stored height below it", "[Window]\r\nHeight=-5\r\n", ""},
         {"the largest stored height", "[Window]\r\nHeight=2147483647\r\n", ""},
         {"the whole range, floating", "",
          "[Pallet]\r\nLeft=-2147483648\r\nTop=-2147483648\r\nRight=2147483647\r\nBottom=2147483647\r\nDock=1\r\n"},
-        {"right below left, floating", "", "[Pallet]\r\nLeft=300\r\nTop=300\r\nRight=100\r\nBottom=100\r\nDock=1\r\n"},
-        {"the largest height, floating", "", "[Pallet]\r\nTop=0\r\nBottom=2147483647\r\nDock=1\r\n"},
         {"eight pages of long names, docked", "",
          "[Pallet]\r\nzCount=8\r\nyCount=16\r\n[Tab1]\r\nNAME=aaaaaaaaaaaaaaaaaaaa\r\n[Tab2]\r\nNAME="
          "bbbbbbbbbbbbbbbbbbbb\r\n"

@@ -368,11 +368,8 @@ TEST_F(SettingsFiles, TwoCopiesKeepEachOthersChangesWhicheverClosesLast) {
             Pump();
             return second.Handle() == nullptr;
         };
-        if (firstClosesFirst) {
-            ASSERT_TRUE(CloseProgram() && closeSecond()) << ShownBoxes();
-        } else {
-            ASSERT_TRUE(closeSecond() && CloseProgram()) << ShownBoxes();
-        }
+        ASSERT_TRUE(firstClosesFirst ? CloseProgram() && closeSecond() : closeSecond() && CloseProgram())
+            << ShownBoxes();
         const std::string settings = ReadBytes(SettingsFile());
         const std::string pallet = ReadBytes(plt);
         const char* order = firstClosesFirst ? "first closed first" : "second closed first";
@@ -404,7 +401,6 @@ TEST_F(SettingsFiles, AnUnreadablePaletteFileIsKeptAndReplacedOnlyWhenTheUserSay
         std::filesystem::remove(kept);
         WriteBytes(plt, unreadable);
         RestartProgram();
-        boxes.clear();
         if (row.Rename) {
             CallSoon([this] {
                 SetWindowTextW(palletDialog->Mtab(), L"x\r\n");
@@ -412,20 +408,14 @@ TEST_F(SettingsFiles, AnUnreadablePaletteFileIsKeptAndReplacedOnlyWhenTheUserSay
             });
             mainForm->ExecuteCommand(CommandId::NPalDlg);
         }
-        std::vector<ShownBox> questions;
-        const auto previous =
-            SetMessageBoxHandler([&](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-                questions.push_back(ShownBox{text, caption, type});
-                return row.Answer;
-            });
-        const bool closed = CloseProgram();
-        SetMessageBoxHandler(previous);
-        ASSERT_TRUE(closed) << row.Name;
-        ASSERT_EQ(questions.size(), row.Rename ? 1u : 0u) << row.Name;
+        boxes.clear();
+        boxAnswer = row.Answer;
+        ASSERT_TRUE(CloseProgram()) << row.Name;
+        ASSERT_EQ(boxes.size(), row.Rename ? 1u : 0u) << row.Name;
         if (row.Rename) {
-            EXPECT_EQ(questions[0].Type, static_cast<UINT>(MB_YESNO | MB_ICONWARNING)) << row.Name;
-            EXPECT_NE(questions[0].Text.find(plt.wstring() + L" \x306F"), std::wstring::npos) << row.Name;
-            EXPECT_NE(questions[0].Text.find(kept.wstring() + L" \x3068"), std::wstring::npos) << row.Name;
+            EXPECT_EQ(boxes[0].Type, static_cast<UINT>(MB_YESNO | MB_ICONWARNING)) << row.Name;
+            EXPECT_NE(boxes[0].Text.find(plt.wstring() + L" \x306F"), std::wstring::npos) << row.Name;
+            EXPECT_NE(boxes[0].Text.find(kept.wstring() + L" \x3068"), std::wstring::npos) << row.Name;
         }
         if (row.Answer == IDYES) {
             EXPECT_EQ(Escaped(ReadBytes(kept)), Escaped(unreadable)) << row.Name;

@@ -67,7 +67,7 @@ TEST(FormCanResize, RefusesUnlessDockedOrTheProgramAsksAndKeeps270WhileDocked) {
 }
 
 // Hand-edited extremes give a window that shows the cells and fits the screen, never an overflow.
-TEST(FloatClientSize, ComputesInSixtyFourBitsAndKeepsAUsableSize) {
+TEST(PalletSizes, ComputeInSixtyFourBitsAndKeepAUsableSize) {
     constexpr PixelSize kLowest{40, 60};
     constexpr PixelSize kScreen{1920, 1040};
     const struct {
@@ -86,15 +86,9 @@ TEST(FloatClientSize, ComputesInSixtyFourBitsAndKeepsAUsableSize) {
         EXPECT_EQ(FloatClientSize(left, top, right, bottom, kLowest, kScreen), expected) << name;
     }
     EXPECT_EQ(FloatClientSize(0, 0, 500, 500, {300, 300}, {200, 200}), (PixelSize{300, 300})) << "lowest wins";
-}
-
-TEST(OuterHeightFor, AddsTheFrameInSixtyFourBitsWithinTheScreen) {
     EXPECT_EQ(OuterHeightFor(270, 30, 1040), 300);
     EXPECT_EQ(OuterHeightFor(INT32_MAX, 30, 1040), 1040);
     EXPECT_EQ(OuterHeightFor(INT32_MIN, 30, 1040), 0);
-}
-
-TEST(MissingCellHeight, GrowsByWhatTheRowsLack) {
     EXPECT_EQ(MissingCellHeight(68, 4), 0);
     EXPECT_EQ(MissingCellHeight(32, 4), 0);
     EXPECT_EQ(MissingCellHeight(30, 4), 2);

@@ -37,12 +37,10 @@ void EnterFileName(const std::wstring& name) {
 
 // The shell's message for files dropped on `window`.
 void DropFile(HWND window, const std::wstring& name) {
-    const std::size_t bytes = sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t);
-    HGLOBAL drop = GlobalAlloc(GHND, bytes);
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
     auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), name.c_str(), name.size() * sizeof(wchar_t));
+    *header = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::memcpy(header + 1, name.c_str(), name.size() * sizeof(wchar_t));
     GlobalUnlock(drop);
     PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }

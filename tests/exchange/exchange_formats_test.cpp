@@ -262,16 +262,14 @@ TEST(ExchangeReaders, ReadTheGimpPalettesOfTheSystem) {
 }
 
 TEST(ExportType, TypedExtensionDecidesElseTheChosenType) {
-    struct Case {
+    const std::size_t aseAll = 2;
+    const std::size_t templateText = ExportTypes().size() - 1;
+    const struct {
         std::string_view Extension;
         std::size_t Chosen;
         ExportFormat Format;
-        bool AllPages;
-        bool AddExtension;
-    };
-    const std::size_t aseAll = 2;
-    const std::size_t templateText = ExportTypes().size() - 1;
-    const Case cases[] = {
+        bool AllPages, AddExtension;
+    } cases[] = {
         {"", 0, ExportFormat::Gpl, false, true},
         {".GPL", aseAll, ExportFormat::Gpl, false, false},
         {".ase", aseAll, ExportFormat::Ase, true, false},
@@ -281,7 +279,7 @@ TEST(ExportType, TypedExtensionDecidesElseTheChosenType) {
         {".backup", aseAll, ExportFormat::Ase, true, true},
         {".json", 99, ExportFormat::Json, false, false},
     };
-    for (const Case& row : cases) {
+    for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.Extension) + " with type " + std::to_string(row.Chosen));
         const ExportDecision decision = DecideExportType(row.Extension, row.Chosen);
         const ExportType& type = ExportTypes()[decision.Type];

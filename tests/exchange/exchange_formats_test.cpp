@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "exchange/exchange_messages.h"
@@ -118,8 +119,8 @@ TEST(ExchangeWriters, WriteTheDocumentedText) {
     EXPECT_NE(ErrorOf([] { WritePaintNet(Page("p", 16, 97, 1)); }).find(" 97 "), std::string::npos);
 }
 
-// Swatch files as the formats are documented, with what the writer never writes: other colour models,
-// swatches outside any group, data after a swatch, a version 1 section alone.
+// Files as the formats are documented, with what the writer never writes: other colour models, swatches
+// outside any group, data after a swatch, a version 1 section alone, a byte order mark, odd spacing.
 std::string Be16(unsigned value) {
     return {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
 }
@@ -149,44 +150,36 @@ std::string AseSwatch(const std::string& model, std::vector<float> values) {
     return AseBlock(1, body + Be16(2) + "extra");
 }
 
-TEST(ExchangeReaders, ReadSwatchExchangeFilesOfEveryColourModel) {
-    const std::string file = "ASEF" + Be16(1) + Be16(0) + Be32(7) + AseSwatch("RGB ", {1.0F, 0.5F, 0.0F}) +
-                             AseBlock(0xC001, AseName(u"\u30B0\u30EB\u30FC\u30D7")) +  // グループ
-                             AseSwatch("CMYK", {0.0F, 1.0F, 1.0F, 0.0F}) + AseSwatch("LAB ", {1.0F, 0.0F, 0.0F}) +
-                             AseSwatch("LAB ", {0.5F, 0.0F, 0.0F}) + AseSwatch("Gray", {0.2F}) + AseBlock(0xC002, "");
-    const std::vector<ExchangePage> pages = ReadPaletteFile(file, "C:\\loose.ase");
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].Name, "loose");
-    EXPECT_EQ(pages[0].Colors, (std::vector<ColorRef>{0x0080FF}));
-    EXPECT_EQ(pages[1].Name, "\x83O\x83\x8B\x81[\x83v");
-    // Lab 50 under D50 is the sRGB grey 119.
-    EXPECT_EQ(pages[1].Colors, (std::vector<ColorRef>{0x0000FF, 0xFFFFFF, 0x777777, 0x333333}));
-}
-
-TEST(ExchangeReaders, ReadPhotoshopSwatchesOfEveryColourSpace) {
-    const auto colour = [](unsigned space, unsigned w, unsigned x, unsigned y, unsigned z) {
+TEST(ExchangeReaders, ReadTheFilesOtherToolsWrite) {
+    const auto aco = [](unsigned space, unsigned w, unsigned x, unsigned y, unsigned z) {
         return Be16(space) + Be16(w) + Be16(x) + Be16(y) + Be16(z);
     };
-    const std::string version1 = Be16(1) + Be16(5) + colour(0, 0xFFFF, 0x8080, 0, 0) +
-                                 colour(1, 0x5555, 0xFFFF, 0xFFFF, 0) +                  // hue 120: green
-                                 colour(2, 0xFFFF, 0, 0, 0xFFFF) +                       // magenta and yellow: red
-                                 colour(7, 10000, 0, 0, 0) + colour(8, 10000, 0, 0, 0);  // white, black
-    ExchangePage page = ReadAco(version1, "v1.aco");
-    EXPECT_EQ(page.Name, "v1");
-    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}));
-
-    const std::string version2 = Be16(2) + Be16(1) + colour(0, 0, 0, 0xFFFF, 0) + Be32(2) + Be16('n') + Be16(0);
-    page = ReadAco(version1 + version2, "both.aco");
-    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0xFF0000})) << "the named section wins";
-}
-
-TEST(ExchangeReaders, ReadTextPalettesWithTheirVariations) {
-    EXPECT_EQ(ReadPaletteFile("\xEF\xBB\xBF#1a2b3c\r\n\r\n 26 , 43 ,60 \rFFFFFF", "p.txt")[0].Colors,
-              (std::vector<ColorRef>{0x3C2B1A, 0x3C2B1A, 0xFFFFFF}));
-    EXPECT_EQ(ReadPaletteFile("; comment\n80FF0000\n", "p.txt")[0].Colors, (std::vector<ColorRef>{0x0000FF}));
-    const ExchangePage gpl = ReadPaletteFile("GIMP Palette\r\nName:  \"Spaced\" \r\n#x\r\n1 2 3 a name\r\n", "f")[0];
-    EXPECT_EQ(gpl.Name, "Spaced");
-    EXPECT_EQ(gpl.Colors, (std::vector<ColorRef>{0x030201}));
+    const std::string aco1 = Be16(1) + Be16(5) + aco(0, 0xFFFF, 0x8080, 0, 0) +
+                             aco(1, 0x5555, 0xFFFF, 0xFFFF, 0) +               // hue 120: green
+                             aco(2, 0xFFFF, 0, 0, 0xFFFF) +                    // magenta and yellow: red
+                             aco(7, 10000, 0, 0, 0) + aco(8, 10000, 0, 0, 0);  // white, black
+    using Pages = std::vector<std::pair<std::string, std::vector<ColorRef>>>;
+    const std::pair<std::string, Pages> cases[] = {
+        // Lab 50 under D50 is the sRGB grey 119.
+        {"ASEF" + Be16(1) + Be16(0) + Be32(7) + AseSwatch("RGB ", {1.0F, 0.5F, 0.0F}) +
+             AseBlock(0xC001, AseName(u"\u30B0\u30EB\u30FC\u30D7")) + AseSwatch("CMYK", {0.0F, 1.0F, 1.0F, 0.0F}) +
+             AseSwatch("LAB ", {1.0F, 0.0F, 0.0F}) + AseSwatch("LAB ", {0.5F, 0.0F, 0.0F}) + AseSwatch("Gray", {0.2F}) +
+             AseBlock(0xC002, ""),
+         {{"loose", {0x0080FF}}, {"\x83O\x83\x8B\x81[\x83v", {0x0000FF, 0xFFFFFF, 0x777777, 0x333333}}}},
+        {aco1, {{"loose", {0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}}}},
+        // The named version 2 section wins.
+        {aco1 + Be16(2) + Be16(1) + aco(0, 0, 0, 0xFFFF, 0) + Be32(2) + Be16('n') + Be16(0), {{"loose", {0xFF0000}}}},
+        {"\xEF\xBB\xBF#1a2b3c\r\n\r\n 26 , 43 ,60 \rFFFFFF", {{"loose", {0x3C2B1A, 0x3C2B1A, 0xFFFFFF}}}},
+        {"; comment\n80FF0000\n", {{"loose", {0x0000FF}}}},
+        {"GIMP Palette\r\nName:  \"Spaced\" \r\n#x\r\n1 2 3 a name\r\n", {{"Spaced", {0x030201}}}},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        Pages read;
+        for (const ExchangePage& page : ReadPaletteFile(bytes, "C:\\loose.ase")) {
+            read.emplace_back(page.Name, page.Colors);
+        }
+        EXPECT_EQ(read, expected) << test_support::Escaped(bytes);
+    }
 }
 
 // Files that are no palette, or broken ones: each reader refuses them with a message that says why.

@@ -3,7 +3,6 @@
 // it replaces a page, and what the palette file keeps.
 #include <windows.h>
 
-#include <shellapi.h>
 #include <shlobj.h>  // DROPFILES
 
 #include <cstring>
@@ -13,7 +12,6 @@
 #include "palette/pallet_geometry.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
-#include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
 namespace {

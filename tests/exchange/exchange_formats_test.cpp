@@ -209,6 +209,7 @@ TEST(ExchangeReaders, RefuseHostileFilesWithTheReason) {
         {"aco count beyond the file", Be16(1) + Be16(3) + std::string(10, '\0'), kClaimsTooMuch},
         {"aco v2 name beyond the file", Be16(2) + Be16(1) + std::string(10, '\0') + Be32(0x7FFFFFFF) + "ab",
          kClaimsTooMuch},
+        {"aco v2 ending before its name length", Be16(2) + Be16(1) + std::string(10, '\0'), kTruncated},
         {"aco v2 cut in its name length", Be16(2) + Be16(1) + std::string(12, '\0'), kTruncated},
         {"aco unknown colour space", Be16(1) + Be16(1) + Be16(99) + std::string(8, '\0'), kUnknownColorModel},
         {"aco without colours", Be16(1) + Be16(0), kNoColors},

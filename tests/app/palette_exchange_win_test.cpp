@@ -1,8 +1,8 @@
 // Palettes in and out of the running program: the two commands by their keys, the Save and Open
-// dialogs answered as a user answers them, files dropped on the palette, and what the palette file keeps.
+// dialogs answered as a user answers them, files dropped on the palette, a full palette that asks before
+// it replaces a page, and what the palette file keeps.
 #include <windows.h>
 
-#include <shellapi.h>
 #include <shlobj.h>  // DROPFILES
 
 #include <cstring>
@@ -12,7 +12,6 @@
 #include "palette/pallet_geometry.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
-#include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
 namespace {
@@ -20,24 +19,6 @@ namespace {
 using PaletteExchange = MainFormTest;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
-
-void Key(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof(input));
-}
-
-// Real input: Shift+Ctrl and a letter.
-void PressShiftCtrl(WORD letter) {
-    Key(VK_SHIFT, false);
-    Key(VK_CONTROL, false);
-    Key(letter, false);
-    Key(letter, true);
-    Key(VK_CONTROL, true);
-    Key(VK_SHIFT, true);
-}
 
 // In a file dialog: the full name into the name box, which has the focus once the dialog is up, and a
 // real Return.
@@ -49,32 +30,22 @@ void EnterFileName(const std::wstring& name) {
         return;
     }
     SetWindowTextW(GetFocus(), name.c_str());
-    Key(VK_RETURN, false);
-    Key(VK_RETURN, true);
+    SendKey(VK_RETURN);
 }
 
 // The shell's message for files dropped on `window`.
 void DropFile(HWND window, const std::wstring& name) {
-    const std::size_t bytes = sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t);
-    HGLOBAL drop = GlobalAlloc(GHND, bytes);
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
     auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), name.c_str(), name.size() * sizeof(wchar_t));
+    *header = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::memcpy(header + 1, name.c_str(), name.size() * sizeof(wchar_t));
     GlobalUnlock(drop);
     PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
 
-int TabCount(HWND tabs) {
-    return static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-}
-
 std::wstring TabText(HWND tabs, int index) {
     wchar_t text[64] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 64;
+    TCITEMW item{TCIF_TEXT, 0, 0, text, 64, 0, 0};
     SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return text;
 }
@@ -87,20 +58,22 @@ COLORREF FirstCell(HWND view) {
     return PixelOf(view, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
 }
 
-constexpr std::string_view kGimpPalette = "GIMP Palette\nName: Imported\n#\n 26  43  60\tA\n255   0   0\tB\n";
-
-TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesADroppedFile) {
+TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) {
     WriteBytes(directory / "Tintrel.plt",
-               "[Pallet]\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\n"
-               "C_1_0=255\r\n");
+               "[Pallet]\r\nzCount=7\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\nC_1_0=255\r\n");
+    WriteBytes(directory / "in.gpl", "GIMP Palette\nName: Imported\n#\n 26  43  60\tA\n255   0   0\tB\n");
+    WriteBytes(directory / "blue.gpl", "GIMP Palette\nName: Blue\n0 0 255\n");
     RestartProgram();
     const HWND tabs = mainForm->Control(ControlId::PalletTab);
-    const HWND floating = GetParent(mainForm->Control(ControlId::PalletPanel));
+    const HWND panel = mainForm->Control(ControlId::PalletPanel);
+    const HWND view = mainForm->Control(ControlId::PaintPallet);
+    const HWND floating = GetParent(panel);
     ASSERT_NE(floating, mainForm->Handle()) << "the palette floats";
     SetForegroundWindow(mainForm->Handle());
     SetFocus(mainForm->Control(ControlId::ComboF));
 
-    // Shift+Ctrl+S; a name typed with the swatch exchange extension, while GIMP is the chosen type.
+    // Shift+Ctrl+S, with real keys; a name typed with the swatch exchange extension, while GIMP is the
+    // chosen type.
     const std::wstring exported = (directory / "out.ase").wstring();
     bool othersDisabled = false;
     CallSoon(
@@ -109,71 +82,54 @@ TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesADroppedFile) 
             EnterFileName(exported);
         },
         500);
-    PressShiftCtrl('S');
+    SendKey('S', true, true);
     ASSERT_TRUE(PumpUntil([&] { return std::filesystem::exists(exported); }, 15000)) << "the file is written";
     EXPECT_TRUE(othersDisabled) << "the dialog is modal to the main window and the floating palette";
     EXPECT_TRUE(IsWindowEnabled(floating));
     const std::vector<ExchangePage> pages = ReadAse(ReadBytes(exported), "x");
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].Name, "Mine");
-    ASSERT_EQ(pages[0].Colors.size(), 16u);
-    EXPECT_EQ(pages[0].Colors[0], 0x3C2B1A);
-    EXPECT_EQ(pages[0].Colors[1], 0x0000FF);
+    EXPECT_EQ(pages[0].Colors, (std::vector<ColorRef>{0x3C2B1A, 0x0000FF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-    // Shift+Ctrl+O; a GIMP palette becomes a fifth page, selected.
-    WriteBytes(directory / "in.gpl", kGimpPalette);
+    // Shift+Ctrl+O; a GIMP palette becomes the eighth page, selected.
     CallSoon([&] { EnterFileName((directory / "in.gpl").wstring()); }, 500);
-    PressShiftCtrl('O');
-    ASSERT_TRUE(PumpUntil([&] { return TabCount(tabs) == 5; }, 15000)) << "a page is added";
-    EXPECT_EQ(TabText(tabs, 4), L"Imported");
-    EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 4);
-    EXPECT_TRUE(PumpUntil([&] { return FirstCell(mainForm->Control(ControlId::PaintPallet)) == 0x003C2B1Au; }));
+    SendKey('O', true, true);
+    ASSERT_TRUE(PumpUntil([&] { return TabCtrl_GetItemCount(tabs) == 8; }, 15000)) << "a page is added";
+    EXPECT_EQ(TabText(tabs, 7), L"Imported");
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 7);
+    EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x003C2B1Au; }));
 
     // A broken file dropped on the palette: the reason in the error box, the palette as it was.
     const std::filesystem::path broken = directory / "broken.ase";
     WriteBytes(broken, std::string("ASEF\0\1\0\0\0\0\0\7", 12));
-    DropFile(mainForm->Control(ControlId::PalletPanel), broken.wstring());
+    DropFile(panel, broken.wstring());
     ASSERT_TRUE(PumpUntil([&] { return !boxes.empty(); }));
     EXPECT_NE(boxes[0].Text.find(broken.wstring()), std::wstring::npos) << "the box names the file";
     EXPECT_TRUE(boxes[0].Type & MB_ICONERROR);
-    EXPECT_EQ(TabCount(tabs), 5);
 
-    // A good one: a sixth page named after the file's own name.
-    DropFile(mainForm->Control(ControlId::PalletPanel), (directory / "in.gpl").wstring());
-    ASSERT_TRUE(PumpUntil([&] { return TabCount(tabs) == 6; }));
-
-    ASSERT_TRUE(CloseProgram());
-    const std::string file = ReadBytes(directory / "Tintrel.plt");
-    EXPECT_NE(file.find("zCount=6"), std::string::npos) << test_support::Escaped(file);
-    // An imported page is written whole, its black cells too.
-    EXPECT_NE(file.find("[Tab5]\r\nNAME=Imported\r\nC_0_0=3943194\r\nC_0_1=0\r\nC_0_2=0\r\nC_0_3=0\r\nC_1_0=255\r\n"),
-              std::string::npos)
-        << test_support::Escaped(file);
-}
-
-TEST_F(PaletteExchange, AFullPaletteAsksBeforeReplacingTheSelectedPage) {
-    WriteBytes(directory / "Tintrel.plt", "[Pallet]\r\nzCount=8\r\nSelect=7\r\n[Tab8]\r\nC_0_0=255\r\n");
-    WriteBytes(directory / "in.gpl", kGimpPalette);
-    RestartProgram();
-    const HWND tabs = mainForm->Control(ControlId::PalletTab);
-    const HWND view = mainForm->Control(ControlId::PaintPallet);
-
-    // The recorded box answers neither Yes nor No: that is not a yes, and nothing changes.
-    DropFile(mainForm->Control(ControlId::PalletPanel), (directory / "in.gpl").wstring());
-    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty(); }));
-    EXPECT_EQ(boxes[0].Type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
-    EXPECT_NE(boxes[0].Text.find(L"\x300C\x8272\x0038\x300D"), std::wstring::npos) << "names the page 色8";
+    // A good one on a full palette asks before it replaces the selected page. The recorded box answers
+    // neither Yes nor No: that is not a yes, and nothing changes.
+    DropFile(panel, (directory / "blue.gpl").wstring());
+    ASSERT_TRUE(PumpUntil([&] { return boxes.size() == 2; }));
+    EXPECT_EQ(boxes[1].Type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    EXPECT_NE(boxes[1].Text.find(L"\x300CImported\x300D"), std::wstring::npos) << "names the page";
     Pump();
-    EXPECT_EQ(FirstCell(view), 0x000000FFu);
-
+    EXPECT_EQ(FirstCell(view), 0x003C2B1Au);
     SetMessageBoxHandler([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
         boxes.push_back(ShownBox{text, caption, type});
         return IDYES;
     });
-    DropFile(mainForm->Control(ControlId::PalletPanel), (directory / "in.gpl").wstring());
-    EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x003C2B1Au; })) << "the selected page is replaced";
-    EXPECT_EQ(TabCount(tabs), 8);
-    EXPECT_EQ(TabText(tabs, 7), L"\x8272\x0038") << "and keeps its name";
+    DropFile(panel, (directory / "blue.gpl").wstring());
+    EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x00FF0000u; })) << "the selected page is replaced";
+    EXPECT_EQ(TabText(tabs, 7), L"Imported") << "and keeps its name";
+
+    ASSERT_TRUE(CloseProgram());
+    const std::string file = ReadBytes(directory / "Tintrel.plt");
+    EXPECT_NE(file.find("zCount=8"), std::string::npos) << test_support::Escaped(file);
+    // An imported page is written whole, its black cells too: nothing of the page it replaced is left.
+    EXPECT_NE(file.find("[Tab8]\r\nNAME=Imported\r\nC_0_0=16711680\r\nC_0_1=0\r\nC_0_2=0\r\nC_0_3=0\r\nC_1_0=0\r\n"),
+              std::string::npos)
+        << test_support::Escaped(file);
 }
 
 }  // namespace

@@ -1,18 +1,25 @@
-// Every format written and read back, the files other tools write, and the exact text of the writers.
+// Every format written and read back, the files other tools write, the hostile ones, and the exact text of
+// the writers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "exchange/exchange_messages.h"
 #include "exchange/exchange_text.h"
 #include "exchange/palette_export.h"
 #include "exchange/palette_import.h"
 #include "exchange/swatch_formats.h"
 #include "exchange/text_formats.h"
+#include "tests/persist/test_support.h"
 
 namespace tintrel {
 namespace {
@@ -41,6 +48,7 @@ const ExportType& TypeOf(ExportFormat format, bool allPages) {
 
 struct RoundTrip {
     ExportFormat Format;
+    bool AllPages;
     PaletteFormat Detected;
     std::string_view FormatTemplate;
     std::size_t Colors;
@@ -48,39 +56,44 @@ struct RoundTrip {
 
 TEST(ExchangeRoundTrip, EveryFormatThatHoldsColoursGivesBackColoursAndName) {
     const RoundTrip cases[] = {
-        {ExportFormat::Gpl, PaletteFormat::Gpl, "", 256},
-        {ExportFormat::Ase, PaletteFormat::Ase, "", 256},
-        {ExportFormat::Aco, PaletteFormat::Aco, "", 256},
-        {ExportFormat::PaintNet, PaletteFormat::PaintNet, "", 96},
-        {ExportFormat::TemplateText, PaletteFormat::PlainText, "#\\RR\\GG\\BB", 256},
-        {ExportFormat::TemplateText, PaletteFormat::PlainText, "\\RR\\GG\\BB", 256},
-        {ExportFormat::TemplateText, PaletteFormat::PlainText, "\\R,\\G,\\B", 256},
+        {ExportFormat::Gpl, false, PaletteFormat::Gpl, "", 256},
+        {ExportFormat::Ase, false, PaletteFormat::Ase, "", 256},
+        {ExportFormat::Ase, true, PaletteFormat::Ase, "", 3},
+        {ExportFormat::Aco, false, PaletteFormat::Aco, "", 256},
+        {ExportFormat::PaintNet, false, PaletteFormat::PaintNet, "", 96},
+        {ExportFormat::TemplateText, false, PaletteFormat::PlainText, "#\\RR\\GG\\BB", 256},
+        {ExportFormat::TemplateText, false, PaletteFormat::PlainText, "\\RR\\GG\\BB", 256},
+        {ExportFormat::TemplateText, false, PaletteFormat::PlainText, "\\R,\\G,\\B", 256},
     };
     for (const RoundTrip& row : cases) {
         for (const bool lowerCase : {false, true}) {
-            SCOPED_TRACE(::testing::Message() << "format " << static_cast<int>(row.Format) << " " << row.FormatTemplate
-                                              << (lowerCase ? " lower case" : ""));
+            SCOPED_TRACE(::testing::Message()
+                         << "format " << static_cast<int>(row.Format) << " " << row.FormatTemplate
+                         << (row.AllPages ? " all pages" : "") << (lowerCase ? " lower case" : ""));
             const std::vector<ExchangePage> pages{Page("other", 16, 16, 1), Page(kJapaneseName, 16, row.Colors, 2)};
-            const std::string bytes =
-                WriteExport(TypeOf(row.Format, false), pages, 1, row.FormatTemplate, TextOptions{lowerCase, ","});
+            const std::string bytes = WriteExport(TypeOf(row.Format, row.AllPages), pages, 1, row.FormatTemplate,
+                                                  TextOptions{lowerCase, ","});
             EXPECT_EQ(DetectFormat(bytes), row.Detected);
             // Formats without a name of their own take the file's, which the export names after the page.
             const std::vector<ExchangePage> read = ReadPaletteFile(bytes, "C:\\dir.x\\" + kJapaneseName + ".ext");
-            ASSERT_EQ(read.size(), 1u);
-            EXPECT_EQ(read[0].Name, kJapaneseName);
-            EXPECT_EQ(read[0].Colors, pages[1].Colors);
+            const std::vector<ExchangePage> expected = row.AllPages ? pages : std::vector{pages[1]};
+            ASSERT_EQ(read.size(), expected.size());
+            for (std::size_t index = 0; index < read.size(); ++index) {
+                EXPECT_EQ(read[index].Name, expected[index].Name);
+                EXPECT_EQ(read[index].Colors, expected[index].Colors);
+            }
         }
     }
 }
 
-TEST(ExchangeRoundTrip, AllPagesOfASwatchExchangeFileComeBackAsPages) {
-    const std::vector<ExchangePage> pages{Page("a", 4, 16, 1), Page(kJapaneseName, 4, 3, 2), Page("c", 4, 256, 3)};
-    const std::vector<ExchangePage> read = ReadAse(WriteExport(TypeOf(ExportFormat::Ase, true), pages, 0, "", {}), "f");
-    ASSERT_EQ(read.size(), 3u);
-    for (std::size_t index = 0; index < 3; ++index) {
-        EXPECT_EQ(read[index].Name, pages[index].Name);
-        EXPECT_EQ(read[index].Colors, pages[index].Colors);
+// What a writer or reader refused with, or "no error".
+std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ExchangeError& error) {
+        return error.what();
     }
+    return "no error";
 }
 
 TEST(ExchangeWriters, WriteTheDocumentedText) {
@@ -102,20 +115,12 @@ TEST(ExchangeWriters, WriteTheDocumentedText) {
               "\"components\": [0.1020, 0.1686, 0.2353], \"hex\": \"#1a2b3c\"}}\n  }\n}\n");
     EXPECT_EQ(WriteTemplateText(page, "\\R3 \\W", TextOptions{false, ","}),
               "0,102 3943194\r\n1,000 16777215\r\n0,000 0\r\n");
+    EXPECT_EQ(ErrorOf([] { WritePaintNet(Page("p", 16, 96, 1)); }), "no error");
+    EXPECT_NE(ErrorOf([] { WritePaintNet(Page("p", 16, 97, 1)); }).find(" 97 "), std::string::npos);
 }
 
-TEST(ExchangeWriters, PaintNetRefusesMoreThan96Colours) {
-    EXPECT_NO_THROW(WritePaintNet(Page("p", 16, 96, 1)));
-    try {
-        WritePaintNet(Page("p", 16, 97, 1));
-        FAIL() << "97 colours were written";
-    } catch (const ExchangeError& error) {
-        EXPECT_NE(std::string(error.what()).find(" 97 "), std::string::npos);
-    }
-}
-
-// Swatch files as the formats are documented, with what the writer never writes: other colour models,
-// swatches outside any group, data after a swatch, a version 1 section alone.
+// Files as the formats are documented, with what the writer never writes: other colour models, swatches
+// outside any group, data after a swatch, a version 1 section alone, a byte order mark, odd spacing.
 std::string Be16(unsigned value) {
     return {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
 }
@@ -145,44 +150,81 @@ std::string AseSwatch(const std::string& model, std::vector<float> values) {
     return AseBlock(1, body + Be16(2) + "extra");
 }
 
-TEST(ExchangeReaders, ReadSwatchExchangeFilesOfEveryColourModel) {
-    const std::string file = "ASEF" + Be16(1) + Be16(0) + Be32(7) + AseSwatch("RGB ", {1.0F, 0.5F, 0.0F}) +
-                             AseBlock(0xC001, AseName(u"\u30B0\u30EB\u30FC\u30D7")) +  // グループ
-                             AseSwatch("CMYK", {0.0F, 1.0F, 1.0F, 0.0F}) + AseSwatch("LAB ", {1.0F, 0.0F, 0.0F}) +
-                             AseSwatch("LAB ", {0.5F, 0.0F, 0.0F}) + AseSwatch("Gray", {0.2F}) + AseBlock(0xC002, "");
-    const std::vector<ExchangePage> pages = ReadPaletteFile(file, "C:\\loose.ase");
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].Name, "loose");
-    EXPECT_EQ(pages[0].Colors, (std::vector<ColorRef>{0x0080FF}));
-    EXPECT_EQ(pages[1].Name, "\x83O\x83\x8B\x81[\x83v");
-    // Lab 50 under D50 is the sRGB grey 119.
-    EXPECT_EQ(pages[1].Colors, (std::vector<ColorRef>{0x0000FF, 0xFFFFFF, 0x777777, 0x333333}));
-}
-
-TEST(ExchangeReaders, ReadPhotoshopSwatchesOfEveryColourSpace) {
-    const auto colour = [](unsigned space, unsigned w, unsigned x, unsigned y, unsigned z) {
+TEST(ExchangeReaders, ReadTheFilesOtherToolsWrite) {
+    const auto aco = [](unsigned space, unsigned w, unsigned x, unsigned y, unsigned z) {
         return Be16(space) + Be16(w) + Be16(x) + Be16(y) + Be16(z);
     };
-    const std::string version1 = Be16(1) + Be16(5) + colour(0, 0xFFFF, 0x8080, 0, 0) +
-                                 colour(1, 0x5555, 0xFFFF, 0xFFFF, 0) +                  // hue 120: green
-                                 colour(2, 0xFFFF, 0, 0, 0xFFFF) +                       // magenta and yellow: red
-                                 colour(7, 10000, 0, 0, 0) + colour(8, 10000, 0, 0, 0);  // white, black
-    ExchangePage page = ReadAco(version1, "v1.aco");
-    EXPECT_EQ(page.Name, "v1");
-    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}));
-
-    const std::string version2 = Be16(2) + Be16(1) + colour(0, 0, 0, 0xFFFF, 0) + Be32(2) + Be16('n') + Be16(0);
-    page = ReadAco(version1 + version2, "both.aco");
-    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0xFF0000})) << "the named section wins";
+    const std::string aco1 = Be16(1) + Be16(5) + aco(0, 0xFFFF, 0x8080, 0, 0) +
+                             aco(1, 0x5555, 0xFFFF, 0xFFFF, 0) +               // hue 120: green
+                             aco(2, 0xFFFF, 0, 0, 0xFFFF) +                    // magenta and yellow: red
+                             aco(7, 10000, 0, 0, 0) + aco(8, 10000, 0, 0, 0);  // white, black
+    using Pages = std::vector<std::pair<std::string, std::vector<ColorRef>>>;
+    const std::pair<std::string, Pages> cases[] = {
+        // Lab 50 under D50 is the sRGB grey 119.
+        {"ASEF" + Be16(1) + Be16(0) + Be32(7) + AseSwatch("RGB ", {1.0F, 0.5F, 0.0F}) +
+             AseBlock(0xC001, AseName(u"\u30B0\u30EB\u30FC\u30D7")) + AseSwatch("CMYK", {0.0F, 1.0F, 1.0F, 0.0F}) +
+             AseSwatch("LAB ", {1.0F, 0.0F, 0.0F}) + AseSwatch("LAB ", {0.5F, 0.0F, 0.0F}) + AseSwatch("Gray", {0.2F}) +
+             AseBlock(0xC002, ""),
+         {{"loose", {0x0080FF}}, {"\x83O\x83\x8B\x81[\x83v", {0x0000FF, 0xFFFFFF, 0x777777, 0x333333}}}},
+        {aco1, {{"loose", {0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}}}},
+        // The named version 2 section wins.
+        {aco1 + Be16(2) + Be16(1) + aco(0, 0, 0, 0xFFFF, 0) + Be32(2) + Be16('n') + Be16(0), {{"loose", {0xFF0000}}}},
+        {"\xEF\xBB\xBF#1a2b3c\r\n\r\n 26 , 43 ,60 \rFFFFFF", {{"loose", {0x3C2B1A, 0x3C2B1A, 0xFFFFFF}}}},
+        {"; comment\n80FF0000\n", {{"loose", {0x0000FF}}}},
+        {"GIMP Palette\r\nName:  \"Spaced\" \r\n#x\r\n1 2 3 a name\r\n", {{"Spaced", {0x030201}}}},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        Pages read;
+        for (const ExchangePage& page : ReadPaletteFile(bytes, "C:\\loose.ase")) {
+            read.emplace_back(page.Name, page.Colors);
+        }
+        EXPECT_EQ(read, expected) << test_support::Escaped(bytes);
+    }
 }
 
-TEST(ExchangeReaders, ReadTextPalettesWithTheirVariations) {
-    EXPECT_EQ(ReadPaletteFile("\xEF\xBB\xBF#1a2b3c\r\n\r\n 26 , 43 ,60 \rFFFFFF", "p.txt")[0].Colors,
-              (std::vector<ColorRef>{0x3C2B1A, 0x3C2B1A, 0xFFFFFF}));
-    EXPECT_EQ(ReadPaletteFile("; comment\n80FF0000\n", "p.txt")[0].Colors, (std::vector<ColorRef>{0x0000FF}));
-    const ExchangePage gpl = ReadPaletteFile("GIMP Palette\r\nName:  \"Spaced\" \r\n#x\r\n1 2 3 a name\r\n", "f")[0];
-    EXPECT_EQ(gpl.Name, "Spaced");
-    EXPECT_EQ(gpl.Colors, (std::vector<ColorRef>{0x030201}));
+// Files that are no palette, or broken ones: each reader refuses them with a message that says why.
+TEST(ExchangeReaders, RefuseHostileFilesWithTheReason) {
+    const std::string aseHead = "ASEF" + Be16(1) + Be16(0);
+    const std::string group = AseBlock(0xC001, AseName(u"g"));
+    const std::string line2 = std::string(kFileLinePrefix) + "2" + std::string(kLineNotAColor);
+    const std::string line3 = std::string(kFileLinePrefix) + "3" + std::string(kLineNotAColor);
+    const struct {
+        const char* What;
+        std::string Bytes;
+        std::string_view Message;
+    } cases[] = {
+        {"empty", "", kFileEmpty},
+        {"larger than 16 MB", std::string(kMaxExchangeFileBytes + 1, '0'), kFileTooLarge},
+        {"text of no format", "hello\nworld\n", kNotAPalette},
+        {"binary junk", std::string("\x7F\x45LF\x02\x01", 6), kNotAPalette},
+        {"only blank lines", "\r\n  \r\n", kNotAPalette},
+        {"ase header cut", std::string("ASEF\0\1", 6), kTruncated},
+        {"ase claims more blocks than bytes", aseHead + Be32(1000) + group, kClaimsTooMuch},
+        {"ase block longer than the file", aseHead + Be32(1) + Be16(1) + Be32(4000) + "abc", kClaimsTooMuch},
+        {"ase name longer than its block", aseHead + Be32(1) + AseBlock(0xC001, Be16(500) + "ab"), kClaimsTooMuch},
+        {"ase swatch cut in its values", aseHead + Be32(1) + AseBlock(1, AseName(u"") + "RGB " + BeFloat(1)),
+         kTruncated},
+        {"ase unknown colour model", aseHead + Be32(1) + AseBlock(1, AseName(u"") + "XYZ 1234"), kUnknownColorModel},
+        {"ase with groups only", aseHead + Be32(2) + group + AseBlock(0xC002, ""), kNoColors},
+        {"aco count beyond the file", Be16(1) + Be16(3) + std::string(10, '\0'), kClaimsTooMuch},
+        {"aco v2 name beyond the file", Be16(2) + Be16(1) + std::string(10, '\0') + Be32(0x7FFFFFFF) + "ab",
+         kClaimsTooMuch},
+        {"aco v2 ending before its name length", Be16(2) + Be16(1) + std::string(10, '\0'), kTruncated},
+        {"aco v2 cut in its name length", Be16(2) + Be16(1) + std::string(12, '\0'), kTruncated},
+        {"aco unknown colour space", Be16(1) + Be16(1) + Be16(99) + std::string(8, '\0'), kUnknownColorModel},
+        {"aco without colours", Be16(1) + Be16(0), kNoColors},
+        {"gimp line of two numbers", "GIMP Palette\n1 2 3\n4 5\n", line3},
+        {"gimp component above 255", "GIMP Palette\n1 2 256 big\n", line2},
+        {"gimp glued name", "GIMP Palette\n1 2 3x\n", line2},
+        {"gimp without colours", "GIMP Palette\nName: n\n", kNoColors},
+        {"paint.net short line", ";p\nFF00000\n", line2},
+        {"paint.net comments only", "; a\n; b\n", kNoColors},
+        {"plain text bad second line", "#000000\n#00000G\n", line2},
+        {"plain text component above 255", "1,2,3\n1,2,300\n", line2},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(ErrorOf([&] { ReadPaletteFile(row.Bytes, "C:\\f.txt"); }), row.Message) << row.What;
+    }
 }
 
 TEST(ExchangeReaders, ReadTheGimpPalettesOfTheSystem) {
@@ -197,21 +239,15 @@ TEST(ExchangeReaders, ReadTheGimpPalettesOfTheSystem) {
     std::size_t files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         SCOPED_TRACE(entry.path().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::string name;
-        std::size_t colours = 0;
-        for (const std::string_view line : SplitLines(text)) {
-            if (line.starts_with("Name: ")) {
-                name = PageNameFrom(Utf8ToCp932(line.substr(6)));
-            } else if (!line.empty() && (line[0] == ' ' || (line[0] >= '0' && line[0] <= '9'))) {
-                ++colours;
-            }
-        }
+        const std::string text = test_support::ReadBytes(entry.path());
+        const auto colours = std::ranges::count_if(SplitLines(text), [](std::string_view line) {
+            return !line.empty() && (line[0] == ' ' || (line[0] >= '0' && line[0] <= '9'));
+        });
+        const std::size_t nameAt = text.find("\nName: ") + 7;
         const std::vector<ExchangePage> pages = ReadPaletteFile(text, entry.path().string());
         ASSERT_EQ(pages.size(), 1u);
-        EXPECT_EQ(pages[0].Name, name);
-        EXPECT_EQ(pages[0].Colors.size(), colours);
+        EXPECT_EQ(pages[0].Name, PageNameFrom(text.substr(nameAt, text.find_first_of("\r\n", nameAt) - nameAt)));
+        EXPECT_EQ(pages[0].Colors.size(), static_cast<std::size_t>(colours));
         // And out again as the GIMP palette it was, line for line in its colours.
         EXPECT_EQ(ReadGpl(WriteGpl(pages[0]), "x").Colors, pages[0].Colors);
         ++files;
@@ -220,16 +256,14 @@ TEST(ExchangeReaders, ReadTheGimpPalettesOfTheSystem) {
 }
 
 TEST(ExportType, TypedExtensionDecidesElseTheChosenType) {
-    struct Case {
+    const std::size_t aseAll = 2;
+    const std::size_t templateText = ExportTypes().size() - 1;
+    const struct {
         std::string_view Extension;
         std::size_t Chosen;
         ExportFormat Format;
-        bool AllPages;
-        bool AddExtension;
-    };
-    const std::size_t aseAll = 2;
-    const std::size_t templateText = ExportTypes().size() - 1;
-    const Case cases[] = {
+        bool AllPages, AddExtension;
+    } cases[] = {
         {"", 0, ExportFormat::Gpl, false, true},
         {".GPL", aseAll, ExportFormat::Gpl, false, false},
         {".ase", aseAll, ExportFormat::Ase, true, false},
@@ -239,12 +273,12 @@ TEST(ExportType, TypedExtensionDecidesElseTheChosenType) {
         {".backup", aseAll, ExportFormat::Ase, true, true},
         {".json", 99, ExportFormat::Json, false, false},
     };
-    for (const Case& row : cases) {
+    for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.Extension) + " with type " + std::to_string(row.Chosen));
         const ExportDecision decision = DecideExportType(row.Extension, row.Chosen);
-        EXPECT_EQ(ExportTypes()[decision.Type].Format, row.Format);
-        EXPECT_EQ(ExportTypes()[decision.Type].AllPages, row.AllPages);
-        EXPECT_EQ(decision.AddExtension, row.AddExtension);
+        const ExportType& type = ExportTypes()[decision.Type];
+        EXPECT_EQ(std::tuple(type.Format, type.AllPages, decision.AddExtension),
+                  std::tuple(row.Format, row.AllPages, row.AddExtension));
     }
 }
 

@@ -1,7 +1,10 @@
 // Where imported colours go: new pages while there is room, else the selected page; never silently less.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "exchange/exchange_text.h"
@@ -12,12 +15,9 @@ namespace {
 
 struct Placement {
     std::int32_t PagesBefore;
-    std::size_t FilePages;
-    std::size_t ColoursPerPage;
-    std::int32_t PagesAfter;
-    std::int32_t FirstPage;
-    std::size_t ColoursLeftOut;
-    std::size_t PagesLeftOut;
+    std::size_t FilePages, ColoursPerPage;
+    std::int32_t PagesAfter, FirstPage;
+    std::size_t ColoursLeftOut, PagesLeftOut;
 };
 
 TEST(ImportPages, FillNewPagesOrTheSelectedOneAndCountWhatFoundNoRoom) {
@@ -37,22 +37,17 @@ TEST(ImportPages, FillNewPagesOrTheSelectedOneAndCountWhatFoundNoRoom) {
         store.DropColor(3, 2, 2, 0x123456);  // a spare colour on the page that may be replaced
         store.SetPalletModified(false);
         std::vector<std::string> names(static_cast<std::size_t>(row.PagesBefore), "old");
+        std::vector<ColorRef> colours(row.ColoursPerPage);
+        std::iota(colours.begin(), colours.end(), 1);
         std::vector<ExchangePage> pages;
         for (std::size_t page = 0; page < row.FilePages; ++page) {
-            ExchangePage imported{"new" + std::to_string(page), 0, {}};
-            for (std::size_t index = 0; index < row.ColoursPerPage; ++index) {
-                imported.Colors.push_back(static_cast<ColorRef>(index + 1));
-            }
-            pages.push_back(imported);
+            pages.push_back({"new" + std::to_string(page), 0, colours});
         }
         const ImportOutcome outcome = ImportPages(store, names, pages, 2);
-        EXPECT_EQ(store.ZCount(), row.PagesAfter);
+        EXPECT_EQ(std::tuple(store.ZCount(), outcome.FirstPage, outcome.ColorsLeftOut, outcome.PagesLeftOut),
+                  std::tuple(row.PagesAfter, row.FirstPage, row.ColoursLeftOut, row.PagesLeftOut));
         EXPECT_EQ(names.size(), static_cast<std::size_t>(row.PagesAfter));
-        EXPECT_EQ(outcome.FirstPage, row.FirstPage);
-        EXPECT_EQ(outcome.ColorsLeftOut, row.ColoursLeftOut);
-        EXPECT_EQ(outcome.PagesLeftOut, row.PagesLeftOut);
-        EXPECT_EQ(store.XCount(), 4) << "the grid keeps its size";
-        EXPECT_EQ(store.YCount(), 3);
+        EXPECT_EQ(std::pair(store.XCount(), store.YCount()), std::pair(4, 3)) << "the grid keeps its size";
         EXPECT_TRUE(store.PalletModified());
         EXPECT_EQ(names[static_cast<std::size_t>(outcome.FirstPage)], row.PagesBefore == 8 ? "old" : "new0");
         // Row order; cells beyond the file's colours are black; no spare colour survives.

@@ -23,6 +23,7 @@ TEST(PalletKey, MovesTheFocusWithinThePageAndNamesTheOtherKeys) {
         PalletKeyResult expected;
     } cases[] = {
         {"right stops at the last column", kKeyRight, kNone, {3, 2}, 4, 4, {MoveFocus, {3, 2}}},
+        {"up", kKeyUp, kNone, {1, 2}, 4, 4, {MoveFocus, {1, 1}}},
         {"up stops at the first row", kKeyUp, kNone, {1, 0}, 4, 4, {MoveFocus, {1, 0}}},
         {"down stops at the last row", kKeyDown, kNone, {1, 3}, 4, 4, {MoveFocus, {1, 3}}},
         {"End: the row's last cell", kKeyEnd, kNone, {2, 1}, 5, 3, {MoveFocus, {4, 1}}},

@@ -9,50 +9,43 @@ namespace {
 
 using enum PalletKeyAction;
 
+// The modifiers held: none, Shift or Ctrl.
+enum Held { kNone, kShift, kCtrl };
+
+// The plain moves and actions are pressed for real in the window tests; these are the edges.
 TEST(PalletKey, MovesTheFocusWithinThePageAndNamesTheOtherKeys) {
-    constexpr bool kShift = true;
-    constexpr bool kCtrl = true;
     const struct {
         const char* what;
         unsigned key;
-        bool shift, control;
+        Held held;
         CellPosition focus;
         std::int32_t columns, rows;
         PalletKeyResult expected;
     } cases[] = {
-        {"right", kKeyRight, false, false, {1, 2}, 4, 4, {MoveFocus, {2, 2}}},
-        {"right stops at the last column", kKeyRight, false, false, {3, 2}, 4, 4, {MoveFocus, {3, 2}}},
-        {"left stops at the first column", kKeyLeft, false, false, {0, 2}, 4, 4, {MoveFocus, {0, 2}}},
-        {"up", kKeyUp, false, false, {1, 2}, 4, 4, {MoveFocus, {1, 1}}},
-        {"up stops at the first row", kKeyUp, false, false, {1, 0}, 4, 4, {MoveFocus, {1, 0}}},
-        {"down stops at the last row", kKeyDown, false, false, {1, 3}, 4, 4, {MoveFocus, {1, 3}}},
-        {"Home: the row's first cell", kKeyHome, false, false, {2, 1}, 5, 3, {MoveFocus, {0, 1}}},
-        {"End: the row's last cell", kKeyEnd, false, false, {2, 1}, 5, 3, {MoveFocus, {4, 1}}},
-        {"Ctrl+Home: the first cell", kKeyHome, false, kCtrl, {2, 1}, 5, 3, {MoveFocus, {0, 0}}},
-        {"Ctrl+End: the last cell", kKeyEnd, false, kCtrl, {2, 1}, 5, 3, {MoveFocus, {4, 2}}},
-        {"one cell: arrows stay", kKeyDown, false, false, {0, 0}, 1, 1, {MoveFocus, {0, 0}}},
-        {"a focus left outside a smaller page", kKeyLeft, false, false, {9, 9}, 4, 2, {MoveFocus, {2, 1}}},
-        {"Enter takes", kKeyReturn, false, false, {1, 2}, 4, 4, {Take, {1, 2}}},
-        {"Space swaps", kKeySpace, false, false, {1, 2}, 4, 4, {Swap, {1, 2}}},
-        {"Insert drops", kKeyInsert, false, false, {1, 2}, 4, 4, {Insert, {1, 2}}},
-        {"Enter on a focus outside the page", kKeyReturn, false, false, {7, 0}, 4, 4, {Take, {3, 0}}},
-        {"Ctrl+C copies", kKeyC, false, kCtrl, {1, 2}, 4, 4, {Copy, {1, 2}}},
-        {"C alone", kKeyC, false, false, {1, 2}, 4, 4, {}},
-        {"Ctrl+PageUp", kKeyPageUp, false, kCtrl, {1, 2}, 4, 4, {PreviousPage, {1, 2}}},
-        {"Ctrl+PageDown", kKeyPageDown, false, kCtrl, {1, 2}, 4, 4, {NextPage, {1, 2}}},
-        {"PageDown alone", kKeyPageDown, false, false, {1, 2}, 4, 4, {}},
-        {"Ctrl+PageDown without cells", kKeyPageDown, false, kCtrl, {0, 0}, 0, 0, {NextPage, {0, 0}}},
-        {"Shift+F10", kKeyF10, kShift, false, {1, 2}, 4, 4, {ContextMenu, {1, 2}}},
-        {"the menu key", kKeyApps, false, false, {1, 2}, 4, 4, {ContextMenu, {1, 2}}},
-        {"the menu key without cells", kKeyApps, false, false, {0, 0}, 0, 4, {ContextMenu, {0, 0}}},
-        {"F10 alone", kKeyF10, false, false, {1, 2}, 4, 4, {}},
-        {"Shift+arrow", kKeyRight, kShift, false, {1, 2}, 4, 4, {}},
-        {"Ctrl+arrow", kKeyRight, false, kCtrl, {1, 2}, 4, 4, {}},
-        {"Enter without cells", kKeyReturn, false, false, {0, 0}, 0, 0, {}},
-        {"arrow without rows", kKeyRight, false, false, {0, 0}, 4, 0, {}},
+        {"right stops at the last column", kKeyRight, kNone, {3, 2}, 4, 4, {MoveFocus, {3, 2}}},
+        {"up", kKeyUp, kNone, {1, 2}, 4, 4, {MoveFocus, {1, 1}}},
+        {"up stops at the first row", kKeyUp, kNone, {1, 0}, 4, 4, {MoveFocus, {1, 0}}},
+        {"down stops at the last row", kKeyDown, kNone, {1, 3}, 4, 4, {MoveFocus, {1, 3}}},
+        {"End: the row's last cell", kKeyEnd, kNone, {2, 1}, 5, 3, {MoveFocus, {4, 1}}},
+        {"Ctrl+End: the last cell", kKeyEnd, kCtrl, {2, 1}, 5, 3, {MoveFocus, {4, 2}}},
+        {"a focus left outside a smaller page", kKeyLeft, kNone, {9, 9}, 4, 2, {MoveFocus, {2, 1}}},
+        {"Enter takes", kKeyReturn, kNone, {1, 2}, 4, 4, {Take, {1, 2}}},
+        {"Enter on a focus outside the page", kKeyReturn, kNone, {7, 0}, 4, 4, {Take, {3, 0}}},
+        {"Ctrl+C copies", kKeyC, kCtrl, {1, 2}, 4, 4, {Copy, {1, 2}}},
+        {"C alone", kKeyC, kNone, {1, 2}, 4, 4, {}},
+        {"Ctrl+PageDown", kKeyPageDown, kCtrl, {1, 2}, 4, 4, {NextPage, {1, 2}}},
+        {"PageDown alone", kKeyPageDown, kNone, {1, 2}, 4, 4, {}},
+        {"Ctrl+PageDown without cells", kKeyPageDown, kCtrl, {0, 0}, 0, 0, {NextPage, {0, 0}}},
+        {"Shift+F10", kKeyF10, kShift, {1, 2}, 4, 4, {ContextMenu, {1, 2}}},
+        {"the menu key without cells", kKeyApps, kNone, {0, 0}, 0, 4, {ContextMenu, {0, 0}}},
+        {"F10 alone", kKeyF10, kNone, {1, 2}, 4, 4, {}},
+        {"Shift+arrow", kKeyRight, kShift, {1, 2}, 4, 4, {}},
+        {"Ctrl+arrow", kKeyRight, kCtrl, {1, 2}, 4, 4, {}},
+        {"Enter without cells", kKeyReturn, kNone, {0, 0}, 0, 0, {}},
+        {"arrow without rows", kKeyRight, kNone, {0, 0}, 4, 0, {}},
     };
-    for (const auto& [what, key, shift, control, focus, columns, rows, expected] : cases) {
-        const PalletKeyResult result = PalletKey(key, shift, control, focus, columns, rows);
+    for (const auto& [what, key, held, focus, columns, rows, expected] : cases) {
+        const PalletKeyResult result = PalletKey(key, held == kShift, held == kCtrl, focus, columns, rows);
         EXPECT_EQ(result.Action, expected.Action) << what;
         EXPECT_EQ(result.Cell, expected.Cell) << what << ": " << result.Cell.Column << "," << result.Cell.Row;
     }

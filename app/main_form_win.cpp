@@ -423,6 +423,7 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
         case WM_SETTINGCHANGE:
             RunGuarded([this] { ReadDecimalSeparator(); });
             // A high-contrast theme turned on or off changes the colours of the fields and frames.
+            readout_.ReadTheme();
             RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_CLOSE:

@@ -55,6 +55,13 @@ void ReadoutFields::Create(HWND parent, int firstId) {
     for (std::size_t index = 0; index < kComponentColors.size(); ++index) {
         componentBrushes_[index].Reset(CreateSolidBrush(kComponentColors[index]));
     }
+    ReadTheme();
+}
+
+void ReadoutFields::ReadTheme() {
+    HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
+    highContrast_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
+                    (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 void ReadoutFields::Show(const ReadoutTexts& texts) {
@@ -74,13 +81,10 @@ HBRUSH ReadoutFields::Background(HWND control, HDC dc) const {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return GetSysColorBrush(COLOR_WINDOW);
     }
-    // A high-contrast theme shows every field in the theme's colours, so that its text stays legible.
-    HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
-    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
-                              (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
     for (std::size_t index = 0; index < kComponentColors.size(); ++index) {
         if (fields_[index + 1] == control) {
-            if (highContrast) {
+            // A high-contrast theme shows every field in its own colours, so that the text stays legible.
+            if (highContrast_) {
                 SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
                 SetBkColor(dc, GetSysColor(COLOR_WINDOW));
                 return GetSysColorBrush(COLOR_WINDOW);

@@ -30,12 +30,17 @@ public:
     // the window colour, although it is read-only), nullptr otherwise.
     HBRUSH Background(HWND control, HDC dc) const;
 
+    // Reads again whether a high-contrast theme is on; for WM_SETTINGCHANGE. Asked once, not at every
+    // paint, since the question may cost a round trip to the system.
+    void ReadTheme();
+
 private:
     void SetText(Field field, std::string_view textCp932);
 
     std::array<HWND, kFieldCount> fields_{};
     std::array<std::string, kFieldCount> shown_;  // what each field shows, in code page 932
     std::array<Brush, kFieldCount - 1> componentBrushes_;
+    bool highContrast_ = false;
 };
 
 }  // namespace tintrel

@@ -2,11 +2,34 @@
 
 #include <oleauto.h>
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "ui/base_window_win.h"  // kCannotCreateWindow
 #include "ui/window_text_win.h"
 
 namespace tintrel {
+
+namespace {
+
+// A window whose procedure an AccessibleControl replaced: its own, and the control that answers for it
+// (nullptr once the control has gone while another procedure still stood in front of ours).
+struct HookedWindow {
+    HWND Window;
+    WNDPROC Original;
+    AccessibleControl* Control;
+};
+
+// A handful of windows, all on the one user-interface thread.
+std::vector<HookedWindow>& HookedWindows() {
+    static std::vector<HookedWindow> windows;
+    return windows;
+}
+
+}  // namespace
 
 std::wstring AccessibleSource::Value(long) const {
     return {};
@@ -285,7 +308,31 @@ void AccessibleControl::Attach(HWND window, std::wstring name, long role, long s
     name_ = std::move(name);
     role_ = role;
     state_ = state;
-    hook_.Install(window, &AccessibleControl::Procedure, reinterpret_cast<DWORD_PTR>(this));
+    Detach();
+    SetLastError(0);
+    const auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleControl::Procedure)));
+    if (original == nullptr && GetLastError() != 0) {
+        throw std::runtime_error(std::string(kCannotCreateWindow));
+    }
+    HookedWindows().push_back(HookedWindow{window, original, this});
+}
+
+void AccessibleControl::Detach() {
+    auto& hooked = HookedWindows();
+    for (HookedWindow& entry : hooked) {
+        if (entry.Control == this) {
+            // The window's own procedure goes back in place unless another was put in front of ours since;
+            // then ours stays, and only passes messages on.
+            entry.Control = nullptr;
+            if (IsWindow(entry.Window) && GetWindowLongPtrW(entry.Window, GWLP_WNDPROC) ==
+                                              reinterpret_cast<LONG_PTR>(&AccessibleControl::Procedure)) {
+                SetWindowLongPtrW(entry.Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry.Original));
+                entry.Window = nullptr;
+            }
+        }
+    }
+    std::erase_if(hooked, [](const HookedWindow& entry) { return entry.Window == nullptr; });
 }
 
 std::wstring AccessibleControl::Name(long) const {
@@ -313,14 +360,24 @@ RECT AccessibleControl::Location(long part) const {
     return area;
 }
 
-LRESULT CALLBACK
-AccessibleControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object) {
-    if (message == WM_GETOBJECT) {
-        if (const LRESULT answered = reinterpret_cast<AccessibleControl*>(object)->answer_.Answer(wParam, lParam)) {
+LRESULT CALLBACK AccessibleControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& hooked = HookedWindows();
+    const auto entry = std::find_if(hooked.begin(), hooked.end(),
+                                    [hwnd](const HookedWindow& hooked) { return hooked.Window == hwnd; });
+    if (entry == hooked.end()) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    const WNDPROC original = entry->Original;
+    if (message == WM_GETOBJECT && entry->Control != nullptr) {
+        if (const LRESULT answered = entry->Control->answer_.Answer(wParam, lParam)) {
             return answered;
         }
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        hooked.erase(entry);
+    }
+    return CallWindowProcW(original, hwnd, message, wParam, lParam);
 }
 
 void NotifyAccessibleFocus(HWND window, long part) {

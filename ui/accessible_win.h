@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "ui/window_subclass_win.h"
-
 namespace tintrel {
 
 // What assistive technology is told about a window and its drawn parts. Part 0 is the window itself;
@@ -61,11 +59,13 @@ private:
 };
 
 // A window whose own procedure does not describe it well enough (an edit box, a list, a panel), given
-// a name, a role and a value through a procedure put in front of its own.
+// a name, a role and a value through a procedure put in front of its own. The procedure is put there
+// by replacing the window's, not with the common controls' subclassing, which looks its data up in the
+// window's properties at every message: the readout's fields take many messages at every pick.
 class AccessibleControl : private AccessibleSource {
 public:
     AccessibleControl() : answer_(*this) {}
-    ~AccessibleControl() { hook_.Remove(); }
+    ~AccessibleControl() { Detach(); }
 
     // Throws std::runtime_error when the procedure cannot be installed.
     void Attach(HWND window, std::wstring name, long role, long state = 0);
@@ -81,14 +81,13 @@ private:
     long State(long part) const override;
     RECT Location(long part) const override;
 
-    static LRESULT CALLBACK
-    Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
+    void Detach();
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::wstring name_;
     long role_ = 0;
     long state_ = 0;
     AccessibleAnswer answer_;
-    WindowSubclass hook_;
 };
 
 // Tells assistive technology that `part` of `window` took the focus.

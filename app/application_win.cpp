@@ -5,11 +5,24 @@
 #include <commctrl.h>
 #include <objbase.h>  // CoInitializeEx
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
+#include "app/start_arguments.h"
+#include "app/start_request_win.h"
 #include "ui/message_box_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
+
+namespace {
+
+// 使えない引数です: 
+constexpr std::string_view kUnknownArgument =
+    "\x8Eg\x82\xA6\x82\xC8\x82\xA2\x88\xF8\x90\x94\x82\xC5\x82\xB7: ";
+
+}  // namespace
 
 FilePath ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -47,7 +60,15 @@ bool ApplicationForms::DispatchPending() {
     return MainForm.Handle() != nullptr;
 }
 
-int RunApplication(const FilePath& executablePath) {
+int RunApplication(const FilePath& executablePath, std::span<const std::wstring> arguments) {
+    const StartArguments start = ReadStartArguments(arguments);
+    if (start.Unknown) {
+        ShowErrorBox(std::runtime_error(std::string(kUnknownArgument) + NarrowCp932(*start.Unknown)));
+        return 2;
+    }
+    if (start.Pick && HandOverPick(executablePath, start.Frozen)) {
+        return 0;
+    }
     // The accessible objects that screen readers ask the windows for are handed over through COM.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const struct ComScope {
@@ -63,6 +84,9 @@ int RunApplication(const FilePath& executablePath) {
         return 1;
     }
     forms.MainForm.Show();
+    if (start.Pick) {
+        RunGuarded([&] { forms.MainForm.StartPickAnywhere(start.Frozen); });
+    }
 
     // The loop ends when the main window has been destroyed, after a successful close: a normal end.
     while (forms.MainForm.Handle() != nullptr) {

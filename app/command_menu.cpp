@@ -76,6 +76,9 @@ constexpr std::array kItems{
     MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},  // 3×3の平均(&3)
     MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},  // 5×5の平均(&5)
     MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},  // 9×9の平均(&9)
+    // 画面を止めて取得(&F)
+    MenuItemDef{C::NPickFrozen, 2, "\x89\xE6\x96\xCA\x82\xF0\x8E~\x82\xDF\x82\xC4\x8E\xE6\x93\xBE(&F)", std::nullopt,
+                false, 0},
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)

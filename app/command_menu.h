@@ -32,6 +32,7 @@ enum class CommandId : unsigned {
     Sample3,
     Sample5,
     Sample9,
+    NPickFrozen,
     MS1,
     MI3,
     RGB1,

@@ -129,8 +129,6 @@ void TFMain::CreatePanels() {
         TransparentBlt(dc, kImage1.x, kImage1.y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
                        info.bmHeight, transparent);
     };
-    // Image1 is drawn by PanelP itself, so the pointer over the picture is the pointer over the panel.
-    panelP_.OnMouse = [this](UINT message) { ImageMouse(message); };
 
     panelDef_.Create(hwnd_, ToInt(ControlId::PanelDef), RECT{0, 0, kClientWidth, kPanelDefHeight}, Panel::Options{});
     panelDef_.OnPaint = [this](HDC dc, const RECT&) { PaintBox1Paint(dc); };
@@ -156,6 +154,7 @@ void TFMain::FormCreate() {
     EnableDoubleBuffering();
     accessibility_.Attach(*this);
     magnifier_.Create(layout::kPaintBox1Size);
+    CreatePick();
     ApplyStayOnTop();
 }
 
@@ -277,9 +276,7 @@ void TFMain::ApplySettings(const Settings& settings) {
 }
 
 bool TFMain::FormClose() {
-    if (globalPick_.IsActive()) {
-        FinishGlobalPick(false);
-    }
+    pick_.Cancel();
     if (!palletDocked_) {
         RememberFloatRect();
     }
@@ -432,8 +429,8 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             }
             return 0;
         default:
-            if (HandlePickMessage(message, wParam, lParam)) {
-                return 0;
+            if (const std::optional<LRESULT> result = HandlePickMessage(message, wParam, lParam)) {
+                return *result;
             }
             break;
     }

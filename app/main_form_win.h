@@ -23,9 +23,8 @@
 #include "palette/pallet_view_win.h"
 #include "persist/pallet_file.h"
 #include "persist/settings_file.h"
-#include "sampler/global_pick_win.h"
 #include "sampler/magnifier_win.h"
-#include "sampler/screen_picker_win.h"
+#include "sampler/screen_pick_win.h"
 #include "ui/base_window_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
@@ -82,6 +81,10 @@ public:
     // Captures the screen around the pointer into the magnifier and makes the pointer's pixel the
     // current colour.
     void SampleScreen();
+    // Starts a pick from anywhere, frozen when `frozen` or when the option says so.
+    void StartPickAnywhere(bool frozen);
+    bool IsPicking() const { return pick_.IsPicking(); }
+    bool IsPickFrozen() const { return pick_.IsFrozen(); }
     void UpdateReadout();
     void RebuildFormatList();
     // Has a screen reader read the new colour text: every path that picks a colour calls it.
@@ -159,29 +162,24 @@ private:
     ReadoutTexts ReadoutFor(const ColorState& color) const;
     void PaintBox1Paint(HDC dc);
 
-    void ImageMouse(UINT message);
-    void ImageMouseDown(UINT message);
-    void ImageMouseMove();
-    void ImageMouseUp(UINT message);
-    void SampleWhilePicking();
-    bool RoutePickingKey(const MSG& message);
-    void EndPick(bool taken);
-
-    // Picking from anywhere with the hot key, the zoom and the picked area.
+    // Picks off the screen, the hot key, the zoom and the picked area.
+    ScreenPickClient PickClient();
+    void CreatePick();
+    std::optional<COLORREF> ColorBeforePick() const;
+    void ShowPicked(COLORREF picked);
+    void PickTaken();
     void ApplyPickOptions(const Settings& settings);
     void StorePickOptions(Settings& settings) const;
     void RegisterPickHotKey();
     void NHotKeyClick();
     void SampleClick(CommandId sender);
     void PickHotKeyPressed();
-    void GlobalPickEvent(GlobalPick::Event event, LPARAM detail);
-    void SampleDuringGlobalPick();
-    void FinishGlobalPick(bool taken);
+    void NPickFrozenClick();
     bool RouteWheel(const MSG& message);
     void ZoomBy(int wheelDelta);
     void HideZoomLabel();
     void RepaintMagnifier();
-    bool HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CarriesMenu(HWND control) const;
     bool RouteShortcut(const MSG& message);
@@ -211,14 +209,11 @@ private:
 
     CommandMenu menu_;
     Magnifier magnifier_;
-    ScreenPicker picker_;
-    GlobalPick globalPick_;
+    ScreenPick pick_{PickClient()};
     HotKeyRegistration pickHotKey_;
     // The key as the settings file holds it, written back as it is; and the key that text gives.
     std::string pickHotKeyText_ = Settings{}.PickHotKey;
     HotKey pickHotKeyInForce_ = kDefaultPickHotKey;
-    // The colour a pick from the hot key puts back when it is cancelled.
-    std::optional<ColorRef> colorBeforePick_;
     int wheelRemainder_ = 0;
     FormatChoice formatChoice_;
     ReadoutFields readout_;

@@ -78,12 +78,12 @@ void Magnifier::ShowZoomLabel(bool shown) {
     labelShown_ = shown;
 }
 
-std::optional<COLORREF> Magnifier::Capture() {
+std::optional<COLORREF> Magnifier::Capture(ScreenPoint at, const FrozenScreen* frozen) {
     if (pixels_ == nullptr) {
         return std::nullopt;
     }
     const std::optional<CaptureCopy> copy =
-        CaptureAroundPointer(magBitmap_.Dc->Get(), size_, POINT{magCenterX_, magCenterY_});
+        CaptureAround(magBitmap_.Dc->Get(), size_, POINT{magCenterX_, magCenterY_}, at, frozen);
     if (!copy) {
         return std::nullopt;
     }

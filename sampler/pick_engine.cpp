@@ -24,8 +24,13 @@ void PickEngine::Start(PickKind kind, ScreenPoint pointer, std::optional<ScreenC
     lastShown_.reset();
     lastFrame_.reset();
     state_ = PickState::Live;
-    if (frozen && out_.SetFrozen && out_.SetFrozen(true)) {
-        state_ = PickState::Frozen;
+    try {
+        if (frozen && out_.SetFrozen && out_.SetFrozen(true)) {
+            state_ = PickState::Frozen;
+        }
+    } catch (...) {
+        Finish(PickEnd::Failed);
+        throw;
     }
     Heard(pointer, now);
     ShowAt(pointer, now);

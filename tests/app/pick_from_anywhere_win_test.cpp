@@ -9,7 +9,6 @@
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
 #include "ui/clipboard_win.h"
-#include "ui/screen_cursor_win.h"
 
 namespace tintrel::testing_win {
 namespace {
@@ -21,10 +20,6 @@ constexpr COLORREF kLower = RGB(0xAB, 0xCD, 0xEF);
 constexpr POINT kUpperAt{620, 440};
 constexpr POINT kLowerAt{620, 520};
 constexpr POINT kWhiteAt{500, 480};
-
-bool IsPicking() {
-    return ScreenCursor() == LoadCursorW(nullptr, IDC_CROSS);
-}
 
 LONG PointerX() {
     POINT pointer;
@@ -60,7 +55,7 @@ protected:
     }
 
     void TearDown() override {
-        if (IsPicking()) {
+        if (mainForm->IsPicking()) {
             SendKey(VK_ESCAPE);
             PickEnded();
         }
@@ -96,11 +91,11 @@ protected:
     void StartPickAt(POINT at) {
         SendMouseAt(at);
         SendKey('C', false, true, true);
-        ASSERT_TRUE(PumpUntil([] { return IsPicking(); })) << "the hot key did not start a pick";
+        ASSERT_TRUE(PumpUntil([this] { return mainForm->IsPicking(); })) << "the hot key did not start a pick";
     }
 
     bool PickEnded() {
-        return PumpUntil([] { return !IsPicking(); });
+        return PumpUntil([this] { return !mainForm->IsPicking(); });
     }
 
     bool Picked(COLORREF color) {

@@ -1,0 +1,130 @@
+#include "sampler/pick_view_win.h"
+
+#include <stdexcept>
+
+#include "ui/physical_pixels_win.h"
+
+namespace tintrel {
+
+namespace {
+
+// 画面を読み取れません
+constexpr const char* kCannotReadScreen =
+    "\x89\xE6\x96\xCA\x82\xF0\x93\xC7\x82\xDD\x8E\xE6\x82\xEA\x82\xDC\x82\xB9\x82\xF1";
+
+ScreenRect VirtualScreenNow() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return ScreenRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+struct MonitorCopy {
+    HDC Screen;
+    HDC Target;
+    ScreenRect Bounds;
+    bool Failed = false;
+};
+
+BOOL CALLBACK CopyMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM data) {
+    auto& copy = *reinterpret_cast<MonitorCopy*>(data);
+    copy.Failed = BitBlt(copy.Target, monitor->left - copy.Bounds.Left, monitor->top - copy.Bounds.Top,
+                         monitor->right - monitor->left, monitor->bottom - monitor->top, copy.Screen, monitor->left,
+                         monitor->top, SRCCOPY) == FALSE ||
+                  copy.Failed;
+    return TRUE;
+}
+
+}  // namespace
+
+FrozenScreen::FrozenScreen() {
+    const PhysicalPixelScope physical;
+    bounds_ = VirtualScreenNow();
+    const WindowDC screen(nullptr);
+    if (screen.Get() == nullptr) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+    picture_.Reset(CreateCompatibleBitmap(screen.Get(), bounds_.Right - bounds_.Left, bounds_.Bottom - bounds_.Top));
+    if (picture_.Get() == nullptr) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+    dc_ = std::make_unique<MemoryDC>(screen.Get());
+    selection_ = std::make_unique<ScopedSelect>(dc_->Get(), picture_.Get());
+    PatBlt(dc_->Get(), 0, 0, bounds_.Right - bounds_.Left, bounds_.Bottom - bounds_.Top, BLACKNESS);
+    MonitorCopy copy{screen.Get(), dc_->Get(), bounds_};
+    EnumDisplayMonitors(nullptr, nullptr, &CopyMonitor, reinterpret_cast<LPARAM>(&copy));
+    if (copy.Failed) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+}
+
+PickView::~PickView() {
+    DestroyOwnWindow();
+}
+
+void PickView::ShowLive() {
+    const PhysicalPixelScope physical;
+    frozen_.reset();
+    CreateOver(VirtualScreenNow(), true);
+}
+
+void PickView::ShowFrozen() {
+    // Taken before the window shows, so that the picture holds what the pointer was over.
+    auto frozen = std::make_unique<FrozenScreen>();
+    const PhysicalPixelScope physical;
+    frozen_ = std::move(frozen);
+    CreateOver(frozen_->Bounds(), false);
+}
+
+void PickView::Hide() {
+    DestroyOwnWindow();
+    frozen_.reset();
+}
+
+void PickView::CreateOver(const ScreenRect& bounds, bool layered) {
+    // A new window rather than a changed one: a layered window that stops being layered may show the
+    // screen behind it for a moment.
+    DestroyOwnWindow();
+    const LPCWSTR className =
+        RegisterWindowClassOnce(L"TintrelPickView", &PickView::WindowProc, LoadCursorW(nullptr, IDC_CROSS), nullptr);
+    const DWORD exStyle =
+        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | (layered ? static_cast<DWORD>(WS_EX_LAYERED) : 0);
+    CreateWindowChecked(exStyle, className, L"", WS_POPUP, bounds.Left, bounds.Top, bounds.Right - bounds.Left,
+                        bounds.Bottom - bounds.Top, nullptr, nullptr, this);
+    if (layered) {
+        // The least opacity that still takes the pointer: at none the window lets presses through.
+        SetLayeredWindowAttributes(hwnd_, 0, 1, LWA_ALPHA);
+    }
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    UpdateWindow(hwnd_);
+}
+
+LRESULT PickView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = BeginPaint(hwnd_, &paint);
+            if (frozen_) {
+                const RECT& area = paint.rcPaint;
+                BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, frozen_->Dc(),
+                       area.left, area.top, SRCCOPY);
+            }
+            EndPaint(hwnd_, &paint);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            if (OnPress) {
+                OnPress(message);
+            }
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace tintrel

@@ -5,12 +5,14 @@
 #include <commctrl.h>
 #include <objbase.h>  // CoInitializeEx
 
+#include <csignal>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "app/start_arguments.h"
 #include "app/start_request_win.h"
+#include "sampler/system_cursors_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
 
@@ -21,6 +23,16 @@ namespace {
 // 使えない引数です: 
 constexpr std::string_view kUnknownArgument =
     "\x8Eg\x82\xA6\x82\xC8\x82\xA2\x88\xF8\x90\x94\x82\xC5\x82\xB7: ";
+
+// Whatever ends the program, the cursors a pick changed for the whole logon go back where it can act.
+LONG WINAPI RestoreOnCrash(EXCEPTION_POINTERS*) {
+    RestoreSystemCursors();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void RestoreOnAbort(int) {
+    RestoreSystemCursors();
+}
 
 }  // namespace
 
@@ -68,6 +80,11 @@ int RunApplication(const FilePath& executablePath, std::span<const std::wstring>
     }
     if (start.Pick && HandOverPick(executablePath, start.Frozen)) {
         return 0;
+    }
+    SetUnhandledExceptionFilter(&RestoreOnCrash);
+    std::signal(SIGABRT, &RestoreOnAbort);
+    if (FindWindowW(L"TFMain", nullptr) == nullptr) {
+        ReloadSystemCursors();  // a copy killed during a pick could not put them back itself
     }
     // The accessible objects that screen readers ask the windows for are handed over through COM.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -62,18 +62,12 @@ PickView::~PickView() {
     DestroyOwnWindow();
 }
 
-void PickView::ShowLive() {
-    const PhysicalPixelScope physical;
-    frozen_.reset();
-    CreateOver(VirtualScreenNow(), true);
-}
-
 void PickView::ShowFrozen() {
     // Taken before the window shows, so that the picture holds what the pointer was over.
     auto frozen = std::make_unique<FrozenScreen>();
     const PhysicalPixelScope physical;
     frozen_ = std::move(frozen);
-    CreateOver(frozen_->Bounds(), false);
+    CreateOver(frozen_->Bounds());
 }
 
 void PickView::Hide() {
@@ -81,20 +75,12 @@ void PickView::Hide() {
     frozen_.reset();
 }
 
-void PickView::CreateOver(const ScreenRect& bounds, bool layered) {
-    // A new window rather than a changed one: a layered window that stops being layered may show the
-    // screen behind it for a moment.
+void PickView::CreateOver(const ScreenRect& bounds) {
     DestroyOwnWindow();
     const LPCWSTR className =
         RegisterWindowClassOnce(L"TintrelPickView", &PickView::WindowProc, LoadCursorW(nullptr, IDC_CROSS), nullptr);
-    const DWORD exStyle =
-        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | (layered ? static_cast<DWORD>(WS_EX_LAYERED) : 0);
-    CreateWindowChecked(exStyle, className, L"", WS_POPUP, bounds.Left, bounds.Top, bounds.Right - bounds.Left,
-                        bounds.Bottom - bounds.Top, nullptr, nullptr, this);
-    if (layered) {
-        // The least opacity that still takes the pointer: at none the window lets presses through.
-        SetLayeredWindowAttributes(hwnd_, 0, 1, LWA_ALPHA);
-    }
+    CreateWindowChecked(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, className, L"", WS_POPUP, bounds.Left,
+                        bounds.Top, bounds.Right - bounds.Left, bounds.Bottom - bounds.Top, nullptr, nullptr, this);
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     UpdateWindow(hwnd_);
 }

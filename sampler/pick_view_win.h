@@ -31,9 +31,8 @@ private:
     std::unique_ptr<ScopedSelect> selection_;
 };
 
-// The pick's own window across the whole virtual screen, above every other: it gives the pointer the
-// cross wherever it goes, changing no cursor of the system, and either lets the live screen through
-// (all but transparent, and left out of screen reads) or shows the screen frozen.
+// The frozen screen shown across the whole virtual screen, borderless and above every other window: it
+// gives the pointer the cross wherever it goes, changing no cursor of the system.
 class PickView : public BaseWindow<PickView> {
 public:
     // A press of the left (WM_LBUTTONDOWN) or right button that reached the window: one that the pick's
@@ -42,7 +41,6 @@ public:
 
     ~PickView();
 
-    void ShowLive();
     // Freezes the screen as it is and shows it; throws std::runtime_error when it cannot be read.
     void ShowFrozen();
     // Lets the frozen picture go and destroys the window.
@@ -53,7 +51,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 private:
-    void CreateOver(const ScreenRect& bounds, bool layered);
+    void CreateOver(const ScreenRect& bounds);
 
     std::unique_ptr<FrozenScreen> frozen_;
 };

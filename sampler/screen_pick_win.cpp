@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sampler/screen_capture_win.h"
+#include "sampler/system_cursors_win.h"
 #include "ui/message_box_win.h"
 #include "ui/screen_cursor_win.h"
 
@@ -143,7 +144,7 @@ void ScreenPick::StartAnywhere(std::optional<COLORREF> before, bool frozen) {
     }
     hooks_.Start(hwnd_);
     if (!frozen) {
-        view_.ShowLive();
+        ShowCrossEverywhere();
     }
     SetTimer(hwnd_, kPollTimer, kPollMilliseconds, nullptr);
     engine_.Start(PickKind::Anywhere, PointerNow(), before, frozen, Now());
@@ -154,12 +155,15 @@ void ScreenPick::Cancel() {
 }
 
 bool ScreenPick::SetFrozen(bool frozen) {
+    const bool anywhere = engine_.IsPicking() && engine_.Kind() == PickKind::Anywhere;
     if (frozen) {
-        view_.ShowFrozen();
-    } else if (engine_.IsPicking() && engine_.Kind() == PickKind::Anywhere) {
-        view_.ShowLive();
+        view_.ShowFrozen();  // the frozen view carries the cross itself
+        RestoreSystemCursors();
     } else {
         view_.Hide();
+        if (anywhere) {
+            ShowCrossEverywhere();
+        }
     }
     return true;
 }
@@ -168,6 +172,7 @@ void ScreenPick::Ended() {
     KillTimer(hwnd_, kFrameTimer);
     KillTimer(hwnd_, kPollTimer);
     view_.Hide();
+    RestoreSystemCursors();
     if (hooks_.IsActive()) {
         hooks_.Finish();
     }

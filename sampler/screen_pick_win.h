@@ -31,8 +31,8 @@ struct ScreenPickClient {
 // Picks colours off the screen for one client: by a drag from the client's pick target, which holds
 // the mouse meanwhile, or from anywhere (the hot key, another process), heard through the system's
 // hooks. During a pick Esc or a right click cancels, a left click, Enter or Space takes, the arrow
-// keys steer the pointer, F freezes the screen or lets it go live again. The pick's own window
-// carries the cross over every other window: no cursor of the system changes.
+// keys steer the pointer, F freezes the screen or lets it go live again. The frozen screen's own window
+// carries the cross; a pick from anywhere on the live screen shows it through the system's cursors.
 class ScreenPick : public BaseWindow<ScreenPick> {
 public:
     explicit ScreenPick(ScreenPickClient client);

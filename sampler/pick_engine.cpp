@@ -41,6 +41,7 @@ void PickEngine::Move(ScreenPoint pointer, PickClock now) {
         return;
     }
     Heard(pointer, now);
+    settle_ = true;
     if (lastFrame_ && now < *lastFrame_ + timing_.FrameInterval) {
         moveUnshown_ = true;
         return;
@@ -48,9 +49,20 @@ void PickEngine::Move(ScreenPoint pointer, PickClock now) {
     ShowAt(pointer, now);
 }
 
-void PickEngine::Frame(PickClock now) {
-    if (IsPicking() && moveUnshown_) {
-        ShowAt(pointer_, now);
+void PickEngine::Frame(ScreenPoint pointer, PickClock now) {
+    if (!IsPicking()) {
+        return;
+    }
+    const bool due = moveUnshown_ || (settle_ && !(pointer == shownAt_));
+    settle_ = false;
+    if (due) {
+        ShowAt(pointer, now);
+    }
+}
+
+void PickEngine::Refresh(ScreenPoint pointer, PickClock now) {
+    if (IsPicking() && !(pointer == shownAt_)) {
+        ShowAt(pointer, now);
     }
 }
 
@@ -133,7 +145,7 @@ void PickEngine::Poll(ScreenPoint pointer, PickClock now) {
 }
 
 std::optional<PickClock> PickEngine::FrameDue() const {
-    if (!IsPicking() || !moveUnshown_ || !lastFrame_) {
+    if (!IsPicking() || !(moveUnshown_ || settle_) || !lastFrame_) {
         return std::nullopt;
     }
     return *lastFrame_ + timing_.FrameInterval;
@@ -147,6 +159,7 @@ void PickEngine::Heard(ScreenPoint pointer, PickClock now) {
 
 void PickEngine::ShowAt(ScreenPoint pointer, PickClock now) {
     lastFrame_ = now;
+    shownAt_ = pointer;
     moveUnshown_ = false;
     const std::optional<ScreenColor> color = SampleAt(pointer);
     if (!color) {
@@ -174,6 +187,7 @@ void PickEngine::Finish(PickEnd end) {
     const bool wasFrozen = state_ == PickState::Frozen;
     state_ = PickState::Idle;
     moveUnshown_ = false;
+    settle_ = false;
     if (wasFrozen && out_.SetFrozen) {
         out_.SetFrozen(false);
     }

@@ -67,8 +67,13 @@ public:
     // Starts a pick unless one runs; `before` is the colour a cancelled pick puts back.
     void Start(PickKind kind, ScreenPoint pointer, std::optional<ScreenColor> before, bool frozen, PickClock now);
     void Move(ScreenPoint pointer, PickClock now);
-    // A frame is due: shows the last move if it has not been shown.
-    void Frame(PickClock now);
+    // A frame is due, with the pointer where it is now: shows there if a move has not been shown, or
+    // if the pointer has since left the place shown (a move's position can be stale by the time it is
+    // handled).
+    void Frame(ScreenPoint pointer, PickClock now);
+    // Now and then, with the pointer where it is now: shows there if the pointer is not where the
+    // last frame showed, as after a move that was never told.
+    void Refresh(ScreenPoint pointer, PickClock now);
     void Take(ScreenPoint pointer, PickClock now);
     void Cancel(PickClock now);
     void Wheel(int delta, PickClock now);
@@ -84,7 +89,7 @@ public:
     PickState State() const { return state_; }
     bool IsPicking() const { return state_ != PickState::Idle; }
     PickKind Kind() const { return kind_; }
-    // When Frame should be called: a move waits to be shown.
+    // When Frame should be called: after every move.
     std::optional<PickClock> FrameDue() const;
 
 private:
@@ -100,7 +105,9 @@ private:
     std::optional<ScreenColor> before_;
     std::optional<ScreenColor> lastShown_;
     ScreenPoint pointer_;
+    ScreenPoint shownAt_;
     bool moveUnshown_ = false;
+    bool settle_ = false;
     std::optional<PickClock> lastFrame_;
     PickClock lastEvent_ = 0;
     std::optional<PickClock> unheardSince_;

@@ -95,8 +95,10 @@ PickOutputs ScreenPick::EngineOutputs() {
         .SetFrozen = [this](bool frozen) { return SetFrozen(frozen); },
         .MovePointer =
             [](int dx, int dy) {
+                // Where the pointer goes, not where the system says it is: that may lag behind the move.
+                const ScreenPoint from = PointerNow();
                 MovePointerBy(dx, dy);
-                return PointerNow();
+                return ScreenPoint{from.X + dx, from.Y + dy};
             },
         .Wheel =
             [this](int delta) {
@@ -261,7 +263,10 @@ void ScreenPick::Poll() {
     } else if (target_ != nullptr && GetCapture() != target_) {
         engine_.InputLost(Now());
     }
-    // A target's pick without the mouse held hears only the moves over the target: that is no loss.
+    // A target's pick without the mouse held hears only the moves over the target, and shows only them.
+    if (engine_.Kind() == PickKind::Anywhere || target_ != nullptr) {
+        engine_.Refresh(PointerNow(), Now());
+    }
 }
 
 void ScreenPick::ArmFrame() {
@@ -281,7 +286,7 @@ LRESULT ScreenPick::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         case WM_TIMER:
             if (wParam == kFrameTimer) {
                 KillTimer(hwnd_, kFrameTimer);
-                RunGuarded([this] { engine_.Frame(Now()); });
+                RunGuarded([this] { engine_.Frame(PointerNow(), Now()); });
             } else if (wParam == kPollTimer) {
                 RunGuarded([this] { Poll(); });
             }

@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <cwchar>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,7 +13,9 @@
 #include "app/main_form_win.h"
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_geometry.h"
+#include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
+#include "tests/real_input_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -26,13 +29,17 @@ using test_support::WriteBytes;
 // A running copy of Tintrel.exe and its main window.
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::filesystem::path& executable) {
+    explicit RunningProgram(const std::filesystem::path& executable, const std::wstring& arguments = L"",
+                            bool showsWindow = true) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+        std::wstring commandLine = L"\"" + executable.wstring() + L"\" " + arguments;
         if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &process_)) {
             ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
+            return;
+        }
+        if (!showsWindow) {
             return;
         }
         WaitForInputIdle(process_.hProcess, 10000);
@@ -76,6 +83,31 @@ public:
         PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
         return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
     }
+    // Waits for the program to end by itself; false after 10 s.
+    bool Ended() const { return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0; }
+    // A window of the program's of this class, nullptr when none shows.
+    HWND WindowOfClass(const wchar_t* wanted) const {
+        struct Search {
+            DWORD Process;
+            const wchar_t* Class;
+            HWND Found;
+        } search{process_.dwProcessId, wanted, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM data) {
+                auto& search = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                wchar_t className[32] = {};
+                GetClassNameW(window, className, 32);
+                if (owner == search.Process && std::wstring(className) == search.Class && IsWindowVisible(window)) {
+                    search.Found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.Found;
+    }
     DWORD ExitCode() const {
         DWORD code = 0;
         GetExitCodeProcess(process_.hProcess, &code);
@@ -105,6 +137,56 @@ std::wstring TextOf(HWND control) {
     wchar_t text[256] = {};
     SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+// Waits up to 10 s for `done`.
+template <class Condition>
+bool WaitFor(Condition done) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (done()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return done();
+}
+
+TEST(RealProgram, PickStartedByAnotherProcessPicksInTheRunningCopyAndAnUnknownArgumentStartsNothing) {
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    WriteBytes(directory / "Tintrel.ini", "[System]\r\nWriteClip=1\r\nStayOnTop=0\r\n");
+    RunningProgram program(executable);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const POINT at{5, 700};
+    const HDC screen = GetDC(nullptr);
+    const COLORREF expected = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    wchar_t expectedText[8];
+    swprintf(expectedText, 8, L"#%02X%02X%02X", GetRValue(expected), GetGValue(expected), GetBValue(expected));
+    testing_win::SendMouseAt(at);
+
+    RunningProgram request(executable, L"/pick /frozen", false);
+    ASSERT_TRUE(request.Ended());
+    EXPECT_EQ(request.ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([&] { return program.WindowOfClass(L"TintrelPickView") != nullptr; }))
+        << "the running copy shows the frozen screen";
+    testing_win::SendMouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    testing_win::SendMouseAt(at, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitFor([&] { return program.WindowOfClass(L"TintrelPickView") == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return testing_win::ClipboardText() == expectedText; })) << "auto-copy";
+
+    RunningProgram unknown(executable, L"/pick /bogus", false);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = unknown.WindowOfClass(L"#32770")) != nullptr; }));
+    const std::wstring told = TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(told.find(L"/bogus"), std::wstring::npos);
+    EXPECT_NE(told.find(L"\u5F15\u6570"), std::wstring::npos) << "in Japanese";  // 引数
+    EXPECT_EQ(program.WindowOfClass(L"TintrelPickView"), nullptr) << "and starts nothing else";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(unknown.Ended());
+    EXPECT_EQ(unknown.ExitCode(), 2u);
+    EXPECT_TRUE(program.Close());
 }
 
 TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {

@@ -11,7 +11,7 @@
 namespace tintrel {
 namespace {
 
-enum class Ev { StartTarget, StartAnywhere, StartFrozen, Move, Frame, Take, Cancel, Wheel, Steer, Freeze,
+enum class Ev { StartTarget, StartAnywhere, StartFrozen, Move, Frame, Refresh, Take, Cancel, Wheel, Steer, Freeze,
                 HotKey, Lost, Poll, ScreenChanges, ScreenFails };
 
 struct Event {
@@ -103,7 +103,10 @@ std::string Replay(const std::vector<Event>& events, std::optional<ScreenColor> 
                     engine.Move(at, event.At);
                     break;
                 case Ev::Frame:
-                    engine.Frame(event.At);
+                    engine.Frame(at, event.At);
+                    break;
+                case Ev::Refresh:
+                    engine.Refresh(at, event.At);
                     break;
                 case Ev::Take:
                     engine.Take(at, event.At);
@@ -158,11 +161,18 @@ TEST(PickEngine, EventSequencesAndWhatTheyShowTakeAndEndWith) {
          {{StartTarget, 10, 20}, {Move, 11, 20, 100}, {Take, 12, 21, 200}},
          "show 10,20 show 11,20 show 12,21 take 12,21 end taken | idle"},
         {"moves within one frame show once, the last of them, when the frame comes",
-         {{StartAnywhere, 10, 20}, {Move, 11, 20, 5}, {Move, 12, 20, 9}, {Frame, 0, 0, 16}, {Frame, 0, 0, 32}},
+         {{StartAnywhere, 10, 20}, {Move, 11, 20, 5}, {Move, 12, 20, 9}, {Frame, 12, 20, 16}, {Frame, 12, 20, 32}},
          "show 10,20 show 12,20 | live"},
+        {"a frame shows where the pointer is by then, also after a move shown at once",
+         {{StartAnywhere, 10, 20}, {Move, 11, 20, 20}, {Frame, 15, 20, 36}, {Frame, 16, 20, 52}},
+         "show 10,20 show 11,20 show 15,20 | live"},
         {"a move a frame after the last shows at once",
          {{StartAnywhere, 10, 20}, {Move, 11, 20, 16}, {Move, 12, 20, 40}},
          "show 10,20 show 11,20 show 12,20 | live"},
+        {"a refresh shows where the pointer has gone untold, and does not count as hearing it",
+         {{StartAnywhere, 10, 20}, {Refresh, 10, 20, 100}, {Refresh, 30, 20, 200}, {Poll, 30, 20, 300},
+          {Poll, 30, 20, 800}},
+         "show 10,20 show 30,20 back 1,1 end lost | idle"},
         {"a take reads the pixel under the click, not the last shown",
          {{StartAnywhere, 10, 20}, {Move, 11, 20, 5}, {ScreenChanges}, {Take, 11, 20, 6}},
          "show 10,20 show 11,20'1 take 11,20'1 end taken | idle"},
@@ -209,7 +219,7 @@ TEST(PickEngine, EventSequencesAndWhatTheyShowTakeAndEndWith) {
          {{StartFrozen, 10, 20}, {HotKey}},
          "freeze show 10,20 thaw back 1,1 end hotkey | idle"},
         {"steering moves the pointer and shows there",
-         {{StartAnywhere, 10, 20}, {Steer, 10, 0, 50}, {Steer, 0, -1, 51}, {Frame, 0, 0, 70}},
+         {{StartAnywhere, 10, 20}, {Steer, 10, 0, 50}, {Steer, 0, -1, 51}, {Frame, 20, 19, 70}},
          "show 10,20 show 20,20 show 20,19 | live"},
         {"a screen that cannot be read ends the pick and puts back",
          {{StartAnywhere, 10, 20}, {ScreenFails}, {Move, 11, 20, 50}, {Move, 12, 20, 100}},

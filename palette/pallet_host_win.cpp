@@ -59,7 +59,7 @@ void PalletHost::CollapseAtStart() {
 }
 
 bool PalletHost::ShownAndDocked() const {
-    return IsShown() && palletDocked_;
+    return palletDocked_ && IsShown();
 }
 
 std::int32_t PalletHost::SavedHeight() const {
@@ -316,7 +316,7 @@ PalletHost::PalletTabWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void PalletHost::FormResize() {
-    if (GetParent(parts_.Panel) != parts_.MainWindow) {
+    if (parts_.Panel == nullptr || GetParent(parts_.Panel) != parts_.MainWindow) {
         return;
     }
     RECT client;
@@ -326,20 +326,31 @@ void PalletHost::FormResize() {
 }
 
 void PalletHost::FormCanResize(WINDOWPOS& position) const {
-    if ((position.flags & SWP_NOSIZE) != 0) {
+    if ((position.flags & SWP_NOSIZE) != 0 || parts_.MainWindow == nullptr) {
         return;
     }
     // An unchanged height is decided too: a stored height at or below the collapsed one must still
     // give the docked palette its lowest height.
     RECT outer;
     GetWindowRect(parts_.MainWindow, &outer);
-    const ResizeDecision decision = tintrel::FormCanResize(position.cy, ShownAndDocked(), resizeAllowed_);
+    const ResizeDecision decision =
+        tintrel::FormCanResize(position.cy, ShownAndDocked(), resizeAllowed_, LowestDockedHeight());
     if (!decision.Allow) {
         position.cx = outer.right - outer.left;
         position.cy = outer.bottom - outer.top;
         return;
     }
     position.cy = decision.Height;
+}
+
+std::int32_t PalletHost::LowestDockedHeight() const {
+    if (GetParent(parts_.Panel) != parts_.MainWindow) {
+        return kMinDockedOuterHeight;
+    }
+    // The tab rows that more pages or narrower captions take come out of the cells' share.
+    RECT cells;
+    GetClientRect(parts_.Cells->Handle(), &cells);
+    return LowestDockedOuterHeight(OuterHeight(parts_.MainWindow), cells.bottom, parts_.Store->YCount());
 }
 
 std::int32_t PalletHost::FormHitTest(std::int32_t defaultCode) const {

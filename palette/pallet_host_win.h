@@ -93,6 +93,7 @@ private:
     void FitPalletTab();
     PixelSize LowestFloatClient() const;
     void GrowFloatToShowCells();
+    std::int32_t LowestDockedHeight() const;
     static LRESULT CALLBACK
     PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
     static LRESULT CALLBACK

@@ -7,6 +7,7 @@
 
 #include "palette/pallet_captions.h"
 #include "ui/message_box_win.h"
+#include "ui/monitors_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -175,6 +176,9 @@ void PalletHost::FloatPallet(bool rememberHeight) {
     if (madeUp) {
         GrowFloatToShowCells();
     }
+    if (floatRect_ == FloatRectangle{}) {
+        PlaceBesideMainWindow();
+    }
     ShowWindow(floatWindow_->Handle(), SW_SHOWNOACTIVATE);
     palletDocked_ = false;
     CollapseWindow();
@@ -203,6 +207,17 @@ void PalletHost::DockPallet() {
         KeepCellsVisible();
     }
     OnPlaced();
+}
+
+void PalletHost::PlaceBesideMainWindow() {
+    // The first start's place lies under the main window, where the docked palette was: a palette that
+    // never floated before opens beside the main window instead, wholly on its monitor.
+    RECT outer;
+    GetWindowRect(floatWindow_->Handle(), &outer);
+    const RECT placed = PlaceBesideWindow(parts_.MainWindow, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(floatWindow_->Handle(), nullptr, placed.left, placed.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RememberFloatRect();
 }
 
 void PalletHost::RememberFloatRect() {

@@ -86,6 +86,7 @@ private:
     void CollapseWindow();
     void FloatPallet(bool rememberHeight);
     void DockPallet();
+    void PlaceBesideMainWindow();
     void RememberFloatRect();
     void PalletPanelStartDock();
     void PalletPanelEndDock();

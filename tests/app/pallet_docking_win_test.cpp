@@ -201,6 +201,16 @@ TEST_F(PalletDocking, AClickBesideThePageTabsTakesThePaletteOut) {
     SendMouseAt(beside, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(PumpUntil([this] { return Where() == Place::Floating; }));
     EXPECT_EQ(ClientHeight(), 170);
+    // Floating for the first time, it opens beside the main window, wholly on the screen.
+    RECT floating;
+    RECT main;
+    RECT screen;
+    RECT common;
+    GetWindowRect(Holder(), &floating);
+    GetWindowRect(mainForm->Handle(), &main);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    EXPECT_FALSE(IntersectRect(&common, &floating, &main)) << "not under the main window";
+    EXPECT_TRUE(IntersectRect(&common, &floating, &screen) && EqualRect(&common, &floating)) << "wholly visible";
 
     SendMouseAt(CenterOf(mainForm->Control(ControlId::PaintPallet)), MOUSEEVENTF_LEFTDOWN);
     SendMouseAt(CenterOf(mainForm->Control(ControlId::PaintPallet)), MOUSEEVENTF_LEFTUP);

@@ -28,13 +28,8 @@ void ImportInto(std::span<const FilePath> paths, PalletStore& store, PalletTabSt
 
 }  // namespace
 
-HWND TFMain::FloatingPalletWindow() const {
-    return floatWindow_ && GetParent(palletPanel_.Handle()) == floatWindow_->Handle() ? floatWindow_->Handle()
-                                                                                      : nullptr;
-}
-
 void TFMain::NExportClick() {
-    const WindowDisabled palette(FloatingPalletWindow());
+    const WindowDisabled palette(palletHost_.FloatingWindow());
     const int selected = formatChoice_.Selected();
     const std::string formatTemplate =
         selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
@@ -44,7 +39,7 @@ void TFMain::NExportClick() {
 }
 
 void TFMain::NImportClick() {
-    const WindowDisabled palette(FloatingPalletWindow());
+    const WindowDisabled palette(palletHost_.FloatingWindow());
     if (const std::optional<FilePath> path = AskPaletteFile(hwnd_, FolderOf(executablePath_))) {
         ImportPalletFile(*path);
     }
@@ -53,7 +48,7 @@ void TFMain::NImportClick() {
 void TFMain::PalletPanelDropFiles(HDROP drop) {
     const std::vector<FilePath> paths = DroppedFiles(drop);
     if (!paths.empty()) {
-        const WindowDisabled palette(FloatingPalletWindow());
+        const WindowDisabled palette(palletHost_.FloatingWindow());
         ImportInto(paths, pallet_, palletTab_, paintPallet_);
     }
 }

@@ -98,9 +98,9 @@ std::string Be32(std::uint32_t value) {
 // Files of the largest size taken, read from memory: how long, and the most memory held at once besides
 // the file's bytes, as a share of them.
 void ReadLargeFiles() {
-    // A group of one grey swatch: start, swatch and end blocks, 30 bytes.
+    // A group of one grey swatch: start, swatch and end blocks, 34 bytes.
     const std::string aseGroup = std::string("\xC0\x01", 2) + Be32(4) + std::string("\0\1\0\0", 4) +
-                                 std::string("\0\1", 2) + Be32(14) + std::string("\0\1\0\0", 4) + "Gray" +
+                                 std::string("\0\1", 2) + Be32(12) + std::string("\0\1\0\0", 4) + "Gray" +
                                  Be32(0x3F000000) + std::string("\xC0\x02", 2) + Be32(0);
     const std::string aseBody = Repeated("", aseGroup);
     const struct {
@@ -145,7 +145,6 @@ int main() {
     for (const ExportType& type : ExportTypes()) {
         const PalletStore store = FullPalette(type.Format == ExportFormat::PaintNet ? 6 : 16);
         const std::vector<ExchangePage> pages = PagesForExport(store, names);
-        const bool readable = type.Format != ExportFormat::Css && type.Format != ExportFormat::Json;
         for (const bool allPages : {false, true}) {
             if (type.AllPages && !allPages) {
                 continue;
@@ -158,36 +157,29 @@ int main() {
                                      WriteExport(type, pages, page, "#\\RR\\GG\\BB", options));
                 }
             });
-            double importMs = 0.0;
-            if (readable) {
-                std::vector<FilePath> paths;
-                for (int page = 0; page < files; ++page) {
-                    paths.push_back(path + std::to_wstring(page));
-                }
-                const auto read = [](const FilePath& file) {
-                    std::string bytes;
-                    if (ReadWholeFile(file, bytes) != ReadOutcome::Read) {
-                        throw FileError("bench", file);
-                    }
-                    return ReadPaletteFile(bytes, "bench");
-                };
-                importMs = Time([&] {
-                    PalletStore target;
-                    target.SetPalletSize(16, 16, 0);
-                    std::vector<std::string> targetNames;
-                    ImportFiles(target, targetNames, 0, paths, read, [](std::size_t) { return true; });
-                });
+            std::vector<FilePath> paths;
+            for (int page = 0; page < files; ++page) {
+                paths.push_back(path + std::to_wstring(page));
             }
+            const auto read = [](const FilePath& file) {
+                std::string bytes;
+                if (ReadWholeFile(file, bytes) != ReadOutcome::Read) {
+                    throw FileError("bench", file);
+                }
+                return ReadPaletteFile(bytes, "bench");
+            };
+            const double importMs = Time([&] {
+                PalletStore target;
+                target.SetPalletSize(16, 16, 0);
+                std::vector<std::string> targetNames;
+                ImportFiles(target, targetNames, 0, paths, read, [](std::size_t) { return true; });
+            });
             char label[128];
             std::snprintf(label, sizeof(label), "%s, %s", std::string(type.Extension).c_str(),
                           !allPages       ? "one page"
                           : type.AllPages ? "all 8 pages in one file"
                                           : "all 8 pages, a file each");
-            if (readable) {
-                std::printf("%-52s %12.3f %12.3f\n", label, exportMs, importMs);
-            } else {
-                std::printf("%-52s %12.3f %12s\n", label, exportMs, "-");
-            }
+            std::printf("%-52s %12.3f %12.3f\n", label, exportMs, importMs);
             std::fflush(stdout);
         }
     }

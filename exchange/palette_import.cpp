@@ -13,15 +13,18 @@ namespace tintrel {
 
 namespace {
 
-// The first line that is not blank, without the blanks at its ends.
+// The first line that is not blank, without the blanks at its ends: found in one pass over the blanks
+// and line breaks before it.
 std::string_view FirstLine(std::string_view text) {
-    TextLines lines(text);
-    for (std::string_view line; lines.Next(line);) {
-        if (!TrimBlanks(line).empty()) {
-            return TrimBlanks(line);
-        }
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
     }
-    return {};
+    const auto start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) {
+        return {};
+    }
+    text.remove_prefix(start);
+    return TrimBlanks(text.substr(0, text.find_first_of("\r\n")));
 }
 
 bool IsHexDigits(std::string_view text, std::size_t count) {

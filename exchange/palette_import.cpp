@@ -19,11 +19,15 @@ std::string_view FirstLine(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    const auto start = text.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos) {
-        return {};
+    std::size_t start = 0;
+    while (start < text.size() &&
+           (text[start] == ' ' || text[start] == '\t' || text[start] == '\r' || text[start] == '\n')) {
+        ++start;
     }
     text.remove_prefix(start);
+    if (text.empty()) {
+        return {};
+    }
     return TrimBlanks(text.substr(0, text.find_first_of("\r\n")));
 }
 

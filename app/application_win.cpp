@@ -20,9 +20,8 @@ namespace tintrel {
 
 namespace {
 
-// 使えない引数です: 
-constexpr std::string_view kUnknownArgument =
-    "\x8Eg\x82\xA6\x82\xC8\x82\xA2\x88\xF8\x90\x94\x82\xC5\x82\xB7: ";
+// 使えない引数です:
+constexpr std::string_view kUnknownArgument = "\x8Eg\x82\xA6\x82\xC8\x82\xA2\x88\xF8\x90\x94\x82\xC5\x82\xB7: ";
 
 // Whatever ends the program, the cursors a pick changed for the whole logon go back where it can act.
 LONG WINAPI RestoreOnCrash(EXCEPTION_POINTERS*) {

@@ -107,6 +107,7 @@ void TFMain::SampleClick(CommandId sender) {
 
 ScreenPickClient TFMain::PickClient() {
     return ScreenPickClient{
+        .Started = [this] { magnifier_.Keep(); },
         .Sample = [this](ScreenPoint at, const FrozenScreen* frozen) { return magnifier_.Capture(at, frozen); },
         .Show = [this](COLORREF color) { ShowPicked(color); },
         .PutBack =
@@ -117,6 +118,8 @@ ScreenPickClient TFMain::PickClient() {
                     ClearColor();
                 }
                 UpdateReadout();
+                magnifier_.PutBack();
+                RepaintMagnifier();
             },
         .Taken = [this](COLORREF) { PickTaken(); },
         .Wheel = [this](int delta) { ZoomBy(delta); },

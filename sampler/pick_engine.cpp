@@ -14,7 +14,10 @@ bool operator==(ScreenPoint left, ScreenPoint right) {
 
 PickEngine::PickEngine(PickOutputs outputs, PickTiming timing) : out_(std::move(outputs)), timing_(timing) {}
 
-void PickEngine::Start(PickKind kind, ScreenPoint pointer, std::optional<ScreenColor> before, bool frozen,
+void PickEngine::Start(PickKind kind,
+                       ScreenPoint pointer,
+                       std::optional<ScreenColor> before,
+                       bool frozen,
                        PickClock now) {
     if (IsPicking()) {
         return;
@@ -99,7 +102,9 @@ void PickEngine::Steer(int dx, int dy, PickClock now) {
     if (!IsPicking() || !out_.MovePointer) {
         return;
     }
-    Move(out_.MovePointer(dx, dy), now);
+    // From where the pick last put or heard the pointer: the system may not have caught up with the
+    // last step yet when the next one comes.
+    Move(out_.MovePointer(ScreenPoint{pointer_.X + dx, pointer_.Y + dy}), now);
 }
 
 void PickEngine::ToggleFreeze(PickClock now) {

@@ -42,8 +42,8 @@ struct PickOutputs {
     std::function<void(ScreenColor color)> Taken;
     // Freezes the screen (true) or goes back to it live; false when it could not be done.
     std::function<bool(bool frozen)> SetFrozen;
-    // Moves the pointer by (dx, dy) and returns where it is then.
-    std::function<ScreenPoint(int dx, int dy)> MovePointer;
+    // Moves the pointer to `to` and returns where it is then (the screen may keep it from going so far).
+    std::function<ScreenPoint(ScreenPoint to)> MovePointer;
     // The wheel turned by `delta` (WHEEL_DELTA a notch).
     std::function<void(int delta)> Wheel;
     // The pick has ended (after PutBack or Taken, and after the frozen picture has gone).

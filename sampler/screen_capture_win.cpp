@@ -1,5 +1,6 @@
 #include "sampler/screen_capture_win.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "sampler/capture_geometry.h"
@@ -35,7 +36,10 @@ ScreenRect VirtualScreen() {
 
 }  // namespace
 
-std::optional<CaptureCopy> CaptureAround(HDC target, SIZE size, POINT center, ScreenPoint at,
+std::optional<CaptureCopy> CaptureAround(HDC target,
+                                         SIZE size,
+                                         POINT center,
+                                         ScreenPoint at,
                                          const FrozenScreen* frozen) {
     // The pointer, the screen's extent and the copy must all be read in the same pixels.
     const PhysicalPixelScope physical;
@@ -79,12 +83,13 @@ void ForgetVirtualScreen() {
     KnownVirtualScreen().reset();
 }
 
-void MovePointerBy(int dx, int dy) {
+ScreenPoint MovePointerTo(ScreenPoint to) {
     const PhysicalPixelScope physical;
-    POINT pointer;
-    if (GetCursorPos(&pointer)) {
-        SetCursorPos(pointer.x + dx, pointer.y + dy);
-    }
+    const ScreenRect screen = VirtualScreen();
+    const ScreenPoint kept{std::clamp(to.X, screen.Left, screen.Right - 1),
+                           std::clamp(to.Y, screen.Top, screen.Bottom - 1)};
+    SetCursorPos(kept.X, kept.Y);
+    return kept;
 }
 
 }  // namespace tintrel

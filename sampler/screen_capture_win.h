@@ -17,7 +17,10 @@ class FrozenScreen;
 // read at the moment (while a secure desktop such as the lock screen is shown). Throws
 // std::runtime_error when the screen cannot be read; the screen's drawing context is released on
 // every path.
-std::optional<CaptureCopy> CaptureAround(HDC target, SIZE size, POINT center, ScreenPoint at,
+std::optional<CaptureCopy> CaptureAround(HDC target,
+                                         SIZE size,
+                                         POINT center,
+                                         ScreenPoint at,
                                          const FrozenScreen* frozen);
 
 // Where the pointer is, in physical pixels; nothing while it cannot be read (on the lock screen).
@@ -26,7 +29,7 @@ std::optional<ScreenPoint> PointerOnScreen();
 // Makes the next capture read the virtual screen's extent again; for WM_DISPLAYCHANGE.
 void ForgetVirtualScreen();
 
-// Moves the pointer by (dx, dy) physical pixels; Windows keeps it on the screen.
-void MovePointerBy(int dx, int dy);
+// Moves the pointer to `to` (physical pixels), kept on the virtual screen; returns where it goes.
+ScreenPoint MovePointerTo(ScreenPoint to);
 
 }  // namespace tintrel

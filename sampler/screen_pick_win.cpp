@@ -51,7 +51,8 @@ bool IsButtonUp(UINT message) {
 
 }  // namespace
 
-ScreenPick::ScreenPick(ScreenPickClient client) : client_(std::move(client)), engine_(EngineOutputs(), DisplayTiming()) {
+ScreenPick::ScreenPick(ScreenPickClient client)
+    : client_(std::move(client)), engine_(EngineOutputs(), DisplayTiming()) {
     view_.OnPress = [this](UINT button) {
         RunGuarded([&] { button == WM_LBUTTONDOWN ? engine_.Take(PointerNow(), Now()) : engine_.Cancel(Now()); });
     };
@@ -93,13 +94,7 @@ PickOutputs ScreenPick::EngineOutputs() {
                 }
             },
         .SetFrozen = [this](bool frozen) { return SetFrozen(frozen); },
-        .MovePointer =
-            [](int dx, int dy) {
-                // Where the pointer goes, not where the system says it is: that may lag behind the move.
-                const ScreenPoint from = PointerNow();
-                MovePointerBy(dx, dy);
-                return ScreenPoint{from.X + dx, from.Y + dy};
-            },
+        .MovePointer = [](ScreenPoint to) { return MovePointerTo(to); },
         .Wheel =
             [this](int delta) {
                 if (client_.Wheel) {
@@ -121,6 +116,9 @@ void ScreenPick::TargetMouse(HWND target, UINT message, std::optional<COLORREF> 
             SetCapture(target);
         }
         SetTimer(hwnd_, kPollTimer, kPollMilliseconds, nullptr);
+        if (client_.Started) {
+            client_.Started();
+        }
         engine_.Start(PickKind::Target, PointerNow(), before, false, Now());
     } else if (!IsPicking() || engine_.Kind() != PickKind::Target) {
         return;
@@ -149,6 +147,9 @@ void ScreenPick::StartAnywhere(std::optional<COLORREF> before, bool frozen) {
         ShowCrossEverywhere();
     }
     SetTimer(hwnd_, kPollTimer, kPollMilliseconds, nullptr);
+    if (client_.Started) {
+        client_.Started();
+    }
     engine_.Start(PickKind::Anywhere, PointerNow(), before, frozen, Now());
 }
 

@@ -14,6 +14,8 @@ namespace tintrel {
 
 // What a window that picks colours off the screen gives a ScreenPick; every function is optional.
 struct ScreenPickClient {
+    // A pick starts.
+    std::function<void()> Started;
     // Reads the screen around `at` (physical pixels) into the client's magnifier, from `frozen` when
     // it is given, and returns the colour a pick there takes; nothing when the screen cannot be read at
     // the moment. Throws std::runtime_error when it cannot be read at all.

@@ -60,8 +60,8 @@ TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=255abc\r\n").SelectedColor, -1);
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=0\r\n").SelectedColor, 0);
 
-    const Settings options =
-        ReadFrom(directory, "[Options]\r\nPickHotKey= Ctrl+Foo \r\nPickHotKeyOn=0\r\nPickFrozen=1\r\nZoom=$20\r\nSample=x\r\n");
+    const Settings options = ReadFrom(
+        directory, "[Options]\r\nPickHotKey= Ctrl+Foo \r\nPickHotKeyOn=0\r\nPickFrozen=1\r\nZoom=$20\r\nSample=x\r\n");
     EXPECT_EQ(options.PickHotKey, "Ctrl+Foo") << "kept as read, to be written back";
     EXPECT_FALSE(options.PickHotKeyOn);
     EXPECT_TRUE(options.PickFrozen);

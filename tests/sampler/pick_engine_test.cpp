@@ -2,6 +2,7 @@
 // fake whose pixel (x, y) has a colour of its own, which changes when the screen "changes".
 #include "sampler/pick_engine.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,8 +12,24 @@
 namespace tintrel {
 namespace {
 
-enum class Ev { StartTarget, StartAnywhere, StartFrozen, Move, Frame, Refresh, Take, Cancel, Wheel, Steer, Freeze,
-                HotKey, Lost, Poll, ScreenChanges, ScreenFails };
+enum class Ev {
+    StartTarget,
+    StartAnywhere,
+    StartFrozen,
+    Move,
+    Frame,
+    Refresh,
+    Take,
+    Cancel,
+    Wheel,
+    Steer,
+    Freeze,
+    HotKey,
+    Lost,
+    Poll,
+    ScreenChanges,
+    ScreenFails
+};
 
 struct Event {
     Ev Kind;
@@ -80,8 +97,8 @@ std::string Replay(const std::vector<Event>& events, std::optional<ScreenColor> 
                 return true;
             },
         .MovePointer =
-            [&](int dx, int dy) {
-                pointer = ScreenPoint{pointer.X + dx, pointer.Y + dy};
+            [&](ScreenPoint to) {
+                pointer = ScreenPoint{std::max(to.X, 0), to.Y};
                 return pointer;
             },
         .Wheel = [&](int delta) { add("wheel " + std::to_string(delta)); },
@@ -170,7 +187,10 @@ TEST(PickEngine, EventSequencesAndWhatTheyShowTakeAndEndWith) {
          {{StartAnywhere, 10, 20}, {Move, 11, 20, 16}, {Move, 12, 20, 40}},
          "show 10,20 show 11,20 show 12,20 | live"},
         {"a refresh shows where the pointer has gone untold, and does not count as hearing it",
-         {{StartAnywhere, 10, 20}, {Refresh, 10, 20, 100}, {Refresh, 30, 20, 200}, {Poll, 30, 20, 300},
+         {{StartAnywhere, 10, 20},
+          {Refresh, 10, 20, 100},
+          {Refresh, 30, 20, 200},
+          {Poll, 30, 20, 300},
           {Poll, 30, 20, 800}},
          "show 10,20 show 30,20 back 1,1 end lost | idle"},
         {"a take reads the pixel under the click, not the last shown",
@@ -188,28 +208,30 @@ TEST(PickEngine, EventSequencesAndWhatTheyShowTakeAndEndWith) {
         {"the hot key again cancels a pick from anywhere",
          {{StartAnywhere, 10, 20}, {HotKey}},
          "show 10,20 back 1,1 end hotkey | idle"},
-        {"the hot key leaves a drag from the target alone",
-         {{StartTarget, 10, 20}, {HotKey}},
-         "show 10,20 | live"},
+        {"the hot key leaves a drag from the target alone", {{StartTarget, 10, 20}, {HotKey}}, "show 10,20 | live"},
         {"a start during a pick is ignored",
          {{StartAnywhere, 10, 20}, {StartTarget, 30, 30}, {StartFrozen, 40, 40}},
          "show 10,20 | live"},
-        {"the target losing the mouse cancels",
-         {{StartTarget, 10, 20}, {Lost}},
-         "show 10,20 back 1,1 end lost | idle"},
+        {"the target losing the mouse cancels", {{StartTarget, 10, 20}, {Lost}}, "show 10,20 back 1,1 end lost | idle"},
         {"the pointer away from the last heard move for half a second ends the pick",
-         {{StartAnywhere, 10, 20}, {Poll, 10, 20, 250}, {Poll, 50, 50, 500}, {Poll, 50, 50, 750},
-          {Poll, 50, 50, 1000}},
+         {{StartAnywhere, 10, 20}, {Poll, 10, 20, 250}, {Poll, 50, 50, 500}, {Poll, 50, 50, 750}, {Poll, 50, 50, 1000}},
          "show 10,20 back 1,1 end lost | idle"},
         {"a move heard meanwhile keeps the pick",
-         {{StartAnywhere, 10, 20}, {Poll, 50, 50, 500}, {Move, 50, 50, 700}, {Poll, 50, 50, 1000},
+         {{StartAnywhere, 10, 20},
+          {Poll, 50, 50, 500},
+          {Move, 50, 50, 700},
+          {Poll, 50, 50, 1000},
           {Poll, 50, 50, 2000}},
          "show 10,20 show 50,50 | live"},
         {"thirty seconds without any event end the pick, a wheel turn counts as one",
          {{StartAnywhere, 10, 20}, {Wheel, 120, 0, 20'000}, {Poll, 10, 20, 49'999}, {Poll, 10, 20, 50'000}},
          "show 10,20 wheel 120 back 1,1 end timeout | idle"},
         {"F freezes: the picture of that moment is read until F again",
-         {{StartAnywhere, 10, 20}, {Freeze, 0, 0, 5}, {ScreenChanges}, {Move, 11, 20, 40}, {Freeze, 0, 0, 80},
+         {{StartAnywhere, 10, 20},
+          {Freeze, 0, 0, 5},
+          {ScreenChanges},
+          {Move, 11, 20, 40},
+          {Freeze, 0, 0, 80},
           {Move, 12, 20, 120}},
          "show 10,20 freeze show 10,20 show 11,20 thaw show 11,20'1 show 12,20'1 | live"},
         {"a frozen pick takes from the picture and lets it go",
@@ -221,6 +243,9 @@ TEST(PickEngine, EventSequencesAndWhatTheyShowTakeAndEndWith) {
         {"steering moves the pointer and shows there",
          {{StartAnywhere, 10, 20}, {Steer, 10, 0, 50}, {Steer, 0, -1, 51}, {Frame, 20, 19, 70}},
          "show 10,20 show 20,20 show 20,19 | live"},
+        {"steps follow one another without waiting for the system, and stop at the screen's edge",
+         {{StartAnywhere, 5, 20}, {Steer, -1, 0, 50}, {Steer, -10, 0, 51}, {Steer, 1, 0, 52}, {Frame, 1, 20, 70}},
+         "show 5,20 show 4,20 show 1,20 | live"},
         {"a screen that cannot be read ends the pick and puts back",
          {{StartAnywhere, 10, 20}, {ScreenFails}, {Move, 11, 20, 50}, {Move, 12, 20, 100}},
          "show 10,20 back 1,1 end failed error | idle"},

@@ -2,6 +2,7 @@
 // on the palette.
 #include "app/main_form_win.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,7 +25,8 @@ void TFMain::NExportClick() {
         selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
     const TextOptions options = CurrentTextOptions();
     ExportPallet(hwnd_, FolderOf(executablePath_),
-                 ExportSource{pallet_, palletTab_.PageNames(), palletTab_.Selected(), formatTemplate, options});
+                 ExportSource{pallet_, palletTab_.PageNames(), palletTab_.Selected(), formatTemplate, options,
+                              IsChecked(CommandId::NHistory)});
 }
 
 void TFMain::NImportClick() {
@@ -43,7 +45,9 @@ void TFMain::PalletPanelDropFiles(HDROP drop) {
 
 void TFMain::ImportPalletFile(const FilePath& path) {
     std::vector<std::string> names = palletTab_.PageNames();
-    const std::optional<ImportOutcome> outcome = ImportPallet(path, pallet_, names, palletTab_.Selected());
+    // Never into the history: with the history's tab selected, a full palette offers its last page.
+    const std::int32_t page = std::min(palletTab_.Selected(), pallet_.ZCount() - 1);
+    const std::optional<ImportOutcome> outcome = ImportPallet(path, pallet_, names, page);
     if (!outcome) {
         return;
     }

@@ -274,6 +274,7 @@ void TFMain::ApplySettings(const Settings& settings) {
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     palletHeight_ = settings.Height;
     ApplyPickOptions(settings);
+    ShowHistory(settings.History);
 }
 
 bool TFMain::FormClose() {
@@ -337,6 +338,7 @@ Settings TFMain::CurrentSettings() const {
     settings.Left = window.left;
     settings.Height = SavedPalletHeight(palletDocked_, IsChecked(CommandId::NPallet), client.bottom, palletHeight_);
     StorePickOptions(settings);
+    settings.History = IsChecked(CommandId::NHistory);
     return settings;
 }
 

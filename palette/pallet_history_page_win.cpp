@@ -33,6 +33,8 @@ void PalletView::DragHistoryCell(CellPosition cell) {
     if (!color) {
         return;
     }
+    // The cell's hint would stand under the pointer, over the cells a drop is meant for.
+    SetHintText(L"");
     dragged_ = color;
     try {
         DragFrom(hwnd_);
@@ -41,6 +43,7 @@ void PalletView::DragHistoryCell(CellPosition cell) {
         throw;
     }
     dragged_.reset();
+    RefreshHint();
 }
 
 void PalletView::RemoveCell(CellPosition cell) {

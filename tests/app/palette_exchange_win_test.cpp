@@ -9,6 +9,8 @@
 #include <string>
 
 #include "exchange/swatch_formats.h"
+#include "exchange/text_formats.h"
+#include "palette/pallet_captions.h"
 #include "palette/pallet_geometry.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
@@ -60,7 +62,8 @@ COLORREF FirstCell(HWND view) {
 
 TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) {
     WriteBytes(directory / "Tintrel.plt",
-               "[Pallet]\r\nzCount=7\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\nC_1_0=255\r\n");
+               "[Pallet]\r\nzCount=7\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\nC_1_0=255\r\n"
+               "[History]\r\nCount=2\r\nC_0=16711935\r\nC_1=65280\r\n");
     WriteBytes(directory / "in.gpl", "GIMP Palette\nName: Imported\n#\n 26  43  60\tA\n255   0   0\tB\n");
     WriteBytes(directory / "blue.gpl", "GIMP Palette\nName: Blue\n0 0 255\n");
     RestartProgram();
@@ -119,9 +122,22 @@ TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) 
         boxes.push_back(ShownBox{text, caption, type});
         return IDYES;
     });
+    // With the history's tab selected, the last page is the one offered: an import never replaces the history.
+    TabCtrl_SetCurSel(tabs, 8);
     DropFile(panel, (directory / "blue.gpl").wstring());
     EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x00FF0000u; })) << "the selected page is replaced";
+    EXPECT_NE(boxes.back().Text.find(L"\x300CImported\x300D"), std::wstring::npos);
     EXPECT_EQ(TabText(tabs, 7), L"Imported") << "and keeps its name";
+
+    // The history, selected, goes out as a page of its own, newest first.
+    TabCtrl_SetCurSel(tabs, 8);
+    const std::wstring history = (directory / "history.gpl").wstring();
+    CallSoon([&] { EnterFileName(history); }, 500);
+    SendKey('S', true, true);
+    ASSERT_TRUE(PumpUntil([&] { return std::filesystem::exists(history); }, 15000));
+    const ExchangePage page = ReadGpl(ReadBytes(history), "x");
+    EXPECT_EQ(page.Name, kHistoryCaption);
+    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0xFF00FF, 0x00FF00}));
 
     ASSERT_TRUE(CloseProgram());
     const std::string file = ReadBytes(directory / "Tintrel.plt");

@@ -97,7 +97,8 @@ TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) 
     // Shift+Ctrl+O; a GIMP palette becomes the eighth page, selected.
     CallSoon([&] { EnterFileName((directory / "in.gpl").wstring()); }, 500);
     SendKey('O', true, true);
-    ASSERT_TRUE(PumpUntil([&] { return TabCtrl_GetItemCount(tabs) == 8; }, 15000)) << "a page is added";
+    ASSERT_TRUE(PumpUntil([&] { return TabCtrl_GetItemCount(tabs) == 9; }, 15000))
+        << "a page is added before the history";
     EXPECT_EQ(TabText(tabs, 7), L"Imported");
     EXPECT_EQ(TabCtrl_GetCurSel(tabs), 7);
     EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x003C2B1Au; }));

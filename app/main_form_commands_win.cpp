@@ -86,7 +86,9 @@ void TFMain::ExecuteCommand(CommandId command) {
                 NImportClick();
                 break;
             case CommandId::NHistory:
-                NHistoryClick();
+                ShowHistory(!IsChecked(CommandId::NHistory));
+                // One tab more or less may take the tabs onto another row.
+                palletHost_.KeepCellsVisible();
                 break;
             case CommandId::NHistoryClear:
                 NHistoryClearClick();
@@ -139,7 +141,7 @@ void TFMain::PopupToClick(CommandId sender) {
 
 void TFMain::SysPalletClick() {
     menu_.SetCheck(CommandId::NPallet, !IsChecked(CommandId::NPallet));
-    ShowPallet(IsChecked(CommandId::NPallet));
+    palletHost_.ShowPallet(IsChecked(CommandId::NPallet));
 }
 
 void TFMain::NFormatClick() {
@@ -159,7 +161,7 @@ void TFMain::NPalDlgClick() {
         pallet_.SetPalletSize(palletDialog_.Columns(), palletDialog_.Rows(), pages);
         palletTab_.SetPages(std::move(names));
         palletTab_.Select(onHistory ? palletTab_.HistoryTab() : PageAfterSettings(selected, pages));
-        KeepCellsVisible();
+        palletHost_.KeepCellsVisible();
     }
     paintPallet_.Repaint();
 }

@@ -63,7 +63,10 @@ std::int32_t PalletTabStrip::Selected() const {
 }
 
 void PalletTabStrip::Select(std::int32_t page) {
-    TabCtrl_SetCurSel(tabs_, page);
+    // The history's page stored while its tab is hidden leaves the page selected before.
+    if (page < TabCtrl_GetItemCount(tabs_)) {
+        TabCtrl_SetCurSel(tabs_, page);
+    }
 }
 
 RECT PalletTabStrip::DisplayArea() const {

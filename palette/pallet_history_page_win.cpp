@@ -51,6 +51,7 @@ void PalletView::RemoveCell(CellPosition cell) {
         return;
     }
     store_.History().Remove(static_cast<std::size_t>(CellPart(cell, store_.XCount()) - 1));
+    accessible_.CellChanged(cell);
     Repaint();
     RefreshHint();
 }
@@ -61,7 +62,7 @@ bool PageTurner::DragOver(POINT client) {
     hit.pt = client;
     const int tab = TabCtrl_HitTest(tabs, &hit);
     if (tab >= 0 && tab != TabCtrl_GetCurSel(tabs)) {
-        view_.SelectTab(tab);
+        view_.SelectPage(tab);
     }
     return false;
 }

@@ -241,7 +241,9 @@ void PalletView::TakeCell(CellPosition cell) {
 
 void PalletView::SwapCell(CellPosition cell) {
     if (const auto page = SelectedPage()) {
-        store_.SwapCell(cell.Column, cell.Row, *page);
+        if (store_.SwapCell(cell.Column, cell.Row, *page)) {
+            accessible_.CellChanged(cell);
+        }
     }
     Repaint();
     RefreshHint();
@@ -257,7 +259,9 @@ void PalletView::InsertInto(CellPosition cell) {
         MessageBeep(MB_OK);
         return;
     }
-    store_.DropColor(cell.Column, cell.Row, *page, *color);
+    if (store_.DropColor(cell.Column, cell.Row, *page, *color)) {
+        accessible_.CellChanged(cell);
+    }
     Repaint();
     RefreshHint();
 }
@@ -275,11 +279,15 @@ void PalletView::TurnPage(int step) {
     if (pages == 0 || page == selected) {
         return;
     }
-    SelectTab(page);
+    SelectPage(page);
 }
 
-void PalletView::SelectTab(int tab) {
-    SendMessageW(tabStrip_, TCM_SETCURSEL, tab, 0);
+void PalletView::SelectPage(int page) {
+    const auto pages = static_cast<int>(SendMessageW(tabStrip_, TCM_GETITEMCOUNT, 0, 0));
+    if (page < 0 || page >= pages || page == static_cast<int>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0))) {
+        return;
+    }
+    SendMessageW(tabStrip_, TCM_SETCURSEL, page, 0);
     // As a change made with the mouse, for whoever follows the pages.
     NMHDR change{tabStrip_, static_cast<UINT_PTR>(GetDlgCtrlID(tabStrip_)), TCN_SELCHANGE};
     SendMessageW(GetParent(tabStrip_), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
@@ -347,7 +355,9 @@ void PalletView::PaintPalletDragDrop(POINT client) {
     if (!color || !target) {
         return;
     }
-    store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color);
+    if (store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color)) {
+        accessible_.CellChanged(target->Cell);
+    }
     Repaint();
     RefreshHint();
 }

@@ -78,8 +78,8 @@ public:
     // Removes a colour from the history; nothing on the other pages.
     void RemoveCell(CellPosition cell);
     void TurnPage(int step);
-    // Selects the tab `tab` as a click on it does, and shows its cells.
-    void SelectTab(int tab);
+    // Selects page `page` (from 0) as a click on its tab does.
+    void SelectPage(int page);
     // Opens the main window's menu at `cell` (at the surface's corner without one).
     void OpenMenu(std::optional<CellPosition> cell) const;
 
@@ -140,7 +140,7 @@ private:
     PalletKeyboard keyboard_{*this};
     PalletAccessible accessible_{*this};
     AccessibleAnswer answer_{accessible_};
-    PalletTabsAccessible tabsAccessible_;
+    PalletTabsAccessible tabsAccessible_{*this};
     AccessibleAnswer tabsAnswer_{tabsAccessible_};
 };
 

@@ -396,15 +396,16 @@ TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectA
         {"and closes it", combo, CHILDID_SELF, 0, S_OK, false, 1},
         {"a tab's default action selects its page", tabs, 3, 0, S_OK, false, 3},
         {"accSelect takes the selection", tabs, 2, SELFLAG_TAKESELECTION, S_OK, false, 2},
+        {"the history's tab, last, as any", tabs, 4, 0, S_OK, false, 4},
         {"and the focus with it", tabs, 1, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, S_OK, false, 1},
         {"one page at a time", tabs, 3, SELFLAG_ADDSELECTION, E_INVALIDARG, false, 1},
         {"a selection needs a tab", tabs, CHILDID_SELF, SELFLAG_TAKESELECTION, E_INVALIDARG, false, 1},
         {"the tab list has no action", tabs, CHILDID_SELF, 0, DISP_E_MEMBERNOTFOUND, false, 1},
         {"a read-only field has none", GetDlgItem(main, static_cast<int>(ControlId::EditF)), CHILDID_SELF, 0,
          DISP_E_MEMBERNOTFOUND, false, 1},
-        {"no tab beyond the last", tabs, 4, 0, E_INVALIDARG, false, 1},
+        {"no tab beyond the last", tabs, 5, 0, E_INVALIDARG, false, 1},
     };
-    const std::wstring pageNames[] = {L"One", L"Two", L"Three"};
+    const std::wstring pageNames[] = {L"One", L"Two", L"Three", WidenCp932(kHistoryCaption)};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         EXPECT_EQ(ActOn(step.window, step.part, step.selectFlags), step.result);
@@ -413,7 +414,7 @@ TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectA
         EXPECT_EQ(list.State & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED),
                   step.dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
         EXPECT_EQ(list.DefaultAction, WidenCp932(step.dropped ? kClose : kOpen));
-        for (long tab = 1; tab <= 3; ++tab) {
+        for (long tab = 1; tab <= 4; ++tab) {
             const Described described = Describe(tabs, tab);
             EXPECT_EQ(described.State & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE),
                       STATE_SYSTEM_SELECTABLE | (tab == step.page ? STATE_SYSTEM_SELECTED : 0))

@@ -175,6 +175,9 @@ void TFMain::EndPick(bool taken) {
     if (!taken) {
         return;
     }
+    if (colorState_.HasColor) {
+        RecordPick(colorState_.CurColor);
+    }
     if (IsChecked(CommandId::Popup1)) {
         CopyTextLine();
     }

@@ -260,6 +260,7 @@ void TFMain::ApplySettings(const Settings& settings) {
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     palletHost_.SetPalletHeight(settings.Height);
     ApplyPickOptions(settings);
+    ShowHistory(settings.History);
 }
 
 bool TFMain::FormClose() {
@@ -319,6 +320,7 @@ Settings TFMain::CurrentSettings() const {
     settings.Left = window.left;
     settings.Height = palletHost_.SavedHeight();
     StorePickOptions(settings);
+    settings.History = IsChecked(CommandId::NHistory);
     return settings;
 }
 

@@ -84,6 +84,9 @@ public:
     void RebuildFormatList();
     // Has a screen reader read the new colour text: every path that picks a colour calls it.
     void AnnouncePick() const { accessibility_.AnnouncePick(); }
+    // Puts a colour taken off the screen into the pick history: every pick that ends taken calls it,
+    // and nothing else does (a colour from a palette cell or an import is no pick).
+    void RecordPick(ColorRef color);
 
     const ColorState& Color() const { return colorState_; }
     HMENU PopupMenu1() const { return menu_.Handle(); }
@@ -130,6 +133,9 @@ private:
     void NFormatClick();
     void NPalDlgClick();
     void MVarClick();
+    // The pick history's page.
+    void ShowHistory(bool shown);
+    void NHistoryClearClick();
     // Palettes in and out of the program.
     void NExportClick();
     void NImportClick();

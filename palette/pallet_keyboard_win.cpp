@@ -19,7 +19,7 @@ bool IsDown(int key) {
 }  // namespace
 
 std::optional<CellPosition> PalletKeyboard::FocusedCell() const {
-    if (!view_.SelectedPage()) {
+    if (!view_.HasCells()) {
         return std::nullopt;
     }
     return ClampFocus(focus_, view_.Store().XCount(), view_.Store().YCount());
@@ -101,6 +101,10 @@ void PalletKeyboard::KeyDown(unsigned key) {
             break;
         case PalletKeyAction::Copy:
             view_.CopyCell(pressed.Cell);
+            break;
+        case PalletKeyAction::Remove:
+            view_.RemoveCell(pressed.Cell);
+            AnnounceFocus();
             break;
         case PalletKeyAction::None:
             break;

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "palette/pallet_captions.h"
 #include "ui/base_window_win.h"
 #include "ui/fonts_win.h"
 #include "ui/window_text_win.h"
@@ -25,12 +26,35 @@ void PalletTabStrip::Create(HWND parent, int id, const RECT& bounds) {
 void PalletTabStrip::SetPages(std::vector<std::string> names) {
     names_ = std::move(names);
     TabCtrl_DeleteAllItems(tabs_);
-    for (std::size_t index = 0; index < names_.size(); ++index) {
-        std::wstring caption = WidenCp932(names_[index]);
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+    for (const std::string& name : names_) {
+        AppendTab(name);
+    }
+    if (historyShown_) {
+        AppendTab(std::string(kHistoryCaption));
+    }
+}
+
+void PalletTabStrip::AppendTab(const std::string& caption) {
+    std::wstring text = WidenCp932(caption);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    SendMessageW(tabs_, TCM_INSERTITEMW, TabCtrl_GetItemCount(tabs_), reinterpret_cast<LPARAM>(&item));
+}
+
+void PalletTabStrip::ShowHistoryTab(bool shown) {
+    if (shown == historyShown_) {
+        return;
+    }
+    const bool wasSelected = HistorySelected();
+    historyShown_ = shown;
+    if (shown) {
+        AppendTab(std::string(kHistoryCaption));
+        return;
+    }
+    TabCtrl_DeleteItem(tabs_, HistoryTab());
+    if (wasSelected) {
+        Select(HistoryTab() - 1);
     }
 }
 
@@ -39,7 +63,10 @@ std::int32_t PalletTabStrip::Selected() const {
 }
 
 void PalletTabStrip::Select(std::int32_t page) {
-    TabCtrl_SetCurSel(tabs_, page);
+    // The history's page stored while its tab is hidden leaves the page selected before.
+    if (page < TabCtrl_GetItemCount(tabs_)) {
+        TabCtrl_SetCurSel(tabs_, page);
+    }
 }
 
 RECT PalletTabStrip::DisplayArea() const {

@@ -99,7 +99,7 @@ void TFMain::GrowFloatToShowCells() {
 
 void TFMain::CollapseWindow() {
     resizeAllowed_ = true;
-    SetClientHeight(layout::kPanelDefHeight);
+    SetClientHeight(dpi_(layout::kPanelDefHeight));
     resizeAllowed_ = false;
 }
 
@@ -112,7 +112,7 @@ void TFMain::ShowPallet(bool show) {
     ShowWindow(palletPanel_.Handle(), show ? SW_SHOW : SW_HIDE);
     menu_.SetCheck(CommandId::NPallet, show);
     if (show) {
-        SetClientHeight(palletHeight_);
+        SetClientHeight(dpi_(palletHeight_));
         if (palletDocked_) {
             DockPallet();
         } else {
@@ -131,7 +131,7 @@ void TFMain::FloatPallet(bool rememberHeight) {
     if (rememberHeight) {
         RECT client;
         GetClientRect(hwnd_, &client);
-        palletHeight_ = client.bottom;
+        palletHeight_ = dpi_.ToDesign(client.bottom);
     }
     // Moving the panel into its new window hides it for a moment, which must not dock it back.
     const FlagScope moving(movingPallet_);
@@ -182,7 +182,7 @@ void TFMain::DockPallet() {
         }
         WindowSize();
         ShowWindow(palletPanel_.Handle(), SW_SHOW);
-        SetClientHeight(palletHeight_);
+        SetClientHeight(dpi_(palletHeight_));
         KeepCellsVisible();
     }
     KeepFocusVisible();

@@ -27,6 +27,7 @@
 #include "sampler/magnifier_win.h"
 #include "sampler/screen_picker_win.h"
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_handles_win.h"
@@ -88,6 +89,9 @@ public:
     void AnnouncePick() const { accessibility_.AnnouncePick(); }
 
     const ColorState& Color() const { return colorState_; }
+    // The DPI the window is laid out for, and the magnifier's paint box at it, in PanelDef's client area.
+    DpiScale Dpi() const { return dpi_; }
+    RECT PaintBox1() const;
     HMENU PopupMenu1() const { return menu_.Handle(); }
     HWND Control(ControlId id) const;
 
@@ -96,6 +100,12 @@ public:
 private:
     void CreateControls();
     void CreatePanels();
+    // Every control placed, and every font and picture chosen, for `dpi`; on a monitor of another DPI
+    // the window takes the rectangle the system suggests and lays itself out once more.
+    void SetDpi(DpiScale dpi);
+    void WindowDpiChanged(const DpiChange& change);
+    int WindowWidth() const;
+    void PaintImage1(HDC dc) const;
 
     void FormCreate();
     void FormShow();
@@ -232,6 +242,7 @@ private:
     HWND lastFocus_ = nullptr;
     OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;
+    DpiScale dpi_;
     WindowSubclass palletPanelHook_;
     WindowSubclass palletTabHook_;
     PalletStore pallet_;
@@ -241,7 +252,7 @@ private:
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
     bool movingPallet_ = false;  // the panel changes windows: its visibility changes are the move's own
-    std::int32_t palletHeight_ = Settings{}.Height;
+    std::int32_t palletHeight_ = Settings{}.Height;  // in design units, as the settings file keeps it
     FloatRectangle floatRect_;
     // Only files read at start are written at close: one that could not be read must not be replaced
     // by the defaults this run fell back to, unless the user lets the run keep it under another name.

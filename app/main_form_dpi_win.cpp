@@ -41,16 +41,15 @@ void TFMain::SetDpi(DpiScale dpi) {
         PlaceControl(panel->Handle(), bounds, dpi_);
         panel->SetDpi(dpi_);
     }
-    dropperBitmap_.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                         MAKEINTRESOURCEW(DropperResource(dpi_)), IMAGE_BITMAP, 0, 0,
-                                                         LR_DEFAULTCOLOR)));
+    dropperBitmap_.Reset(static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(DropperResource(dpi_)), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     palletTab_.SetDpi(dpi_);
     paintPallet_.SetDpi(dpi_);
     magnifier_.SetDpi(dpi_);
     if (minimumHeight_ > 0) {
-        minimumHeight_ = OuterSizeForClient(dpi_(SIZE{layout::kClientWidth, layout::kPanelDefHeight}), layout::kMainStyle, 0,
-                                            dpi_)
-                             .cy;
+        minimumHeight_ =
+            OuterSizeForClient(dpi_(SIZE{layout::kClientWidth, layout::kPanelDefHeight}), layout::kMainStyle, 0, dpi_)
+                .cy;
     }
     WindowSize();
 }

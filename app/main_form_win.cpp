@@ -60,8 +60,8 @@ void TFMain::Create() {
     const LPCWSTR className = RegisterWindowClassOnce(L"TFMain", &TFMain::WindowProc, LoadCursorW(nullptr, IDC_ARROW),
                                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const SIZE outer = OuterSizeForClient(SIZE{kClientWidth, kDesignClientHeight}, layout::kMainStyle, 0, DpiScale());
-    CreateWindowChecked(0, className, WidenCp932(kApplicationTitle).c_str(), layout::kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        outer.cx, outer.cy, nullptr, nullptr, this);
+    CreateWindowChecked(0, className, WidenCp932(kApplicationTitle).c_str(), layout::kMainStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, this);
     CreateControls();
     SetDpi(WindowDpi(hwnd_));
     const SIZE scaled = OuterSizeForClient(dpi_(SIZE{kClientWidth, kDesignClientHeight}), layout::kMainStyle, 0, dpi_);

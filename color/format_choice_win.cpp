@@ -24,9 +24,9 @@ int ClosedHeight(HWND combo) {
 
 void FormatChoice::Create(HWND parent, int id, const RECT& closedBounds) {
     closedBounds_ = closedBounds;
-    combo_ = CreateWindowChecked(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST, 0, 0,
-        0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
+    combo_ = CreateWindowChecked(0, L"COMBOBOX", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST,
+                                 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
     SendMessageW(combo_, CB_SETMINVISIBLE, kDropDownRows, 0);
     SetDpi(DpiScale());
 }

@@ -57,9 +57,10 @@ std::wstring ShownText(std::string_view text) {
 void TFFormat::Create() {
     CreateForm(L"TFFormat", kCaption, kClientSize);
     // Word wrap (no ES_AUTOHSCROLL) and no scroll bars: a long template shows as several lines.
-    memo_ = CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0,
-                                0, kClientSize.cx, kMemoBounds.bottom, hwnd_, reinterpret_cast<HMENU>(kMemoId), nullptr);
+    memo_ =
+        CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
+                            kClientSize.cx, kMemoBounds.bottom, hwnd_, reinterpret_cast<HMENU>(kMemoId), nullptr);
     SetControlFont(memo_, FixedFont(DpiScale()));
     SendMessageW(memo_, EM_SETLIMITTEXT, 0, 0);
     // The copy that splits the list into displayed lines stays at 96 DPI, so that the format list, and

@@ -147,8 +147,9 @@ void Magnifier::PaintNow(HWND window, POINT origin) {
 
 void Magnifier::Draw(HDC dc) const {
     const SIZE box = BoxSize();
-    const MagnifierScale scale{box.cx,          box.cy, dpi_(magCenterX_ + kDefaultZoom / 2), dpi_(magCenterY_ + kDefaultZoom / 2),
-                               dpi_(zoom_),     dpi_(1)};
+    const MagnifierScale scale{
+        box.cx,      box.cy, dpi_(magCenterX_ + kDefaultZoom / 2), dpi_(magCenterY_ + kDefaultZoom / 2),
+        dpi_(zoom_), dpi_(1)};
     const MagnifierLayout layout = LayOutMagnifier(size_.cx, size_.cy, magCenterX_, magCenterY_, scale, sampleSize_);
     SetStretchBltMode(dc, STRETCH_DELETESCANS);
     StretchBlt(dc, layout.Dest.Left, layout.Dest.Top, layout.Dest.Right - layout.Dest.Left,

@@ -161,8 +161,10 @@ TEST_F(PalletSettings, IsLaidOutAsDesignedInTabOrder) {
         RECT bounds;
         HFONT font;
     } controls[] = {
-        {dialog.Mtab(), {8, 24, 193, 137}, FixedFont(DpiScale())},      {dialog.Xcol(), {28, 164, 61, 184}, FormFont(DpiScale())},
-        {dialog.Ycol(), {104, 164, 137, 184}, FormFont(DpiScale())},    {dialog.Button1(), {23, 192, 98, 217}, FormFont(DpiScale())},
+        {dialog.Mtab(), {8, 24, 193, 137}, FixedFont(DpiScale())},
+        {dialog.Xcol(), {28, 164, 61, 184}, FormFont(DpiScale())},
+        {dialog.Ycol(), {104, 164, 137, 184}, FormFont(DpiScale())},
+        {dialog.Button1(), {23, 192, 98, 217}, FormFont(DpiScale())},
         {dialog.Button2(), {105, 192, 180, 217}, FormFont(DpiScale())},
     };
     for (std::size_t index = 0; index < std::size(controls); ++index) {

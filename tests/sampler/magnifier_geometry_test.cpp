@@ -41,9 +41,9 @@ TEST(Zoom, TheWheelStepsThroughTheListAndStopsAtItsEnds) {
 
 // The box of the 132 by 68 bitmap at `dpi`, as the magnifier's window lays it out.
 MagnifierScale ScaleAt(int dpi, int zoom) {
-    return MagnifierScale{DesignToPixels(kWidth, dpi),           DesignToPixels(kHeight, dpi),
-                          DesignToPixels(kWidth / 2 + 2, dpi),   DesignToPixels(kHeight / 2 + 2, dpi),
-                          DesignToPixels(zoom, dpi),             DesignToPixels(1, dpi)};
+    return MagnifierScale{DesignToPixels(kWidth, dpi),         DesignToPixels(kHeight, dpi),
+                          DesignToPixels(kWidth / 2 + 2, dpi), DesignToPixels(kHeight / 2 + 2, dpi),
+                          DesignToPixels(zoom, dpi),           DesignToPixels(1, dpi)};
 }
 
 TEST(MagnifierLayout, EveryFactorCoversTheBoxWithTheCentreBlockInPlace) {

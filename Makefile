@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := integer_parse profile_document format_template format_list settings_file pallet_file \
     exchange_swatch exchange_text
 
-.PHONY: all deps native win test fuzz run bench dist format screenshot clean
+.PHONY: all deps native win-configure win program test fuzz run bench dist format screenshot clean
 
 all: win
 
@@ -22,10 +22,16 @@ native: deps
 	@[ -f $(NATIVE)/CMakeCache.txt ] || cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DTINTREL_SANITIZE=ON
 	cmake --build $(NATIVE) -j $(JOBS)
 
-win: deps
+win-configure: deps
 	@[ -f $(WIN)/CMakeCache.txt ] || cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+win: win-configure
 	cmake --build $(WIN) -j $(JOBS)
+
+# The program alone, without the tests and benchmarks.
+program: win-configure
+	cmake --build $(WIN) -j $(JOBS) --target Tintrel
 
 test: native win
 	ctest --test-dir $(NATIVE) --output-on-failure
@@ -47,7 +53,7 @@ fuzz:
 	    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' $(FUZZ)/fuzz_$$target.log; \
 	done
 
-run: win
+run: program
 	@tools/run $(PREFIX) $(WIN)/app/Tintrel.exe $(BUILD)/run-screen.png
 
 bench: win

@@ -4,8 +4,6 @@
 #include <array>
 #include <stdexcept>
 
-#include "palette/pallet_captions.h"
-
 namespace tintrel {
 
 namespace {
@@ -53,7 +51,11 @@ constexpr std::array kItems{
                 "f\x83"
                 "B\x83^(&F)",
                 ShiftCtrlKey('F'), false, 0},
-    MenuItemDef{C::NPalDlg, 2, kPalletSettingsCaption, ShiftCtrlKey('P'), false, 0},
+    // パレットの設定(&S)
+    MenuItemDef{C::NPalDlg, 2,
+                "\x83p\x83\x8C\x83"
+                "b\x83g\x82\xCC\x90\xDD\x92\xE8(&S)",
+                ShiftCtrlKey('P'), false, 0},
     // パレットの書き出し(&E)...
     MenuItemDef{C::NExport, 2,
                 "\x83p\x83\x8C\x83"
@@ -71,11 +73,11 @@ constexpr std::array kItems{
                 "b\x83g\x83L\x81[\x82\xC5\x90"
                 "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)",
                 std::nullopt, true, 0},
-    MenuItemDef{C::MSample, 2, "\x8E\xE6\x93\xBE\x94\xCD\x88\xCD", std::nullopt, false, 0},     // 取得範囲
-    MenuItemDef{C::Sample1, 3, "1\x83s\x83N\x83Z\x83\x8B(&1)", std::nullopt, true, 4},          // 1ピクセル(&1)
-    MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},  // 3×3の平均(&3)
-    MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},  // 5×5の平均(&5)
-    MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},  // 9×9の平均(&9)
+    MenuItemDef{C::MSample, 2, "\x8E\xE6\x93\xBE\x94\xCD\x88\xCD(&R)", std::nullopt, false, 0},  // 取得範囲(&R)
+    MenuItemDef{C::Sample1, 3, "1\x83s\x83N\x83Z\x83\x8B(&1)", std::nullopt, true, 4},           // 1ピクセル(&1)
+    MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},   // 3×3の平均(&3)
+    MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},   // 5×5の平均(&5)
+    MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},   // 9×9の平均(&9)
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)

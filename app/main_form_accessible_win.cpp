@@ -18,7 +18,7 @@ void MainFormAccessibility::Attach(const TFMain& form) {
     attach(Swatch, ControlId::PanelD, kNameSwatch, ROLE_SYSTEM_GRAPHIC, STATE_SYSTEM_READONLY);
     const HWND text = form.Control(ControlId::EditF);
     controls_[Swatch].ValueOf = [text] { return WindowText(text); };
-    attach(Format, ControlId::ComboF, kNameFormat, ROLE_SYSTEM_COMBOBOX, STATE_SYSTEM_FOCUSABLE);
+    controls_[Format].AttachComboBox(form.Control(ControlId::ComboF), WidenCp932(kNameFormat));
     attach(Text, ControlId::EditF, kNameText, ROLE_SYSTEM_TEXT, kField);
     for (int component = 0; component < 7; ++component) {
         attach(kFirstComponent + component, static_cast<ControlId>(static_cast<int>(ControlId::EditR) + component),

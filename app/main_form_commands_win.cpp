@@ -131,7 +131,7 @@ void TFMain::PopupToClick(CommandId sender) {
 
 void TFMain::SysPalletClick() {
     menu_.SetCheck(CommandId::NPallet, !IsChecked(CommandId::NPallet));
-    ShowPallet(IsChecked(CommandId::NPallet));
+    palletHost_.ShowPallet(IsChecked(CommandId::NPallet));
 }
 
 void TFMain::NFormatClick() {
@@ -150,7 +150,7 @@ void TFMain::NPalDlgClick() {
         pallet_.SetPalletSize(palletDialog_.Columns(), palletDialog_.Rows(), pages);
         palletTab_.SetPages(std::move(names));
         palletTab_.Select(PageAfterSettings(selected, pages));
-        KeepCellsVisible();
+        palletHost_.KeepCellsVisible();
     }
     paintPallet_.Repaint();
 }

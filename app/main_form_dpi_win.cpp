@@ -1,12 +1,9 @@
 // The main window at its monitor's DPI: every control placed in design units of 96 DPI scaled to it,
 // fonts and the dropper picture made for it, and laid out again when the window moves to a monitor of
 // another DPI.
-#include <utility>
-
 #include "app/main_form_layout_win.h"
 #include "app/main_form_win.h"
 #include "app/resource_ids.h"
-#include "palette/pallet_docking.h"
 
 namespace tintrel {
 
@@ -43,14 +40,13 @@ void TFMain::SetDpi(DpiScale dpi) {
     }
     dropperBitmap_.Reset(static_cast<HBITMAP>(LoadImageW(
         GetModuleHandleW(nullptr), MAKEINTRESOURCEW(DropperResource(dpi_)), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    palletTab_.SetDpi(dpi_);
-    paintPallet_.SetDpi(dpi_);
-    magnifier_.SetDpi(dpi_);
-    if (minimumHeight_ > 0) {
-        minimumHeight_ =
-            OuterSizeForClient(dpi_(SIZE{layout::kClientWidth, layout::kPanelDefHeight}), layout::kMainStyle, 0, dpi_)
-                .cy;
+    // A floating palette keeps the DPI of its own window.
+    palletHost_.SetDpi(dpi_);
+    if (palletHost_.FloatingWindow() == nullptr) {
+        palletTab_.SetDpi(dpi_);
+        paintPallet_.SetDpi(dpi_);
     }
+    magnifier_.SetDpi(dpi_);
     WindowSize();
 }
 
@@ -58,12 +54,7 @@ void TFMain::WindowDpiChanged(const DpiChange& change) {
     SetDpi(change.Dpi);
     // The suggested rectangle keeps the window's place; its size is the layout's own, so that rounding in
     // the system's scaling of the old size leaves no pixel too many or too few.
-    const int clientHeight = ShownAndDocked() ? dpi_(palletHeight_) : dpi_(layout::kPanelDefHeight);
-    const SIZE outer = OuterSizeForClient(SIZE{dpi_(layout::kClientWidth), clientHeight}, layout::kMainStyle, 0, dpi_);
-    const bool wasAllowed = std::exchange(resizeAllowed_, true);
-    SetWindowPos(hwnd_, nullptr, change.Suggested.left, change.Suggested.top, outer.cx, outer.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    resizeAllowed_ = wasAllowed;
+    palletHost_.TakeSuggestedRect(change.Suggested, WindowWidth());
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -12,13 +12,8 @@
 
 namespace tintrel {
 
-HWND TFMain::FloatingPalletWindow() const {
-    return floatWindow_ && GetParent(palletPanel_.Handle()) == floatWindow_->Handle() ? floatWindow_->Handle()
-                                                                                      : nullptr;
-}
-
 void TFMain::NExportClick() {
-    const WindowDisabled palette(FloatingPalletWindow());
+    const WindowDisabled palette(palletHost_.FloatingWindow());
     const int selected = formatChoice_.Selected();
     const std::string formatTemplate =
         selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
@@ -28,7 +23,7 @@ void TFMain::NExportClick() {
 }
 
 void TFMain::NImportClick() {
-    const WindowDisabled palette(FloatingPalletWindow());
+    const WindowDisabled palette(palletHost_.FloatingWindow());
     if (const std::optional<FilePath> path = AskPaletteFile(hwnd_, FolderOf(executablePath_))) {
         ImportPalletFile(*path);
     }
@@ -36,7 +31,7 @@ void TFMain::NImportClick() {
 
 void TFMain::PalletPanelDropFiles(HDROP drop) {
     if (const std::optional<FilePath> path = DroppedFile(drop)) {
-        const WindowDisabled palette(FloatingPalletWindow());
+        const WindowDisabled palette(palletHost_.FloatingWindow());
         ImportPalletFile(*path);
     }
 }

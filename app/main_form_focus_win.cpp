@@ -7,14 +7,6 @@
 
 namespace tintrel {
 
-namespace {
-
-bool IsShown(const std::unique_ptr<PalletFloatWindow>& window) {
-    return window && window->Handle() != nullptr && IsWindowVisible(window->Handle());
-}
-
-}  // namespace
-
 bool TFMain::WindowActivate(WPARAM state) {
     // The control that had the focus gets it back when the window is activated again.
     if (LOWORD(state) == WA_INACTIVE) {
@@ -41,8 +33,8 @@ void TFMain::KeepFocusVisible() {
     if (focus != nullptr && GetAncestor(focus, GA_ROOT) == active && IsWindowVisible(focus) && IsWindowEnabled(focus)) {
         return;
     }
-    if (IsShown(floatWindow_) && active == floatWindow_->Handle()) {
-        floatWindow_->FocusControl();
+    if (active == palletHost_.ShownFloatWindow()) {
+        palletHost_.FocusFloatWindow();
     } else if (active == hwnd_ || !IsWindowVisible(active)) {
         if (active != hwnd_) {
             SetActiveWindow(hwnd_);
@@ -52,17 +44,18 @@ void TFMain::KeepFocusVisible() {
 }
 
 bool TFMain::SwitchWindowKey(const MSG& message) {
+    const HWND floating = palletHost_.ShownFloatWindow();
     if (message.message != WM_KEYDOWN || message.wParam != VK_F6 || GetKeyState(VK_MENU) < 0 ||
-        GetKeyState(VK_CONTROL) < 0 || !IsShown(floatWindow_) || !IsWindowEnabled(hwnd_)) {
+        GetKeyState(VK_CONTROL) < 0 || floating == nullptr || !IsWindowEnabled(hwnd_)) {
         return false;
     }
     // With two windows, F6 and Shift+F6 both go to the other one.
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (root == hwnd_) {
-        SetActiveWindow(floatWindow_->Handle());
+        SetActiveWindow(floating);
         return true;
     }
-    if (root == floatWindow_->Handle()) {
+    if (root == floating) {
         SetActiveWindow(hwnd_);
         return true;
     }
@@ -70,9 +63,7 @@ bool TFMain::SwitchWindowKey(const MSG& message) {
 }
 
 void TFMain::WindowEnable(bool enabled) {
-    if (floatWindow_ && floatWindow_->Handle() != nullptr) {
-        EnableWindow(floatWindow_->Handle(), enabled ? TRUE : FALSE);
-    }
+    palletHost_.EnableFloatWindow(enabled);
 }
 
 }  // namespace tintrel

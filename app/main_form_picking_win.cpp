@@ -105,6 +105,7 @@ void TFMain::PickHotKeyPressed() {
         return;
     }
     colorBeforePick_ = colorState_.HasColor ? std::optional<ColorRef>(colorState_.CurColor) : std::nullopt;
+    magnifier_.Keep();
     globalPick_.Start(hwnd_);
     SetScreenCursor(LoadCursorW(nullptr, IDC_CROSS));
     SampleDuringGlobalPick();
@@ -137,6 +138,8 @@ void TFMain::GlobalPickEvent(GlobalPick::Event event, LPARAM detail) {
                 ClearColor();
             }
             UpdateReadout();
+            magnifier_.PutBack();
+            RepaintMagnifier();
             FinishGlobalPick(false);
             break;
         case GlobalPick::Event::Wheel:

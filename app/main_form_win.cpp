@@ -51,8 +51,7 @@ TFMain::TFMain(FilePath executablePath, TFFormat& formatEditor, TFPallet& pallet
     : executablePath_(std::move(executablePath)), formatEditor_(formatEditor), palletDialog_(palletDialog) {}
 
 TFMain::~TFMain() {
-    palletPanelHook_.Remove();
-    palletTabHook_.Remove();
+    palletHost_.Detach();
     DestroyOwnWindow();
 }
 
@@ -136,7 +135,6 @@ void TFMain::FormCreate() {
     for (const char* extension : {".ini", ".fmt", ".plt"}) {
         RemoveLeftoverTemporaryFiles(SiblingFileName(executablePath_, extension));
     }
-    palletDocked_ = false;
     InstallPalletPanelHook();
     SetHintTiming();
     CreatePaintPallet();
@@ -144,13 +142,6 @@ void TFMain::FormCreate() {
     accessibility_.Attach(*this);
     magnifier_.Create(layout::kPaintBox1Size);
     ApplyStayOnTop();
-}
-
-void TFMain::InstallPalletPanelHook() {
-    palletPanelHook_.Install(palletPanel_.Handle(), &TFMain::PalletPanelWndProc, reinterpret_cast<DWORD_PTR>(this));
-    palletTabHook_.Install(palletTab_.Handle(), &TFMain::PalletTabWndProc, reinterpret_cast<DWORD_PTR>(this));
-    // Palette files dropped from the shell anywhere on the palette are imported.
-    DragAcceptFiles(palletPanel_.Handle(), TRUE);
 }
 
 void TFMain::SetHintTiming() {
@@ -198,12 +189,7 @@ void TFMain::ApplyStayOnTop() {
 }
 
 void TFMain::FormShow() {
-    resizeAllowed_ = true;
-    SetClientHeight(dpi_(kPanelDefHeight));
-    RECT window;
-    GetWindowRect(hwnd_, &window);
-    minimumHeight_ = window.bottom - window.top;
-    resizeAllowed_ = false;
+    palletHost_.CollapseAtStart();
     LoadSettings();
     UpdateReadout();
     pallet_.SetPalletModified(false);
@@ -220,7 +206,7 @@ void TFMain::LoadSettings() {
     RebuildFormatList();
     RunGuarded([this] { LoadSettingsFile(); });
     RunGuarded([this] { LoadPallet(); });
-    ShowPallet(IsChecked(CommandId::NPallet));
+    palletHost_.ShowPallet(IsChecked(CommandId::NPallet));
     RunGuarded([this] { RegisterPickHotKey(); });
 }
 
@@ -259,7 +245,7 @@ void TFMain::ApplySettings(const Settings& settings) {
     const RECT placed = PlaceOnMonitor(RECT{settings.Left, settings.Top, settings.Left + (outer.right - outer.left),
                                             settings.Top + (outer.bottom - outer.top)});
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    palletHeight_ = settings.Height;
+    palletHost_.SetPalletHeight(settings.Height);
     ApplyPickOptions(settings);
 }
 
@@ -267,9 +253,7 @@ bool TFMain::FormClose() {
     if (globalPick_.IsActive()) {
         FinishGlobalPick(false);
     }
-    if (!palletDocked_) {
-        RememberFloatRect();
-    }
+    palletHost_.BeforeClose();
     // A failed save keeps the window open, and the busy cursor goes at once: closing again retries.
     if (const BusyCursorScope busy; !SaveSettings()) {
         return false;
@@ -310,8 +294,6 @@ bool TFMain::SaveSettings() {
 Settings TFMain::CurrentSettings() const {
     RECT window;
     GetWindowRect(hwnd_, &window);
-    RECT client;
-    GetClientRect(hwnd_, &client);
     Settings settings;
     settings.WriteClip = IsChecked(CommandId::Popup1);
     settings.Small16 = IsChecked(CommandId::Popup2);
@@ -322,8 +304,7 @@ Settings TFMain::CurrentSettings() const {
     settings.SelectedFormat = formatChoice_.Selected();
     settings.Top = window.top;
     settings.Left = window.left;
-    settings.Height =
-        SavedPalletHeight(palletDocked_, IsChecked(CommandId::NPallet), dpi_.ToDesign(client.bottom), palletHeight_);
+    settings.Height = palletHost_.SavedHeight();
     StorePickOptions(settings);
     return settings;
 }
@@ -342,20 +323,16 @@ void TFMain::WindowContextMenu(HWND control, LPARAM screenPosition) {
 void TFMain::WindowGetMinMaxInfo(MINMAXINFO& info) const {
     info.ptMinTrackSize.x = WindowWidth();
     info.ptMaxTrackSize.x = WindowWidth();
-    if (minimumHeight_ > 0) {
-        info.ptMinTrackSize.y = minimumHeight_;
+    if (const int lowest = palletHost_.LowestOuterHeight(); lowest > 0) {
+        info.ptMinTrackSize.y = lowest;
     }
 }
 
 void TFMain::WindowSize() {
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int upper = dpi_(kPanelDefHeight);
-    SetWindowPos(panelDef_.Handle(), nullptr, 0, 0, client.right, upper, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (GetParent(palletPanel_.Handle()) == hwnd_) {
-        const int height = std::max<int>(client.bottom - upper, 0);
-        SetWindowPos(palletPanel_.Handle(), nullptr, 0, upper, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    SetWindowPos(panelDef_.Handle(), nullptr, 0, 0, client.right, dpi_(kPanelDefHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    palletHost_.FormResize();
 }
 
 LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -16,8 +16,7 @@
 #include "color/format_choice_win.h"
 #include "color/readout_fields_win.h"
 #include "color/readout_text.h"
-#include "palette/pallet_docking.h"
-#include "palette/pallet_float_window_win.h"
+#include "palette/pallet_host_win.h"
 #include "palette/pallet_store.h"
 #include "palette/pallet_tab_strip_win.h"
 #include "palette/pallet_view_win.h"
@@ -31,7 +30,6 @@
 #include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_handles_win.h"
-#include "ui/window_subclass_win.h"
 
 namespace tintrel {
 
@@ -130,23 +128,9 @@ private:
     std::string PalletBytes() const;
     bool ReplaceUnreadable(std::string_view extension, bool changed);
 
-    // The palette's place and the window's height.
-    bool ShownAndDocked() const;
-    void SetClientHeight(int height);
-    void CollapseWindow();
-    void ShowPallet(bool show);
-    void FloatPallet(bool rememberHeight);
-    void DockPallet();
-    void RememberFloatRect();
-    void PalletPanelStartDock();
-    void PalletPanelEndDock();
-    void PalletPanelMouseDown();
+    // The palette's place and the window's height: the host decides them.
     void PalletTabChange();
-    void FitPalletTab();
-    void KeepCellsVisible();
-    PixelSize LowestFloatClient() const;
-    void GrowFloatToShowCells();
-    void FormCanResize(WINDOWPOS& position) const;
+    void FormCanResize(WINDOWPOS& position) const { palletHost_.FormCanResize(position); }
     LRESULT FormHitTest(LPARAM lParam) const;
 
     void Clear1Click();
@@ -161,7 +145,6 @@ private:
     void NImportClick();
     void PalletPanelDropFiles(HDROP drop);
     void ImportPalletFile(const FilePath& path);
-    HWND FloatingPalletWindow() const;
     void Action1Execute();
     void ComboFChange();
     void CopyTextLine();
@@ -207,10 +190,6 @@ private:
     void WindowEnable(bool enabled);
     void WindowGetMinMaxInfo(MINMAXINFO& info) const;
     void WindowSize();
-    static LRESULT CALLBACK
-    PalletPanelWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
-    static LRESULT CALLBACK
-    PalletTabWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
 
     FilePath executablePath_;
     TFFormat& formatEditor_;
@@ -237,23 +216,15 @@ private:
     Panel panelD_;
     Panel palletPanel_;
     PalletTabStrip palletTab_;
-    std::unique_ptr<PalletFloatWindow> floatWindow_;
-    std::unique_ptr<PalletFloatWindow> retiredFloatWindow_;
     HWND lastFocus_ = nullptr;
     OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;
     DpiScale dpi_;
-    WindowSubclass palletPanelHook_;
-    WindowSubclass palletTabHook_;
     PalletStore pallet_;
     PalletView paintPallet_{pallet_};
+    PalletHost palletHost_;
     MainFormAccessibility accessibility_;
 
-    bool palletDocked_ = false;
-    bool resizeAllowed_ = false;
-    bool movingPallet_ = false;  // the panel changes windows: its visibility changes are the move's own
-    std::int32_t palletHeight_ = Settings{}.Height;  // in design units, as the settings file keeps it
-    FloatRectangle floatRect_;
     // Only files read at start are written at close: one that could not be read must not be replaced
     // by the defaults this run fell back to, unless the user lets the run keep it under another name.
     bool formatListLoaded_ = false;
@@ -269,7 +240,6 @@ private:
     ProfileDocument palletAsRead_;
     ProfileDocument settingsStarted_;
     ProfileDocument palletStarted_;
-    int minimumHeight_ = 0;
 };
 
 }  // namespace tintrel

@@ -26,7 +26,7 @@ Wide SquaredDistance(const PlacementRect& a, const PlacementRect& b) {
 }
 
 // The start of a range of `length` moved into [from, to) as little as possible; `from` when it is longer.
-int MovedInto(int start, Wide length, int from, int to) {
+int MovedInto(Wide start, Wide length, int from, int to) {
     return static_cast<int>(std::max<Wide>(from, std::min<Wide>(start, Wide{to} - length)));
 }
 
@@ -46,6 +46,18 @@ PlacementRect PlaceOnScreen(const PlacementRect& window, std::span<const Placeme
     const int left = MovedInto(window.Left, width, nearest.Left, nearest.Right);
     const int top = MovedInto(window.Top, height, nearest.Top, nearest.Bottom);
     return PlacementRect{left, top, static_cast<int>(left + width), static_cast<int>(top + height)};
+}
+
+PlacementRect PlaceBeside(const PlacementRect& anchor, int width, int height, const PlacementRect& workArea) {
+    const Wide across = std::max(width, 0);
+    const Wide down = std::max(height, 0);
+    const Wide roomRight = Wide{workArea.Right} - anchor.Right;
+    const Wide roomLeft = Wide{anchor.Left} - workArea.Left;
+    const bool right = roomRight >= across || (roomLeft < across && roomRight >= roomLeft);
+    const int left =
+        MovedInto(right ? Wide{anchor.Right} : anchor.Left - across, across, workArea.Left, workArea.Right);
+    const int top = MovedInto(anchor.Top, down, workArea.Top, workArea.Bottom);
+    return PlacementRect{left, top, static_cast<int>(left + across), static_cast<int>(top + down)};
 }
 
 }  // namespace tintrel

@@ -20,4 +20,10 @@ struct PlacementRect {
 // with its top-left corner in the area when it is larger. With no work areas it stays.
 PlacementRect PlaceOnScreen(const PlacementRect& window, std::span<const PlacementRect> workAreas);
 
+// Where to open a window `width` by `height` beside the window at `anchor`, on the monitor whose work
+// area is `workArea`: right of it where it fits, else left of it, else on the side with more room; its
+// top level with the anchor's. It lies wholly in the work area (over the anchor if it must), with its
+// top-left corner there when it is larger.
+PlacementRect PlaceBeside(const PlacementRect& anchor, int width, int height, const PlacementRect& workArea);
+
 }  // namespace tintrel

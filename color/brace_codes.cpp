@@ -10,8 +10,9 @@ namespace tintrel {
 
 namespace {
 
-// The sources of values; the WCAG one holds luminance and the contrasts against white and black.
-enum Model { kHsl, kHsv, kHwb, kLab, kLch, kLab65, kOkLab, kOkLch, kXyz, kWcag, kName, kModelCount };
+// The sources of values; the WCAG one holds luminance and the contrasts against white and black, the
+// pair one the contrasts against the contrast check's text and background colours.
+enum Model { kHsl, kHsv, kHwb, kLab, kLch, kLab65, kOkLab, kOkLch, kXyz, kWcag, kPair, kName, kModelCount };
 
 struct BraceName {
     const char* Name;
@@ -21,7 +22,7 @@ struct BraceName {
     bool Hue;
 };
 
-constexpr std::array<BraceName, 31> kNames = {{
+constexpr std::array<BraceName, 33> kNames = {{
     {"hsl.h", kHsl, 0, 0, true},      {"hsl.s", kHsl, 1, 0, false},           {"hsl.l", kHsl, 2, 0, false},
     {"hsv.h", kHsv, 0, 0, true},      {"hsv.s", kHsv, 1, 0, false},           {"hsv.v", kHsv, 2, 0, false},
     {"hwb.h", kHwb, 0, 0, true},      {"hwb.w", kHwb, 1, 0, false},           {"hwb.b", kHwb, 2, 0, false},
@@ -32,7 +33,7 @@ constexpr std::array<BraceName, 31> kNames = {{
     {"oklch.l", kOkLch, 0, 3, false}, {"oklch.c", kOkLch, 1, 3, false},       {"oklch.h", kOkLch, 2, 3, true},
     {"xyz.x", kXyz, 0, 4, false},     {"xyz.y", kXyz, 1, 4, false},           {"xyz.z", kXyz, 2, 4, false},
     {"lum", kWcag, 0, 4, false},      {"contrast.white", kWcag, 1, 2, false}, {"contrast.black", kWcag, 2, 2, false},
-    {"name", kName, 0, 0, false},
+    {"name", kName, 0, 0, false},     {"contrast.text", kPair, 0, 2, false},  {"contrast.back", kPair, 1, 2, false},
 }};
 
 constexpr std::size_t kLongestName = 14;  // "contrast.white"
@@ -100,6 +101,9 @@ std::string BraceCodeTexts::Produce(const BraceCode& code) {
         return std::string(NearestCssColorName(color_));
     }
     const double value = Values(name.Source)[static_cast<std::size_t>(name.Component)];
+    if (name.Source == kPair) {
+        return RatioText(value, code.Decimals, decimalSeparator_);
+    }
     std::string text = FormatFixed(value, code.Decimals, decimalSeparator_);
     // A hue just below 360 that rounds up names the same direction as 0.
     if (name.Hue && value > 359.0 && text == FormatFixed(360.0, code.Decimals, decimalSeparator_)) {
@@ -141,6 +145,9 @@ const Components& BraceCodeTexts::Values(int model) {
                 break;
             case kXyz:
                 values = XyzD65Of(color_);
+                break;
+            case kPair:
+                values = Components{ContrastRatio(color_, contrast_.Text), ContrastRatio(color_, contrast_.Back), 0.0};
                 break;
             default:
                 values = Components{RelativeLuminance(color_), ContrastRatio(color_, Rgb8{255, 255, 255}),

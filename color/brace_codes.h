@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "color/color_models.h"
+#include "color/contrast.h"
 
 namespace tintrel {
 
@@ -25,11 +26,12 @@ std::optional<BraceCode> ParseBraceCode(std::string_view text, std::size_t pos);
 
 // The texts of brace codes for one colour, each worked out the first time it is asked for. Numbers are
 // fixed point with the code's decimals, halves away from zero, with `decimalSeparator`; never "-0" and
-// never a hue of 360. The colour name is in lower case.
+// never a hue of 360. The contrasts with the two colours of `contrast` are cut at their decimals instead,
+// never rounded up, as the contrast check shows them. The colour name is in lower case.
 class BraceCodeTexts {
 public:
-    BraceCodeTexts(Rgb8 color, std::string_view decimalSeparator)
-        : color_(color), decimalSeparator_(decimalSeparator) {}
+    BraceCodeTexts(Rgb8 color, std::string_view decimalSeparator, const ContrastPair& contrast)
+        : color_(color), decimalSeparator_(decimalSeparator), contrast_(contrast) {}
 
     const std::string& Of(const BraceCode& code);
 
@@ -39,6 +41,7 @@ private:
 
     Rgb8 color_;
     std::string_view decimalSeparator_;
+    ContrastPair contrast_;
     std::vector<std::optional<Components>> values_;
     std::vector<std::string> texts_;  // by name and decimals; empty until made, as no text is empty
 };

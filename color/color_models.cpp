@@ -1,7 +1,8 @@
 #include "color/color_models.h"
 
-#include <algorithm>  // std::max, std::min
-#include <cmath>      // std::atan2, std::cbrt, std::hypot
+#include <algorithm>  // std::clamp, std::max, std::min
+#include <cmath>      // std::atan2, std::cbrt, std::cos, std::lround, std::sin, std::sqrt
+#include <numbers>    // std::numbers::pi
 
 #include "base/srgb_transfer.h"
 
@@ -29,16 +30,36 @@ constexpr Matrix kD65ToD50 = {{
 constexpr Components kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 constexpr Components kD65White = {0.3127 / 0.3290, 1.0, (1.0 - 0.3127 - 0.3290) / 0.3290};
 
-// OKLab: linear sRGB to cone responses, and the cube roots of those to L, a, b.
-constexpr Matrix kLinearSrgbToLms = {{
-    {0.4122214708, 0.5363325363, 0.0514459929},
-    {0.2119034982, 0.6806995451, 0.1073969566},
-    {0.0883024619, 0.2817188376, 0.6299787005},
+// OKLab from XYZ (D65): to cone responses, and the cube roots of those to L, a, b. These are the matrices
+// the web's colour module publishes, recomputed for its D65 white, so that the figures agree at every
+// decimal with what web tools print; the author's original sRGB-based pair differs in the last of three
+// decimals for about one colour in a hundred.
+constexpr Matrix kXyzToLms = {{
+    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
+    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
+    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
 }};
 constexpr Matrix kLmsToOkLab = {{
-    {0.2104542553, 0.7936177850, -0.0040720468},
-    {1.9779984951, -2.4285922050, 0.4505937099},
-    {0.0259040371, 0.7827717662, -0.8086757660},
+    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
+    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
+    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
+}};
+
+// Their inverses as published with them, and XYZ back to linear-light sRGB as exact fractions.
+constexpr Matrix kOkLabToLms = {{
+    {1.0, 0.3963377773761749, 0.2158037573099136},
+    {1.0, -0.1055613458156586, -0.0638541728258133},
+    {1.0, -0.0894841775298119, -1.2914855480194092},
+}};
+constexpr Matrix kLmsToXyz = {{
+    {1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
+    {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
+    {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816},
+}};
+constexpr Matrix kXyzToLinearSrgb = {{
+    {12831.0 / 3959.0, -329.0 / 214.0, -1974.0 / 3959.0},
+    {-851781.0 / 878810.0, 1648619.0 / 878810.0, 36519.0 / 878810.0},
+    {705.0 / 12673.0, -2585.0 / 12673.0, 705.0 / 667.0},
 }};
 
 Components Multiply(const Matrix& m, const Components& v) {
@@ -106,6 +127,13 @@ HueRange HueRangeOf(Rgb8 color) {
 
 }  // namespace
 
+Rgb8 RgbOfLinear(const Components& linear) {
+    const auto encode = [](double channel) {
+        return static_cast<std::uint8_t>(std::lround(LinearToSrgb(std::clamp(channel, 0.0, 1.0)) * 255));
+    };
+    return {encode(linear[0]), encode(linear[1]), encode(linear[2])};
+}
+
 Rgb8 RgbOf(std::int32_t colorRef) {
     const auto bits = static_cast<std::uint32_t>(colorRef);
     return {static_cast<std::uint8_t>(bits & 0xFF), static_cast<std::uint8_t>((bits >> 8) & 0xFF),
@@ -133,7 +161,15 @@ Components HwbOf(Rgb8 color) {
 }
 
 Components XyzD65Of(Rgb8 color) {
-    return Multiply(kLinearSrgbToXyz, LinearOf(color));
+    return XyzOfLinearSrgb(LinearOf(color));
+}
+
+Components XyzOfLinearSrgb(const Components& linear) {
+    return Multiply(kLinearSrgbToXyz, linear);
+}
+
+Components LinearSrgbOfXyz(const Components& xyz) {
+    return Multiply(kXyzToLinearSrgb, xyz);
 }
 
 Components LabD50Of(Rgb8 color) {
@@ -145,7 +181,7 @@ Components LabD65Of(Rgb8 color) {
 }
 
 Components OkLabOf(Rgb8 color) {
-    Components lms = Multiply(kLinearSrgbToLms, LinearOf(color));
+    Components lms = Multiply(kXyzToLms, XyzD65Of(color));
     for (double& response : lms) {
         response = std::cbrt(response);
     }
@@ -161,8 +197,8 @@ Components PolarOf(const Components& lab) {
     if (lab[1] == 0.0 && lab[2] == 0.0) {
         return {lab[0], 0.0, 0.0};
     }
-    constexpr double kDegreesPerRadian = 57.295779513082320876798;
-    double hue = std::atan2(lab[2], lab[1]) * kDegreesPerRadian;
+    // In the order of operations of the web's sample code, so that a last decimal never differs.
+    double hue = std::atan2(lab[2], lab[1]) * 180 / std::numbers::pi;
     if (hue < 0) {
         hue += 360;
     }
@@ -170,7 +206,20 @@ Components PolarOf(const Components& lab) {
     if (hue >= 360) {
         hue -= 360;
     }
-    return {lab[0], std::hypot(lab[1], lab[2]), hue};
+    return {lab[0], std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]), hue};
+}
+
+Components LabOfPolar(const Components& lch) {
+    const double radians = lch[2] * std::numbers::pi / 180;
+    return {lch[0], lch[1] * std::cos(radians), lch[1] * std::sin(radians)};
+}
+
+Components LinearSrgbOfOkLab(const Components& lab) {
+    Components lms = Multiply(kOkLabToLms, lab);
+    for (double& response : lms) {
+        response = response * response * response;
+    }
+    return LinearSrgbOfXyz(Multiply(kLmsToXyz, lms));
 }
 
 double RelativeLuminance(Rgb8 color) {

@@ -167,7 +167,9 @@ int CodeOf(std::string_view follower) {
 class CodeTexts {
 public:
     CodeTexts(const ColorState& color, const TextOptions& options)
-        : color_(color), options_(options), braces_({color.CurR, color.CurG, color.CurB}, options.DecimalSeparator) {}
+        : color_(color),
+          options_(options),
+          braces_({color.CurR, color.CurG, color.CurB}, options.DecimalSeparator, options.Contrast) {}
 
     const std::string& Of(int letter, int step) const {
         std::optional<std::string>& text = texts_[static_cast<std::size_t>(letter * kStepsPerLetter + step)];

@@ -5,15 +5,18 @@
 #include <vector>
 
 #include "color/color_state.h"
+#include "color/contrast.h"
 
 namespace tintrel {
 
 // The template language: "#\RR\GG\BB" gives "#1A2B3C" for the colour 0x003C2B1A.
 
-// How produced numbers are written: the lower-case option and the user's decimal separator.
+// How produced numbers are written (the lower-case option and the user's decimal separator), and the
+// pair of colours whose contrasts with the colour "\{contrast.text}" and "\{contrast.back}" give.
 struct TextOptions {
     bool LowerCaseHex = false;
     std::string DecimalSeparator = ".";
+    ContrastPair Contrast{};
 };
 
 // The template used for the first item of the list, whatever its line holds.

@@ -1,5 +1,6 @@
 // The template engine, brace codes included. Fields: a template, a pattern, its replacement, a text, and
-// a decimal separator; the first byte of the input also picks the colour and the letter case. Beyond the
+// a decimal separator; the first byte of the input also picks the colour, the contrast pair and the letter
+// case. Beyond the
 // sanitizers, libFuzzer's time limit (-timeout) finds an expansion that does not end.
 #include "color/format_template.h"
 #include "fuzz/fuzz_input.h"
@@ -24,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ColorState color;
     SetColor(color, static_cast<ColorRef>(seed * 0x01030507u));
-    const TextOptions options{lowerCase, std::string(separator.substr(0, 4))};
+    const ContrastPair pair{RgbOf(static_cast<std::int32_t>(seed * 0x00070B0Du)),
+                            RgbOf(static_cast<std::int32_t>(seed * 0x00110D0Bu))};
+    const TextOptions options{lowerCase, std::string(separator.substr(0, 4)), pair};
     // No code's text is more than five and a half times as long as the code ("\W" gives "-2147483648"; a
     // brace code gives at most a name of 20 bytes or a number with a separator of up to 4 bytes).
     const std::string expanded = ExpandFormat(formatTemplate, color, options);

@@ -16,6 +16,8 @@ namespace {
 // "パレット", "ページ"
 constexpr std::string_view kPalletName = "\x83\x70\x83\x8C\x83\x62\x83\x67";
 constexpr std::string_view kPagesName = "\x83\x79\x81\x5B\x83\x57";
+// 切り替え: what a tab's default action is called
+constexpr std::string_view kSwitch = "\x90\xD8\x82\xE8\x91\xD6\x82\xA6";
 
 }  // namespace
 
@@ -77,6 +79,10 @@ long PalletAccessible::FocusedPart() const {
     return cell ? CellPart(*cell, view_.Store().XCount()) : 0;
 }
 
+void PalletAccessible::CellChanged(CellPosition cell) const {
+    NotifyAccessibleName(Window(), CellPart(cell, view_.Store().XCount()));
+}
+
 long PalletTabsAccessible::PartCount() const {
     return static_cast<long>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
 }
@@ -99,7 +105,7 @@ long PalletTabsAccessible::Role(long part) const {
 }
 
 long PalletTabsAccessible::State(long part) const {
-    const long selected = part == SendMessageW(Window(), TCM_GETCURSEL, 0, 0) + 1 ? STATE_SYSTEM_SELECTED : 0;
+    const long selected = part == SelectedPart() ? STATE_SYSTEM_SELECTED : 0;
     return STATE_SYSTEM_FOCUSABLE | (part == 0 ? 0 : STATE_SYSTEM_SELECTABLE | selected);
 }
 
@@ -122,6 +128,35 @@ long PalletTabsAccessible::PartAt(POINT screen) const {
 
 long PalletTabsAccessible::FocusedPart() const {
     return static_cast<long>(SendMessageW(Window(), TCM_GETCURFOCUS, 0, 0)) + 1;
+}
+
+long PalletTabsAccessible::SelectedPart() const {
+    return static_cast<long>(SendMessageW(Window(), TCM_GETCURSEL, 0, 0)) + 1;
+}
+
+std::wstring PalletTabsAccessible::DefaultAction(long part) const {
+    return part == 0 ? std::wstring() : WidenCp932(kSwitch);
+}
+
+HRESULT PalletTabsAccessible::DoDefaultAction(long part) {
+    if (part == 0) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    view_.SelectPage(part - 1);
+    return S_OK;
+}
+
+HRESULT PalletTabsAccessible::Select(long part, long flags) {
+    // One page is selected at a time, and the focused tab of a tab strip is its selected one.
+    constexpr long kTaken = SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION;
+    if (part == 0 || (flags & kTaken) == 0 || (flags & ~kTaken) != 0) {
+        return E_INVALIDARG;
+    }
+    if ((flags & SELFLAG_TAKEFOCUS) != 0) {
+        SetFocus(Window());
+    }
+    view_.SelectPage(part - 1);
+    return S_OK;
 }
 
 }  // namespace tintrel

@@ -1,6 +1,8 @@
 #include "palette/pallet_docking.h"
 
 #include <algorithm>  // std::max, std::min
+#include <cstdint>
+#include <limits>
 
 namespace tintrel {
 
@@ -21,8 +23,8 @@ std::int32_t FormHitTest(std::int32_t defaultCode, bool shownAndDocked) {
     }
 }
 
-std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows) {
-    const std::int64_t needed = std::int64_t{kMinCellRowHeight} * rows;
+std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows, std::int32_t rowHeight) {
+    const std::int64_t needed = std::int64_t{rowHeight} * rows;
     return static_cast<std::int32_t>(std::max<std::int64_t>(0, needed - cellAreaHeight));
 }
 
@@ -48,9 +50,22 @@ std::int32_t OuterHeightFor(std::int32_t clientHeight, std::int32_t nonClientHei
     return Between(std::int64_t{clientHeight} + nonClientHeight, 0, std::max(highest, 0));
 }
 
-ResizeDecision FormCanResize(std::int32_t newOuterHeight, bool shownAndDocked, bool resizeAllowed) {
-    const std::int32_t height = shownAndDocked ? std::max(newOuterHeight, kMinDockedOuterHeight) : newOuterHeight;
+ResizeDecision FormCanResize(std::int32_t newOuterHeight,
+                             bool shownAndDocked,
+                             bool resizeAllowed,
+                             std::int32_t lowestDocked) {
+    const std::int32_t height = shownAndDocked ? std::max(newOuterHeight, lowestDocked) : newOuterHeight;
     return {shownAndDocked || resizeAllowed, height};
+}
+
+std::int32_t LowestDockedOuterHeight(std::int32_t outerHeight,
+                                     std::int32_t cellAreaHeight,
+                                     std::int32_t rows,
+                                     std::int32_t rowHeight,
+                                     std::int32_t lowest) {
+    const std::int64_t besideCells = std::int64_t{outerHeight} - std::max(cellAreaHeight, 0);
+    return Between(besideCells + std::int64_t{rowHeight} * std::max(rows, 0), lowest,
+                   std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace tintrel

@@ -233,7 +233,9 @@ void PalletView::TakeCell(CellPosition cell) {
 
 void PalletView::SwapCell(CellPosition cell) {
     if (const auto page = SelectedPage()) {
-        store_.SwapCell(cell.Column, cell.Row, *page);
+        if (store_.SwapCell(cell.Column, cell.Row, *page)) {
+            accessible_.CellChanged(cell);
+        }
     }
     Repaint();
     RefreshHint();
@@ -246,7 +248,9 @@ void PalletView::InsertInto(CellPosition cell) {
         MessageBeep(MB_OK);
         return;
     }
-    store_.DropColor(cell.Column, cell.Row, *page, *color);
+    if (store_.DropColor(cell.Column, cell.Row, *page, *color)) {
+        accessible_.CellChanged(cell);
+    }
     Repaint();
     RefreshHint();
 }
@@ -262,6 +266,14 @@ void PalletView::TurnPage(int step) {
     const auto selected = static_cast<int>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0));
     const int page = std::clamp(selected + step, 0, std::max(pages - 1, 0));
     if (pages == 0 || page == selected) {
+        return;
+    }
+    SelectPage(page);
+}
+
+void PalletView::SelectPage(int page) {
+    const auto pages = static_cast<int>(SendMessageW(tabStrip_, TCM_GETITEMCOUNT, 0, 0));
+    if (page < 0 || page >= pages || page == static_cast<int>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0))) {
         return;
     }
     SendMessageW(tabStrip_, TCM_SETCURSEL, page, 0);
@@ -318,7 +330,9 @@ void PalletView::PaintPalletDragDrop(POINT client) {
     if (!color || !target) {
         return;
     }
-    store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color);
+    if (store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color)) {
+        accessible_.CellChanged(target->Cell);
+    }
     Repaint();
     RefreshHint();
 }

@@ -72,6 +72,8 @@ public:
     void InsertInto(CellPosition cell);
     void CopyCell(CellPosition cell);
     void TurnPage(int step);
+    // Selects page `page` (from 0) as a click on its tab does.
+    void SelectPage(int page);
     // Opens the main window's menu at `cell` (at the surface's corner without one).
     void OpenMenu(std::optional<CellPosition> cell) const;
 
@@ -124,7 +126,7 @@ private:
     PalletKeyboard keyboard_{*this};
     PalletAccessible accessible_{*this};
     AccessibleAnswer answer_{accessible_};
-    PalletTabsAccessible tabsAccessible_;
+    PalletTabsAccessible tabsAccessible_{*this};
     AccessibleAnswer tabsAnswer_{tabsAccessible_};
 };
 

@@ -1,5 +1,6 @@
 #include "sampler/magnifier_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -47,7 +48,7 @@ void Magnifier::Create(SIZE size) {
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     magBitmap_.Create(screen.Get(), CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels_ = static_cast<const std::uint32_t*>(bits);
+    pixels_ = static_cast<std::uint32_t*>(bits);
     CreateBuffer();
     Brush silver(CreateSolidBrush(kSilver));
     const RECT all{0, 0, size.cx, size.cy};
@@ -92,6 +93,22 @@ void Magnifier::SetSampleSize(int size) {
 void Magnifier::ShowZoomLabel(bool shown) {
     stale_ = stale_ || shown != labelShown_;
     labelShown_ = shown;
+}
+
+void Magnifier::Keep() {
+    kept_.clear();
+    if (pixels_ != nullptr) {
+        GdiFlush();
+        kept_.assign(pixels_, pixels_ + static_cast<std::size_t>(size_.cx) * static_cast<std::size_t>(size_.cy));
+    }
+}
+
+void Magnifier::PutBack() {
+    if (pixels_ == nullptr || kept_.size() != static_cast<std::size_t>(size_.cx) * static_cast<std::size_t>(size_.cy)) {
+        return;
+    }
+    GdiFlush();
+    std::copy(kept_.begin(), kept_.end(), pixels_);
 }
 
 std::optional<COLORREF> Magnifier::Capture() {

@@ -50,6 +50,9 @@ public:
     void SetSampleSize(int size);
     // Shows or hides the factor in the corner.
     void ShowZoomLabel(bool shown);
+    // Keeps what the box shows now, to put it back when a pick is cancelled.
+    void Keep();
+    void PutBack();
 
     int CenterX() const { return magCenterX_; }
     int CenterY() const { return magCenterY_; }
@@ -71,10 +74,11 @@ private:
     };
 
     Surface magBitmap_;
-    Surface buffer_;                         // where PaintNow composes the box before showing it
-    const std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
+    Surface buffer_;                   // where PaintNow composes the box before showing it
+    std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
     // What the box last showed, so that a sample over an unchanged screen paints nothing.
     std::vector<std::uint32_t> shown_;
+    std::vector<std::uint32_t> kept_;
     bool stale_ = true;
     SIZE size_{};
     int magCenterX_ = 0;

@@ -27,4 +27,16 @@ RECT PlaceOnMonitor(const RECT& window) {
     return RECT{placed.Left, placed.Top, placed.Right, placed.Bottom};
 }
 
+RECT PlaceBesideWindow(HWND anchor, int width, int height) {
+    RECT outer;
+    GetWindowRect(anchor, &outer);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& work = info.rcWork;
+    const PlacementRect placed = PlaceBeside({outer.left, outer.top, outer.right, outer.bottom}, width, height,
+                                             {work.left, work.top, work.right, work.bottom});
+    return RECT{placed.Left, placed.Top, placed.Right, placed.Bottom};
+}
+
 }  // namespace tintrel

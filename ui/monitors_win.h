@@ -9,4 +9,7 @@ namespace tintrel {
 // area of the nearest monitor, so that a window stored on a monitor since removed can be reached.
 RECT PlaceOnMonitor(const RECT& window);
 
+// Where to open a window `width` by `height` beside `anchor`, wholly on the anchor's monitor.
+RECT PlaceBesideWindow(HWND anchor, int width, int height);
+
 }  // namespace tintrel

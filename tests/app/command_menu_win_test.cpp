@@ -39,7 +39,7 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                          "B\x83^(&F)\tShift+Ctrl+F"));  // フォーマットエディタ
     EXPECT_EQ(ItemText(menu, CommandId::NPalDlg),
               WidenCp932("\x83p\x83\x8C\x83"
-                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));  // パレットの設定
+                         "b\x83g\x82\xCC\x90\xDD\x92\xE8(&S)\tShift+Ctrl+P"));  // パレットの設定
     EXPECT_EQ(ItemText(menu, CommandId::NExport),
               WidenCp932("\x83p\x83\x8C\x83"
                          "b\x83g\x82\xCC\x8F\x91\x82\xAB\x8Fo\x82\xB5(&E)...\tShift+Ctrl+S"));  // パレットの書き出し
@@ -56,6 +56,7 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                                                              "b\x83g\x83L\x81[\x82\xC5\x90"
                                                              "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)"));
     EXPECT_EQ(ItemText(menu, CommandId::Sample9), WidenCp932("9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)"));
+    EXPECT_EQ(ItemText(menu, CommandId::MSample), WidenCp932("\x8E\xE6\x93\xBE\x94\xCD\x88\xCD(&R)"));  // 取得範囲
     const HMENU settings = GetSubMenu(menu, 1);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 1)), 4);
     EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);

@@ -201,6 +201,16 @@ TEST_F(PalletDocking, AClickBesideThePageTabsTakesThePaletteOut) {
     SendMouseAt(beside, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(PumpUntil([this] { return Where() == Place::Floating; }));
     EXPECT_EQ(ClientHeight(), 170);
+    // Floating for the first time, it opens beside the main window, wholly on the screen.
+    RECT floating;
+    RECT main;
+    RECT screen;
+    RECT common;
+    GetWindowRect(Holder(), &floating);
+    GetWindowRect(mainForm->Handle(), &main);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    EXPECT_FALSE(IntersectRect(&common, &floating, &main)) << "not under the main window";
+    EXPECT_TRUE(IntersectRect(&common, &floating, &screen) && EqualRect(&common, &floating)) << "wholly visible";
 
     SendMouseAt(CenterOf(mainForm->Control(ControlId::PaintPallet)), MOUSEEVENTF_LEFTDOWN);
     SendMouseAt(CenterOf(mainForm->Control(ControlId::PaintPallet)), MOUSEEVENTF_LEFTUP);
@@ -295,15 +305,19 @@ TEST_F(PalletDocking, HandEditedExtremesGiveAUsableWindow) {
         const char* Name;
         std::string Settings;
         std::string Pallet;
+        int Rows;
     } cases[] = {
-        {"a stored height at the collapsed one", "[Window]\r\nHeight=170\r\n", ""},
-        {"the largest stored height", "[Window]\r\nHeight=2147483647\r\n", ""},
+        {"a stored height at the collapsed one", "[Window]\r\nHeight=170\r\n", "", 4},
+        {"the largest stored height", "[Window]\r\nHeight=2147483647\r\n", "", 4},
         {"the whole range, floating", "",
-         "[Pallet]\r\nLeft=-2147483648\r\nTop=-2147483648\r\nRight=2147483647\r\nBottom=2147483647\r\nDock=1\r\n"},
+         "[Pallet]\r\nLeft=-2147483648\r\nTop=-2147483648\r\nRight=2147483647\r\nBottom=2147483647\r\nDock=1\r\n", 4},
         {"eight pages of long names, docked", "",
          "[Pallet]\r\nzCount=8\r\nyCount=16\r\n[Tab1]\r\nNAME=aaaaaaaaaaaaaaaaaaaa\r\n[Tab2]\r\nNAME="
          "bbbbbbbbbbbbbbbbbbbb\r\n"
-         "[Tab3]\r\nNAME=cccccccccccccccccccc\r\n[Tab4]\r\nNAME=dddddddddddddddddddd\r\n"},
+         "[Tab3]\r\nNAME=cccccccccccccccccccc\r\n[Tab4]\r\nNAME=dddddddddddddddddddd\r\n",
+         16},
+        {"eight pages and an 8 by 8 grid, docked", "", "[Pallet]\r\nxCount=8\r\nyCount=8\r\nzCount=8\r\n", 8},
+        {"eight rows at the stored lowest height", "[Window]\r\nHeight=100\r\n", "[Pallet]\r\nyCount=8\r\n", 8},
     };
     for (const auto& row : cases) {
         test_support::WriteBytes(SettingsFile(), row.Settings);
@@ -316,13 +330,16 @@ TEST_F(PalletDocking, HandEditedExtremesGiveAUsableWindow) {
         EXPECT_TRUE(IntersectRect(&visible, &outer, &screen)) << row.Name << ": on the screen";
         RECT cells;
         GetClientRect(mainForm->Control(ControlId::PaintPallet), &cells);
-        const int rows = row.Pallet.find("yCount=16") != std::string::npos ? 16 : 4;
-        EXPECT_GE(cells.bottom, 8 * rows) << row.Name << ": the cells show";
+        EXPECT_GE(cells.bottom, 8 * row.Rows) << row.Name << ": the cells show";
         EXPECT_GE(cells.right, 8 * 4) << row.Name;
         if (Where() == Place::Docked) {
             GetWindowRect(mainForm->Handle(), &outer);
             EXPECT_GE(outer.bottom - outer.top, 270) << row.Name;
             EXPECT_LE(outer.bottom - outer.top, GetSystemMetrics(SM_CYVIRTUALSCREEN)) << row.Name;
+            // The bottom edge dragged as high as it goes still leaves every row of cells 8 pixels.
+            SetWindowPos(mainForm->Handle(), nullptr, 0, 0, outer.right - outer.left, 0, SWP_NOMOVE | SWP_NOZORDER);
+            GetClientRect(mainForm->Control(ControlId::PaintPallet), &cells);
+            EXPECT_GE(cells.bottom, 8 * row.Rows) << row.Name << ": dragged to the lowest";
         }
         ASSERT_TRUE(CloseProgram()) << row.Name;
         const std::string settings = test_support::ReadBytes(SettingsFile());

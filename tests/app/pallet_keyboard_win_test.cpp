@@ -150,7 +150,7 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
     HMENU menuShown = nullptr;
     for (const Row& row : rows) {
         if (row.menu) {
-            CallSoon([&menuShown] { menuShown = TakeShownMenu(); }, 200);
+            CallWhenMenuShows([&menuShown] { menuShown = TakeShownMenu(); });
         }
         focusHeard = {};
         valueChanges.clear();
@@ -158,7 +158,7 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
             Press(key);
             PumpUntil([] { return HIWORD(GetQueueStatus(QS_INPUT)) == 0; });
         }
-        PumpUntil([&] { return differences(row).empty(); }, 2000);
+        PumpUntil([&] { return differences(row).empty(); }, 10000);
         EXPECT_EQ(differences(row), "") << row.what;
     }
     EXPECT_EQ(menuShown, mainForm->PopupMenu1()) << "Shift+F10 opened the window's menu";
@@ -177,7 +177,7 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
         {VK_TAB, surface}, {VK_TAB | kShift, tabs}, {VK_TAB, surface}, {VK_TAB, tabs}};
     for (const auto& step : steps) {
         Press(step.first);
-        PumpUntil([&] { return GetFocus() == step.second; }, 2000);
+        PumpUntil([&] { return GetFocus() == step.second; }, 10000);
         EXPECT_EQ(GetFocus(), step.second) << "floating, step " << &step - steps;
     }
 

@@ -71,6 +71,7 @@ protected:
     static LRESULT CALLBACK OtherWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         const bool pickKey = wParam == VK_RETURN || wParam == VK_SPACE || wParam == VK_ESCAPE ||
                              (wParam >= VK_LEFT && wParam <= VK_DOWN);
+        markerSeen = markerSeen || (message == WM_KEYUP && wParam == kMarkerKey);
         if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSEHWHEEL) ||
             ((message == WM_KEYDOWN || message == WM_KEYUP) && pickKey)) {
             ++inputSeen;
@@ -107,10 +108,12 @@ protected:
         return PumpUntil([&] { return mainForm->Color().HasColor && mainForm->Color().CurColor == ColorRef(color); });
     }
 
-    // The other window's count of input, once what was sent has had time to arrive.
+    // The other window's count of input, once all that was sent has arrived: input reaches the windows
+    // in the order it was sent, so a key sent last comes after all of it.
     int InputSeenByOther() {
-        Sleep(50);
-        Pump();
+        markerSeen = false;
+        SendKey(kMarkerKey);
+        EXPECT_TRUE(PumpUntil([] { return markerSeen; })) << "the other window never got the focus's keys";
         return inputSeen;
     }
 
@@ -129,6 +132,8 @@ protected:
 
     HWND other = nullptr;
     static inline int inputSeen = 0;
+    static constexpr WORD kMarkerKey = VK_F9;  // a key that picking leaves alone
+    static inline bool markerSeen = false;
 };
 
 TEST_F(PickFromAnywhere, TheHotKeyPicksWithAClickAndEscPutsTheColourBack) {
@@ -148,12 +153,17 @@ TEST_F(PickFromAnywhere, TheHotKeyPicksWithAClickAndEscPutsTheColourBack) {
     EXPECT_EQ(GetFocus(), other) << "the focus stays where it was";
     EXPECT_EQ(GetForegroundWindow(), other);
 
+    // A corner of the magnifier, away from its frames: all of it shows the plain colour picked.
+    const auto magnified = [this] { return PixelOf(mainForm->Control(ControlId::PanelDef), 30, 50); };
+    EXPECT_EQ(magnified(), kLower);
     StartPickAt(kUpperAt);
     EXPECT_TRUE(Picked(kUpper));
+    EXPECT_TRUE(PumpUntil([&] { return magnified() == kUpper; }));
     SendKey(VK_ESCAPE);
     EXPECT_TRUE(PickEnded());
     EXPECT_TRUE(Picked(kLower)) << "Esc puts back the colour of before";
     EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#ABCDEF");
+    EXPECT_TRUE(PumpUntil([&] { return magnified() == kLower; })) << "and the magnifier's view of it";
     EXPECT_EQ(ClipboardText(), L"#ABCDEF") << "a cancelled pick copies nothing";
 
     mainForm->ClearColor();
@@ -181,6 +191,11 @@ TEST_F(PickFromAnywhere, ArrowsSteerAndEnterTakesTheLinearLightAverage) {
 }
 
 TEST_F(PickFromAnywhere, TheWheelZoomsOverTheMagnifierAndWhilePickingAndIsKept) {
+    // A pick taken first leaves the checkerboard in the magnifier, where a cancelled pick puts it back.
+    StartPickAt(kWhiteAt);
+    SendMouseAt(kWhiteAt, MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(kWhiteAt, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PickEnded());
     StartPickAt(kWhiteAt);
     EXPECT_EQ(BlockWidth(), 4);
     SendMouseAt(kWhiteAt, MOUSEEVENTF_WHEEL, 2 * WHEEL_DELTA);
@@ -189,6 +204,7 @@ TEST_F(PickFromAnywhere, TheWheelZoomsOverTheMagnifierAndWhilePickingAndIsKept) 
     EXPECT_TRUE(PumpUntil([this] { return BlockWidth() == 6; }));
     SendKey(VK_ESCAPE);
     ASSERT_TRUE(PickEnded());
+    EXPECT_EQ(BlockWidth(), 6) << "the view from before the pick, at the zoom chosen during it";
     EXPECT_EQ(InputSeenByOther(), 0) << "the wheel turned the magnifier only";
 
     SetForegroundWindow(mainForm->Handle());

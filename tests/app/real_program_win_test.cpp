@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,11 @@
 
 namespace tintrel {
 namespace {
+
+// 開く, 閉じる, 切り替え: the default actions of a closed list, an open one, and a page tab
+constexpr std::string_view kOpen = "\x8A\x4A\x82\xAD";
+constexpr std::string_view kClose = "\x95\xC2\x82\xB6\x82\xE9";
+constexpr std::string_view kSwitch = "\x90\xD8\x82\xE8\x91\xD6\x82\xA6";
 
 using test_support::Escaped;
 using test_support::ReadBytes;
@@ -35,8 +41,9 @@ public:
             ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
             return;
         }
-        WaitForInputIdle(process_.hProcess, 10000);
-        for (int attempt = 0; attempt < 200 && mainWindow_ == nullptr; ++attempt) {
+        // A start takes a few seconds under Wine, and several times that on a busy machine.
+        WaitForInputIdle(process_.hProcess, 30000);
+        for (const ULONGLONG end = GetTickCount64() + 30000; mainWindow_ == nullptr && GetTickCount64() < end;) {
             EnumWindows(&RunningProgram::FindMainWindow, reinterpret_cast<LPARAM>(this));
             if (mainWindow_ == nullptr || !IsWindowVisible(mainWindow_)) {
                 mainWindow_ = nullptr;
@@ -74,7 +81,7 @@ public:
     // Closes the window as the close box does and waits for the program to end.
     bool Close() {
         PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+        return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
     }
     DWORD ExitCode() const {
         DWORD code = 0;
@@ -187,6 +194,8 @@ struct Described {
     std::wstring Value;
     long Parts = -1;
     RECT Location{};
+    long State = 0;
+    std::wstring DefaultAction;
 };
 
 std::wstring Taken(BSTR text) {
@@ -208,6 +217,9 @@ Described Describe(HWND window, long part = CHILDID_SELF) {
     BSTR value = nullptr;
     VARIANT role;
     VariantInit(&role);
+    VARIANT state;
+    VariantInit(&state);
+    BSTR action = nullptr;
     long parts = -1;
     long at[4] = {};  // left, top, width, height
     object->get_accName(child, &name);
@@ -215,8 +227,28 @@ Described Describe(HWND window, long part = CHILDID_SELF) {
     object->get_accRole(child, &role);
     object->get_accChildCount(&parts);
     object->accLocation(&at[0], &at[1], &at[2], &at[3], child);
+    object->get_accState(child, &state);
+    object->get_accDefaultAction(child, &action);
     object->Release();
-    return {Taken(name), role.lVal, Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]}};
+    return {Taken(name), role.lVal,    Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]},
+            state.lVal,  Taken(action)};
+}
+
+// What a screen reader's request to act on a part of a window answers: accDoDefaultAction without
+// flags, accSelect with them.
+HRESULT ActOn(HWND window, long part, long selectFlags = 0) {
+    IAccessible* object = nullptr;
+    const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                     reinterpret_cast<void**>(&object));
+    if (FAILED(found)) {
+        return found;
+    }
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = part;
+    const HRESULT result = selectFlags == 0 ? object->accDoDefaultAction(child) : object->accSelect(selectFlags, child);
+    object->Release();
+    return result;
 }
 
 std::string TextOf(const RECT& rect) {
@@ -247,6 +279,7 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     const auto cell = [](int column, int row, std::int32_t color) {
         return WidenCp932(CellAccessibleName(column, row, color, 0));
     };
+    constexpr long kField = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE;
     const auto cellAt = [&client](int column, int row) {  // in the surface's client area
         const PalletRect bounds = CellRect(column, row, 4, 4, client.right, client.bottom);
         return RECT{bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
@@ -287,6 +320,24 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
         EXPECT_EQ(TextOf(described.Location), TextOf(IsRectEmpty(&expected.location) ? whole : expected.location));
         EXPECT_EQ(expected.parts < 0 ? -1 : described.Parts, expected.parts);
     }
+    // What it learns it can do: the state flags that must be set, and the default action.
+    const struct {
+        HWND window;
+        long state;
+        std::wstring action;
+    } abilities[] = {
+        {control(ControlId::ComboF), STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_FOCUSABLE, WidenCp932(kOpen)},
+        {control(ControlId::EditF), kField, L""},
+        {control(ControlId::EditR), kField, L""},
+        {control(ControlId::EditK), kField, L""},
+        {control(ControlId::PanelD), STATE_SYSTEM_READONLY, L""},
+    };
+    for (const auto& expected : abilities) {
+        const Described described = Describe(expected.window);
+        SCOPED_TRACE(NarrowCp932(described.Name));
+        EXPECT_EQ(described.State & expected.state, expected.state) << std::hex << described.State;
+        EXPECT_EQ(described.DefaultAction, expected.action);
+    }
     EXPECT_EQ(Describe(tabs, 2).Name, WidenCp932("\x90\x46\x32")) << "the second page's tab, 色2";
     EXPECT_EQ(Describe(tabs, 2).Role, ROLE_SYSTEM_PAGETAB);
 
@@ -296,10 +347,70 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     PostMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(surface, WM_LBUTTONUP, 0, at);
     std::wstring value;
-    for (const ULONGLONG end = GetTickCount64() + 3000; value != L"#302010" && GetTickCount64() < end; Sleep(10)) {
+    for (const ULONGLONG end = GetTickCount64() + 10000; value != L"#302010" && GetTickCount64() < end; Sleep(10)) {
         value = Describe(control(ControlId::PanelD)).Value;
     }
     EXPECT_EQ(value, L"#302010");
+    ASSERT_TRUE(program.Close());
+    CoUninitialize();
+}
+
+TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectAPage) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    WriteBytes(
+        directory / "Tintrel.plt",
+        "[Pallet]\r\nView=1\r\nzCount=3\r\n[Tab1]\r\nNAME=One\r\n[Tab2]\r\nNAME=Two\r\n[Tab3]\r\nNAME=Three\r\n");
+    RunningProgram program(executable);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const HWND main = program.MainWindow();
+    const HWND combo = GetDlgItem(main, static_cast<int>(ControlId::ComboF));
+    const HWND tabs =
+        GetDlgItem(GetDlgItem(main, static_cast<int>(ControlId::PalletPanel)), static_cast<int>(ControlId::PalletTab));
+    const HWND surface = FindWindowExW(tabs, nullptr, L"TintrelPalletView", nullptr);
+    const struct {
+        const char* what;
+        HWND window;
+        long part;
+        long selectFlags;  // 0: the default action
+        HRESULT result;
+        bool dropped;  // the template list is open
+        long page;     // the selected page tab, from 1
+    } steps[] = {
+        {"the list's default action opens it", combo, CHILDID_SELF, 0, S_OK, true, 1},
+        {"and closes it", combo, CHILDID_SELF, 0, S_OK, false, 1},
+        {"a tab's default action selects its page", tabs, 3, 0, S_OK, false, 3},
+        {"accSelect takes the selection", tabs, 2, SELFLAG_TAKESELECTION, S_OK, false, 2},
+        {"and the focus with it", tabs, 1, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, S_OK, false, 1},
+        {"one page at a time", tabs, 3, SELFLAG_ADDSELECTION, E_INVALIDARG, false, 1},
+        {"a selection needs a tab", tabs, CHILDID_SELF, SELFLAG_TAKESELECTION, E_INVALIDARG, false, 1},
+        {"the tab list has no action", tabs, CHILDID_SELF, 0, DISP_E_MEMBERNOTFOUND, false, 1},
+        {"a read-only field has none", GetDlgItem(main, static_cast<int>(ControlId::EditF)), CHILDID_SELF, 0,
+         DISP_E_MEMBERNOTFOUND, false, 1},
+        {"no tab beyond the last", tabs, 4, 0, E_INVALIDARG, false, 1},
+    };
+    const std::wstring pageNames[] = {L"One", L"Two", L"Three"};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        EXPECT_EQ(ActOn(step.window, step.part, step.selectFlags), step.result);
+        const Described list = Describe(combo);
+        EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0, step.dropped);
+        EXPECT_EQ(list.State & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED),
+                  step.dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
+        EXPECT_EQ(list.DefaultAction, WidenCp932(step.dropped ? kClose : kOpen));
+        for (long tab = 1; tab <= 3; ++tab) {
+            const Described described = Describe(tabs, tab);
+            EXPECT_EQ(described.State & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE),
+                      STATE_SYSTEM_SELECTABLE | (tab == step.page ? STATE_SYSTEM_SELECTED : 0))
+                << "tab " << tab;
+            EXPECT_EQ(described.DefaultAction, WidenCp932(kSwitch));
+        }
+        // The palette follows: its surface is named after the page it shows.
+        EXPECT_EQ(Describe(surface).Name, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 ") + pageNames[step.page - 1]);
+    }
+    EXPECT_NE(Describe(tabs, 1).State & STATE_SYSTEM_FOCUSED, 0) << "the tab that took the focus has it";
     ASSERT_TRUE(program.Close());
     CoUninitialize();
 }

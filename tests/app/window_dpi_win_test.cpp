@@ -235,8 +235,14 @@ private:
 
 TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactly) {
     const StripeWindow stripes;
-    Pump();
     const POINT pointer{StripeWindow::kBounds.left + 100, StripeWindow::kBounds.top + 50};
+    // The screen shows a new window a moment after it has painted.
+    ASSERT_TRUE(PumpUntil([&] {
+        const HDC screen = GetDC(nullptr);
+        const bool shown = GetPixel(screen, pointer.x + 1, pointer.y + 2) == StripeWindow::ColorAt(101, 52);
+        ReleaseDC(nullptr, screen);
+        return shown;
+    }));
     SetCursorPos(pointer.x, pointer.y);
     mainForm->SampleScreen();
     EXPECT_EQ(Hex(static_cast<COLORREF>(mainForm->Color().CurColor)), Hex(StripeWindow::ColorAt(100, 50)));

@@ -47,5 +47,36 @@ TEST(PlaceOnScreen, LeavesAVisibleWindowAndMovesALostOneOntoTheNearestWorkArea) 
     }
 }
 
+TEST(PlaceBeside, OpensBesideTheAnchorWhollyInTheWorkArea) {
+    const PlacementRect kNarrow{0, 0, 600, 800};
+    const struct {
+        const char* name;
+        PlacementRect anchor;
+        int width, height;
+        PlacementRect area;
+        PlacementRect expected;
+    } cases[] = {
+        {"room on the right", {200, 200, 400, 500}, 220, 130, kMain, {400, 200, 620, 330}},
+        {"just room on the right", {1500, 200, 1700, 500}, 220, 130, kMain, {1700, 200, 1920, 330}},
+        {"room on the left only", {1701, 200, 1901, 500}, 220, 130, kMain, {1481, 200, 1701, 330}},
+        {"neither, more room on the right", {150, 100, 350, 400}, 300, 130, kNarrow, {300, 100, 600, 230}},
+        {"neither, more room on the left", {300, 100, 500, 400}, 350, 130, kNarrow, {0, 100, 350, 230}},
+        {"the anchor low on the monitor", {200, 950, 400, 1250}, 220, 130, kMain, {400, 910, 620, 1040}},
+        {"the anchor above the monitor's top", {200, -50, 400, 250}, 220, 130, kMain, {400, 0, 620, 130}},
+        {"on a monitor left of the main one", {-300, -100, -100, 200}, 220, 130, kLeft, {-520, -100, -300, 30}},
+        {"larger than the work area", {200, 200, 400, 500}, 2000, 1200, kMain, {0, 0, 2000, 1200}},
+        {"an anchor at the ends of the coordinates",
+         {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+         220,
+         130,
+         kMain,
+         {1700, 0, 1920, 130}},
+        {"no size", {200, 200, 400, 500}, -5, 0, kMain, {400, 200, 400, 200}},
+    };
+    for (const auto& [name, anchor, width, height, area, expected] : cases) {
+        EXPECT_EQ(PlaceBeside(anchor, width, height, area), expected) << name;
+    }
+}
+
 }  // namespace
 }  // namespace tintrel

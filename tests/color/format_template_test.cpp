@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ExpandCase{"oklch(\\{oklch.l} \\{oklch.c} \\{oklch.h})", "oklch(0.283 0.039 249.345)"},
                     ExpandCase{"color(xyz-d65 \\{xyz.x} \\{xyz.y} \\{xyz.z})", "color(xyz-d65 0.0211 0.0227 0.0460)"},
                     ExpandCase{"\\{lum} \\{contrast.white}:1 \\{contrast.black}:1", "0.0227 14.44:1 1.45:1"},
+                    // Black text on white until the caller says otherwise; 14.4357 is cut, not rounded.
+                    ExpandCase{"\\{contrast.text}:1 \\{contrast.back}:1", "1.45:1 14.43:1"},
                     ExpandCase{"\\{hsl.h:2} \\{oklch.l:4} \\{lab.l:0} \\{xyz.y:9}", "210.00 0.2826 17 0.022735402"},
                     ExpandCase{"\\{name:3}", "midnightblue"}));
 
@@ -120,6 +122,12 @@ TEST(ExpandFormat, BraceCodesRoundHuesAndZerosAsPrinted) {
         {0x00303131, "\\{oklab.a} \\{oklab.a:4}", "0.000 -0.0005"},    // -0.000498 rounds to zero
         {0x00808080, "\\{lch.c} \\{lch.h} \\{oklch.h} \\{oklab.b:9} \\{name}", "0.00 0.00 0.000 0.000000000 gray"},
         {0x00FFFFFF, "\\{lab.l} \\{oklab.l} \\{lum} \\{contrast.black} \\{name}", "100.00 1.000 1.0000 21.00 white"},
+        // Last decimals as the web's sample code prints them (the OKLab author's matrices give 264.206,
+        // 133.831 and 342.041, and 17.178).
+        {0x00A01400, "\\{oklch.l} \\{oklch.c} \\{oklch.h}", "0.333 0.211 264.207"},
+        {0x0074E4A2, "\\{oklab.a} \\{oklab.b} \\{oklch.h}", "-0.110 0.115 133.832"},
+        {0x007A1C9D, "\\{oklch.h}", "342.040"},
+        {0x00FCFCFD, "\\{oklab.l} \\{oklab.a} \\{oklch.h}", "0.992 0.001 17.176"},
     };
     for (const auto& [colorRef, formatTemplate, expected] : rows) {
         ColorState color;
@@ -128,6 +136,29 @@ TEST(ExpandFormat, BraceCodesRoundHuesAndZerosAsPrinted) {
     }
     EXPECT_EQ(ExpandFormat("\\{lab.a} \\{name} \\RR", WorkedColor(), TextOptions{true, ","}), "-2,85 midnightblue 1a")
         << "the separator applies, the letter case does not";
+}
+
+// The contrasts with the caller's pair are cut at their decimals, never rounded up, as the contrast check
+// shows them; the contrasts with white and black keep rounding.
+TEST(ExpandFormat, ContrastPairCodesCutTheRatio) {
+    const struct {
+        ColorRef color;
+        TextOptions options;
+        const char* formatTemplate;
+        const char* expected;
+    } rows[] = {
+        {0x00777777, kUpper, "\\{contrast.back} \\{contrast.white} \\{contrast.back:3} \\{contrast.text:0}",
+         "4.47 4.48 4.478 4"},
+        {0x003C2B1A, TextOptions{false, ",", {{0xFF, 0xFF, 0x00}, {0x33, 0x66, 0xCC}}},
+         "\\{contrast.text} \\{contrast.back:1}", "13,44 2,6"},
+        {0x00FFFFFF, TextOptions{false, ".", {{0xFF, 0xFF, 0xFF}, {0x00, 0x00, 0x00}}},
+         "\\{contrast.text:4} \\{contrast.back}", "1.0000 21.00"},
+    };
+    for (const auto& [colorRef, options, formatTemplate, expected] : rows) {
+        ColorState color;
+        SetColor(color, colorRef);
+        EXPECT_EQ(ExpandFormat(formatTemplate, color, options), expected) << formatTemplate;
+    }
 }
 
 TEST(ExpandFormat, ChangesTheCaseOfProducedDigitsOnly) {
@@ -218,10 +249,11 @@ std::vector<std::pair<std::u16string, std::u16string>> Steps(const ColorState& c
 }
 
 constexpr std::string_view kBraceNames[] = {
-    "hsl.h",   "hsl.s",   "hsl.l",   "hsv.h",   "hsv.s",   "hsv.v",          "hwb.h",         "hwb.w",
-    "hwb.b",   "lab.l",   "lab.a",   "lab.b",   "lch.l",   "lch.c",          "lch.h",         "lab65.l",
-    "lab65.a", "lab65.b", "oklab.l", "oklab.a", "oklab.b", "oklch.l",        "oklch.c",       "oklch.h",
-    "xyz.x",   "xyz.y",   "xyz.z",   "lum",     "name",    "contrast.white", "contrast.black"};
+    "hsl.h",   "hsl.s",          "hsl.l",          "hsv.h",         "hsv.s",        "hsv.v",   "hwb.h",
+    "hwb.w",   "hwb.b",          "lab.l",          "lab.a",         "lab.b",        "lch.l",   "lch.c",
+    "lch.h",   "lab65.l",        "lab65.a",        "lab65.b",       "oklab.l",      "oklab.a", "oklab.b",
+    "oklch.l", "oklch.c",        "oklch.h",        "xyz.x",         "xyz.y",        "xyz.z",   "lum",
+    "name",    "contrast.white", "contrast.black", "contrast.text", "contrast.back"};
 
 // The brace codes of a text, "\{name}" or "\{name:n}", each put aside as a private-use character
 // (U+E000 on) until the other steps are done.
@@ -277,9 +309,10 @@ std::string LabelStepByStep(std::string_view formatTemplate) {
 // whose texts start with a code letter (hexadecimal BB, C3), a fraction digit (decimal 187, 195, percent 100)
 // or 0 and 1.
 TEST(ExpandFormat, GivesWhatTheStepByStepDefinitionGives) {
-    const std::string_view pieces[] = {"\\",        "\\",   "\\", "R",   "G",    "B",  "C",        "K",       "W",
-                                       "%",         "1",    "2",  "0",   "x",    "\r", "\x95\x5C", "\\{",     "}",
-                                       "\\{hsl.h}", "name", ":",  "lab", "65.l", "{",  "lum",      "\\{name}"};
+    const std::string_view pieces[] = {
+        "\\",        "\\",   "\\", "R",   "G",    "B",  "C",        "K",        "W",
+        "%",         "1",    "2",  "0",   "x",    "\r", "\x95\x5C", "\\{",      "}",
+        "\\{hsl.h}", "name", ":",  "lab", "65.l", "{",  "lum",      "\\{name}", "\\{contrast.text}"};
     const struct {
         ColorRef color;
         TextOptions options;

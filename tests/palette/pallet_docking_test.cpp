@@ -64,6 +64,34 @@ TEST(FormCanResize, RefusesUnlessDockedOrTheProgramAsksAndKeeps270WhileDocked) {
             << "height " << height << (shownAndDocked ? ", docked and shown" : ", hidden or floating")
             << (resizeAllowed ? ", program's own change" : "");
     }
+    EXPECT_EQ(FormCanResize(300, true, false, 330), (ResizeDecision{true, 330})) << "cells that need more";
+    EXPECT_EQ(FormCanResize(300, false, true, 330), (ResizeDecision{true, 300})) << "only while docked";
+}
+
+// The docked cells keep 8 pixels a row whatever the tab rows above them and the rows of the grid.
+TEST(LowestDockedOuterHeight, GivesEveryRowOfCellsEightPixels) {
+    const struct {
+        const char* name;
+        std::int32_t outer, cells, rows;
+        std::int32_t expected;
+    } cases[] = {
+        {"four pages, four rows: the fixed lowest", 300, 68, 4, kMinDockedOuterHeight},
+        {"eight pages on two tab rows, four rows", 300, 48, 4, 284},
+        {"one tab row, eight rows", 300, 68, 8, 296},
+        {"eight pages on two tab rows, eight rows", 300, 48, 8, 316},
+        {"two tab rows, sixteen rows, dragged short", 270, 18, 16, 380},
+        {"sixteen rows, taller than needed", 600, 368, 16, 360},
+        {"the cells squeezed to nothing", 200, 0, 16, 328},
+        {"a negative cell area", 200, -20, 16, 328},
+        {"no rows", 300, 68, 0, kMinDockedOuterHeight},
+        {"the largest height", INT32_MAX, 0, 16, INT32_MAX},
+        {"the lowest height", INT32_MIN, 0, 16, kMinDockedOuterHeight},
+    };
+    for (const auto& [name, outer, cells, rows, expected] : cases) {
+        EXPECT_EQ(LowestDockedOuterHeight(outer, cells, rows), expected) << name;
+    }    // At 150 %: 12 pixels a row and at least 405 pixels, the caller's own.
+    EXPECT_EQ(LowestDockedOuterHeight(450, 102, 4, 12, 405), 405);
+    EXPECT_EQ(LowestDockedOuterHeight(450, 72, 8, 12, 405), 474);
 }
 
 // Hand-edited extremes give a window that shows the cells and fits the screen, never an overflow.
@@ -93,6 +121,7 @@ TEST(PalletSizes, ComputeInSixtyFourBitsAndKeepAUsableSize) {
     EXPECT_EQ(MissingCellHeight(32, 4), 0);
     EXPECT_EQ(MissingCellHeight(30, 4), 2);
     EXPECT_EQ(MissingCellHeight(-5, 16), 133);
+    EXPECT_EQ(MissingCellHeight(45, 4, 12), 3) << "12 pixels a row at 150 %";
 }
 
 }  // namespace

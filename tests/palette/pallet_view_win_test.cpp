@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,14 @@ constexpr CellPosition kCell{1, 2};
 enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader };
 
 int contextMenusSeen = 0;
+// The parts whose names a screen reader was told changed, with their window.
+std::vector<std::pair<HWND, LONG>> renamesHeard;
+
+void CALLBACK HearRename(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) {
+        renamesHeard.emplace_back(window, child);
+    }
+}
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     contextMenusSeen += message == WM_CONTEXTMENU ? 1 : 0;
@@ -45,7 +54,7 @@ HWND CreateHost(int left) {
 using testing_win::SendMouseAt;
 
 // Handles messages until `done` holds, for at most `timeout` milliseconds (the machine may be busy).
-void PumpUntil(const std::function<bool()>& done, DWORD timeout = 2000) {
+void PumpUntil(const std::function<bool()>& done, DWORD timeout = 10000) {
     for (const ULONGLONG end = GetTickCount64() + timeout; !done() && GetTickCount64() < end; Sleep(5)) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -134,7 +143,10 @@ protected:
         view->OnPick = [this](std::int32_t color) { picks.push_back(color); };
         SetForegroundWindow(host.Get());
         UpdateWindow(host.Get());
+        renameHook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &HearRename,
+                                     GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     }
+    void TearDown() override { UnhookWinEvent(renameHook); }
 
     void ResetCells() {
         store.SetPalletSize(0, 0, 0);
@@ -146,6 +158,7 @@ protected:
         store.SetPalletModified(false);
         picks.clear();
         contextMenusSeen = 0;
+        renamesHeard.clear();
     }
 
     PalletRect Bounds(CellPosition cell) const {
@@ -176,6 +189,7 @@ protected:
     std::unique_ptr<PalletView> view;
     std::optional<std::int32_t> current = kCurrent;
     std::vector<std::int32_t> picks;
+    HWINEVENTHOOK renameHook = nullptr;
 };
 
 TEST_F(PalletViewTest, PaintsEachCellRaisedOverItsSpareSquare) {
@@ -243,23 +257,29 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
         HCURSOR dragCursor = nullptr;  // over `where`, before the release
         bool hasColor = true;
         bool floating = false;
+        int renames = 0;  // how often a screen reader hears that the cell's name changed
     } rows[] = {
         {"left press picks", Presses, kLeft, Where::Cell, kept, {kCellColor}},
         {"each press of a double click picks", DoubleClick, kLeft, Where::Cell, kept, {kCellColor, kCellColor}},
         {"a hand-edited value is picked unchanged", Presses, kLeft, Where::HandEditedCell, kept, {kHandEdited}},
         {"a negative value is picked as shown", Presses, kLeft, Where::NegativeCell, kept, {0x00405060}},
-        {"right press swaps", Presses, kRight, Where::Cell, swapped, {}},
-        {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}},
-        {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}},
+        {"right press swaps", Presses, kRight, Where::Cell, swapped, {}, 0, nullptr, true, false, 1},
+        {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}, 0, nullptr, true, false, 1},
+        {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}, 0, nullptr, true, false, 2},
         {"left press in a gap", Presses, kLeft, Where::Gap, kept, {}},
         {"right press in a gap: no menu", Presses, kRight, Where::Gap, kept, {}},
         {"right press on the tab headers: menu", Presses, kRight, Where::TabHeader, kept, {}, 1},
-        {"drag onto a cell", Drag, kLeft, Where::Cell, dropped, {}, 0, accept},
+        {"drag onto a cell", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, false, 1},
         {"drag with no colour current", Drag, kLeft, Where::Cell, kept, {}, 0, refuse, false},
         {"drag onto a gap", Drag, kLeft, Where::Gap, kept, {}, 0, refuse},
         {"drag released on the swatch", Drag, kLeft, Where::Swatch, kept, {}, 0, refuse},
         {"drag cancelled with Esc", DragThenEscape, kLeft, Where::Cell, kept, {}, 0, accept},
-        {"drag onto the floating palette", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, true},
+        {"drag onto the floating palette", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, true, 1},
+    };
+    // What a screen reader hears when the cell's name changes `times` times.
+    const auto heard = [this](int times) {
+        return std::vector<std::pair<HWND, LONG>>(static_cast<std::size_t>(times),
+                                                  {view->Handle(), CellPart(kCell, 4)});
     };
     for (const auto& row : rows) {
         if (row.floating) {
@@ -300,6 +320,7 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
         EXPECT_EQ(contextMenusSeen, row.menus) << row.what;
         EXPECT_EQ(shown, row.dragCursor) << row.what;
         EXPECT_EQ(GetCapture(), nullptr) << row.what;
+        EXPECT_EQ(renamesHeard, heard(row.renames)) << row.what;
     }
 }
 

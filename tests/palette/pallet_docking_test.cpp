@@ -89,7 +89,8 @@ TEST(LowestDockedOuterHeight, GivesEveryRowOfCellsEightPixels) {
     };
     for (const auto& [name, outer, cells, rows, expected] : cases) {
         EXPECT_EQ(LowestDockedOuterHeight(outer, cells, rows), expected) << name;
-    }    // At 150 %: 12 pixels a row and at least 405 pixels, the caller's own.
+    }
+    // At 150 %: 12 pixels a row and at least 405 pixels, the caller's own.
     EXPECT_EQ(LowestDockedOuterHeight(450, 102, 4, 12, 405), 405);
     EXPECT_EQ(LowestDockedOuterHeight(450, 72, 8, 12, 405), 474);
 }

@@ -1,8 +1,9 @@
 // Palettes in and out: export through the Save dialog, import through the Open dialog or a file dropped
-// on the palette.
+// on the palette, one or several.
 #include "app/main_form_win.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +12,21 @@
 #include "exchange/palette_exchange_win.h"
 
 namespace tintrel {
+
+namespace {
+
+void ImportInto(std::span<const FilePath> paths, PalletStore& store, PalletTabStrip& tabs, PalletView& view) {
+    std::vector<std::string> names = tabs.PageNames();
+    const ImportOutcome outcome = ImportPalletFiles(paths, store, names, tabs.Selected());
+    if (outcome.FirstPage) {
+        tabs.SetPages(std::move(names));
+        tabs.Select(*outcome.FirstPage);
+        view.Repaint();
+    }
+    TellWhatWasLeftOut(outcome);
+}
+
+}  // namespace
 
 void TFMain::NExportClick() {
     const WindowDisabled palette(palletHost_.FloatingWindow());
@@ -30,22 +46,15 @@ void TFMain::NImportClick() {
 }
 
 void TFMain::PalletPanelDropFiles(HDROP drop) {
-    if (const std::optional<FilePath> path = DroppedFile(drop)) {
+    const std::vector<FilePath> paths = DroppedFiles(drop);
+    if (!paths.empty()) {
         const WindowDisabled palette(palletHost_.FloatingWindow());
-        ImportPalletFile(*path);
+        ImportInto(paths, pallet_, palletTab_, paintPallet_);
     }
 }
 
 void TFMain::ImportPalletFile(const FilePath& path) {
-    std::vector<std::string> names = palletTab_.PageNames();
-    const std::optional<ImportOutcome> outcome = ImportPallet(path, pallet_, names, palletTab_.Selected());
-    if (!outcome) {
-        return;
-    }
-    palletTab_.SetPages(std::move(names));
-    palletTab_.Select(outcome->FirstPage);
-    paintPallet_.Repaint();
-    TellWhatWasLeftOut(*outcome);
+    ImportInto(std::span(&path, 1), pallet_, palletTab_, paintPallet_);
 }
 
 }  // namespace tintrel

@@ -244,6 +244,10 @@ TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactl
         return shown;
     }));
     SetCursorPos(pointer.x, pointer.y);
+    ASSERT_TRUE(PumpUntil([&] {
+        POINT at{};
+        return GetCursorPos(&at) != FALSE && at.x == pointer.x && at.y == pointer.y;
+    })) << "the pointer reaches the stripes";
     mainForm->SampleScreen();
     EXPECT_EQ(Hex(static_cast<COLORREF>(mainForm->Color().CurColor)), Hex(StripeWindow::ColorAt(100, 50)));
 

@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_form_layout_win.h"
 #include "app/version_info.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_page_names.h"
@@ -239,7 +238,8 @@ void TFMain::ReadDecimalSeparator() {
 }
 
 void TFMain::PaintBox1Paint(HDC dc) {
-    magnifier_.Paint(dc, POINT{layout::kPaintBox1.left, layout::kPaintBox1.top});
+    const RECT box = PaintBox1();
+    magnifier_.Paint(dc, POINT{box.left, box.top});
 }
 
 // ---- Picking off the screen

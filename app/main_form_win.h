@@ -26,6 +26,7 @@
 #include "sampler/magnifier_win.h"
 #include "sampler/screen_picker_win.h"
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_handles_win.h"
@@ -89,6 +90,9 @@ public:
     void RecordPick(ColorRef color);
 
     const ColorState& Color() const { return colorState_; }
+    // The DPI the window is laid out for, and the magnifier's paint box at it, in PanelDef's client area.
+    DpiScale Dpi() const { return dpi_; }
+    RECT PaintBox1() const;
     HMENU PopupMenu1() const { return menu_.Handle(); }
     HWND Control(ControlId id) const;
 
@@ -97,6 +101,12 @@ public:
 private:
     void CreateControls();
     void CreatePanels();
+    // Every control placed, and every font and picture chosen, for `dpi`; on a monitor of another DPI
+    // the window takes the rectangle the system suggests and lays itself out once more.
+    void SetDpi(DpiScale dpi);
+    void WindowDpiChanged(const DpiChange& change);
+    int WindowWidth() const;
+    void PaintImage1(HDC dc) const;
 
     void FormCreate();
     void FormShow();
@@ -215,6 +225,7 @@ private:
     HWND lastFocus_ = nullptr;
     OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;
+    DpiScale dpi_;
     PalletStore pallet_;
     PalletView paintPallet_{pallet_};
     PalletHost palletHost_;

@@ -143,9 +143,10 @@ void PalletKeyboard::PaintFocus(HDC dc) const {
     if (!cell || GetFocus() != view_.Handle()) {
         return;
     }
-    const PalletRect bounds = SpareRect(view_.CellBounds(*cell));
-    // Around both squares of the cell: the current colour's and the spare's, 2 pixels lower right.
-    const RECT around{bounds.Left - 3, bounds.Top - 3, bounds.Right + 1, bounds.Bottom + 1};
+    const DpiScale dpi = view_.Dpi();
+    const PalletRect bounds = SpareRect(view_.CellBounds(*cell), dpi(2));
+    // Around both squares of the cell: the current colour's and the spare's, 2 design units lower right.
+    const RECT around{bounds.Left - dpi(3), bounds.Top - dpi(3), bounds.Right + dpi(1), bounds.Bottom + dpi(1)};
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     DrawFocusRect(dc, &around);

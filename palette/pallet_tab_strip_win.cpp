@@ -17,10 +17,16 @@ void PalletTabStrip::Create(HWND parent, int id, const RECT& bounds) {
                                     TCS_RAGGEDRIGHT | TCS_HOTTRACK,
                                 bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
-    SetControlFont(tabs_, FormFont());
     // The control's default minimum makes every tab about 53 pixels wide, so that four short captions
     // take two rows of a narrow palette and leave the cells little room: tabs as narrow as their captions.
     TabCtrl_SetMinTabWidth(tabs_, 0);
+    SetDpi(DpiScale());
+}
+
+void PalletTabStrip::SetDpi(DpiScale dpi) {
+    // The room around a caption is the control's default at 96 DPI.
+    TabCtrl_SetPadding(tabs_, dpi(6), dpi(3));
+    SetControlFont(tabs_, FormFont(dpi));
 }
 
 void PalletTabStrip::SetPages(std::vector<std::string> names) {

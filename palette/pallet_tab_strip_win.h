@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/dpi_win.h"
+
 namespace tintrel {
 
 // `PalletTab`: one tab per palette page, in several rows of tabs that are not stretched to the full
@@ -17,6 +19,8 @@ public:
     void Create(HWND parent, int id, const RECT& bounds);
 
     HWND Handle() const { return tabs_; }
+    // The captions' font and the room around them, for the DPI of the strip's window.
+    void SetDpi(DpiScale dpi);
 
     // Replaces the tabs with one per name, and the history's tab after them while it is shown.
     void SetPages(std::vector<std::string> names);

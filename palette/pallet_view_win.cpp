@@ -31,11 +31,11 @@ RECT ToRect(const PalletRect& rect) {
     return RECT{rect.Left, rect.Top, rect.Right, rect.Bottom};
 }
 
-void FillSquare(HDC dc, const PalletRect& square, std::int32_t color) {
+void FillSquare(HDC dc, const PalletRect& square, std::int32_t color, int frameWidth) {
     SetDCBrushColor(dc, ShownColor(color));
     const RECT area = ToRect(square);
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    DrawRaisedFrame(dc, area);
+    DrawRaisedFrame(dc, area, frameWidth);
 }
 
 POINT PointOf(LPARAM lParam) {
@@ -89,6 +89,13 @@ void PalletView::Create(HWND tabStrip, HWND hintWindow) {
 
 void PalletView::Repaint() {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void PalletView::SetDpi(DpiScale dpi) {
+    dpi_ = dpi;
+    if (hwnd_ != nullptr) {
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
 }
 
 LRESULT CALLBACK
@@ -207,8 +214,8 @@ void PalletView::PaintPalletPaint(HDC dc, const RECT& client) const {
         for (std::int32_t row = 0; row < rows; ++row) {
             const CellColors colors = store_.Cell(column, row, *page).value_or(CellColors{});
             const PalletRect cell = CellRect(column, row, columns, rows, client.right, client.bottom);
-            FillSquare(dc, SpareRect(cell), colors.Spare);
-            FillSquare(dc, cell, colors.Current);
+            FillSquare(dc, SpareRect(cell, dpi_(2)), colors.Spare, dpi_(1));
+            FillSquare(dc, cell, colors.Current, dpi_(1));
         }
     }
     keyboard_.PaintFocus(dc);

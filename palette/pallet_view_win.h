@@ -16,6 +16,7 @@
 #include "palette/pallet_store.h"
 #include "ui/accessible_win.h"
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 #include "ui/drag_source_win.h"
 #include "ui/window_subclass_win.h"
 
@@ -40,6 +41,9 @@ public:
 
     // Paints the cells again at once, for changes made elsewhere (the store, the selected tab).
     void Repaint();
+    // Draws the spare colour's offset and the cells' frames in design units of `dpi`.
+    void SetDpi(DpiScale dpi);
+    DpiScale Dpi() const { return dpi_; }
 
     // The current colour (0x00BBGGRR), nullopt while none is current; drops are refused without one.
     std::function<std::optional<std::int32_t>()> CurrentColor;
@@ -135,6 +139,7 @@ private:
     PageTurner pageTurner_{*this};
     HWND tabStrip_ = nullptr;
     HWND hintWindow_ = nullptr;
+    DpiScale dpi_;
     std::wstring hintText_;
     WindowSubclass tabStripHook_;
     PalletKeyboard keyboard_{*this};

@@ -66,6 +66,11 @@ constexpr std::array kItems{
                 "\x83p\x83\x8C\x83"
                 "b\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD(&I)...",
                 ShiftCtrlKey('O'), false, 0},
+    // The pick history's two items in a submenu of their own, 履歴(&K), since their access keys are taken
+    // in the settings submenu already: 履歴を表示(&H), 履歴を消去(&C)
+    MenuItemDef{C::MHistory, 2, "\x97\x9A\x97\xF0(&K)", std::nullopt, false, 0},
+    MenuItemDef{C::NHistory, 3, "\x97\x9A\x97\xF0\x82\xF0\x95\x5C\x8E\xA6(&H)", std::nullopt, true, 0},
+    MenuItemDef{C::NHistoryClear, 3, "\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E(&C)", std::nullopt, false, 0},
     MenuItemDef{C::MS4, 2, kSeparator, std::nullopt, false, 0},
     // ホットキーで色を取得（Ctrl+Alt+C）(&H), renamed after the key in force once the settings are read
     MenuItemDef{C::NHotKey, 2,

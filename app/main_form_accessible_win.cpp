@@ -1,7 +1,6 @@
 #include "app/main_form_accessible_win.h"
 
 #include "app/control_names.h"
-#include "app/main_form_layout_win.h"
 #include "app/main_form_win.h"
 #include "ui/window_text_win.h"
 
@@ -14,7 +13,7 @@ void MainFormAccessibility::Attach(const TFMain& form) {
     constexpr long kField = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE;
     attach(Magnifier, ControlId::PanelDef, kNameMagnifier, ROLE_SYSTEM_GRAPHIC, STATE_SYSTEM_READONLY);
     // The magnifier is all that the upper panel draws of its own.
-    controls_[Magnifier].Area = [] { return layout::kPaintBox1; };
+    controls_[Magnifier].Area = [&form] { return form.PaintBox1(); };
     attach(PickTarget, ControlId::PanelP, kNamePickTarget, ROLE_SYSTEM_PUSHBUTTON, 0);
     attach(Swatch, ControlId::PanelD, kNameSwatch, ROLE_SYSTEM_GRAPHIC, STATE_SYSTEM_READONLY);
     const HWND text = form.Control(ControlId::EditF);

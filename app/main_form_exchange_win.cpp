@@ -2,6 +2,7 @@
 // on the palette, one or several.
 #include "app/main_form_win.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,7 +18,8 @@ namespace {
 
 void ImportInto(std::span<const FilePath> paths, PalletStore& store, PalletTabStrip& tabs, PalletView& view) {
     std::vector<std::string> names = tabs.PageNames();
-    const ImportOutcome outcome = ImportPalletFiles(paths, store, names, tabs.Selected());
+    // Never into the history: with the history's tab selected, a full palette offers its last page.
+    const ImportOutcome outcome = ImportPalletFiles(paths, store, names, std::min(tabs.Selected(), store.ZCount() - 1));
     if (outcome.FirstPage) {
         tabs.SetPages(std::move(names));
         tabs.Select(*outcome.FirstPage);
@@ -35,7 +37,8 @@ void TFMain::NExportClick() {
         selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
     const TextOptions options = CurrentTextOptions();
     ExportPallet(hwnd_, FolderOf(executablePath_),
-                 ExportSource{pallet_, palletTab_.PageNames(), palletTab_.Selected(), formatTemplate, options});
+                 ExportSource{pallet_, palletTab_.PageNames(), palletTab_.Selected(), formatTemplate, options,
+                              IsChecked(CommandId::NHistory)});
 }
 
 void TFMain::NImportClick() {

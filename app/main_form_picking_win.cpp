@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/main_form_layout_win.h"
 #include "app/start_request_win.h"
 #include "sampler/area_average.h"
 #include "sampler/magnifier_geometry.h"
@@ -162,6 +161,9 @@ void TFMain::NPickFrozenClick() {
 
 // A colour was taken from the screen, by any kind of pick.
 void TFMain::PickTaken() {
+    if (colorState_.HasColor) {
+        RecordPick(colorState_.CurColor);
+    }
     if (IsChecked(CommandId::Popup1)) {
         CopyTextLine();
     }
@@ -174,7 +176,7 @@ bool TFMain::RouteWheel(const MSG& message) {
     if (message.message != WM_MOUSEWHEEL) {
         return false;
     }
-    RECT box = layout::kPaintBox1;
+    RECT box = PaintBox1();
     MapWindowPoints(panelDef_.Handle(), nullptr, reinterpret_cast<POINT*>(&box), 2);
     const POINT pointer{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     if (!pick_.IsPicking() && !(PtInRect(&box, pointer) && IsWindowVisible(hwnd_))) {
@@ -207,7 +209,8 @@ void TFMain::HideZoomLabel() {
 void TFMain::RepaintMagnifier() {
     // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
     // straight into the panel, since a paint message costs more than the capture on some systems.
-    magnifier_.PaintNow(panelDef_.Handle(), POINT{layout::kPaintBox1.left, layout::kPaintBox1.top});
+    const RECT box = PaintBox1();
+    magnifier_.PaintNow(panelDef_.Handle(), POINT{box.left, box.top});
 }
 
 std::optional<LRESULT> TFMain::HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam) {

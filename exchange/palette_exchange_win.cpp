@@ -157,7 +157,10 @@ FilePath FolderOf(const FilePath& path) {
 }
 
 bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source) {
-    const std::vector<ExchangePage> pages = PagesForExport(source.Store, source.Names);
+    std::vector<ExchangePage> pages = PagesForExport(source.Store, source.Names);
+    if (source.WithHistory) {
+        pages.push_back(HistoryForExport(source.Store));
+    }
     const auto selected = static_cast<std::size_t>(std::max(source.SelectedPage, 0));
     std::wstring filter;
     for (const ExportType& type : ExportTypes()) {

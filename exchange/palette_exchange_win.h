@@ -32,13 +32,15 @@ private:
 };
 
 // What an export writes: the palette's pages and names, the selected page, and the template that text
-// through the template uses.
+// through the template uses. With the history's page shown, the history follows the pages as a page of
+// its own, which the selected page may be.
 struct ExportSource {
     const PalletStore& Store;
     const std::vector<std::string>& Names;
     std::int32_t SelectedPage;
     std::string_view FormatTemplate;
     const TextOptions& Options;
+    bool WithHistory = false;
 };
 
 // Runs the standard Save dialog over `owner` in `folder`, named after the selected page, and writes the

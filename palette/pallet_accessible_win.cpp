@@ -7,6 +7,7 @@
 
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_view_win.h"
+#include "palette/pick_history.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -26,7 +27,7 @@ long CellPart(CellPosition cell, std::int32_t columns) {
 }
 
 long PalletAccessible::PartCount() const {
-    return view_.SelectedPage() ? view_.Store().XCount() * view_.Store().YCount() : 0;
+    return view_.HasCells() ? view_.Store().XCount() * view_.Store().YCount() : 0;
 }
 
 CellPosition PalletAccessible::CellOf(long part) const {
@@ -36,10 +37,14 @@ CellPosition PalletAccessible::CellOf(long part) const {
 }
 
 std::wstring PalletAccessible::Name(long part) const {
+    if (part != 0 && view_.OnHistory()) {
+        const auto index = static_cast<std::size_t>(part - 1);
+        return WidenCp932(HistoryPlaceName(index, view_.Store().History().At(index)));
+    }
     const auto page = view_.SelectedPage();
     if (part == 0 || !page) {
         std::string name(kPalletName);
-        if (page) {
+        if (view_.HasCells()) {
             name += ' ';
             name += view_.PageName();
         }

@@ -31,11 +31,11 @@ RECT ToRect(const PalletRect& rect) {
     return RECT{rect.Left, rect.Top, rect.Right, rect.Bottom};
 }
 
-void FillSquare(HDC dc, const PalletRect& square, std::int32_t color) {
+void FillSquare(HDC dc, const PalletRect& square, std::int32_t color, int frameWidth) {
     SetDCBrushColor(dc, ShownColor(color));
     const RECT area = ToRect(square);
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    DrawRaisedFrame(dc, area);
+    DrawRaisedFrame(dc, area, frameWidth);
 }
 
 POINT PointOf(LPARAM lParam) {
@@ -84,10 +84,18 @@ void PalletView::Create(HWND tabStrip, HWND hintWindow) {
     FitToTabStrip();
     SendMessageW(hintWindow_, TTM_SETMAXTIPWIDTH, 0, kHintMaxWidth);
     RegisterDropTarget(hwnd_, *this);
+    RegisterDropTarget(tabStrip_, pageTurner_);
 }
 
 void PalletView::Repaint() {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void PalletView::SetDpi(DpiScale dpi) {
+    dpi_ = dpi;
+    if (hwnd_ != nullptr) {
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
 }
 
 LRESULT CALLBACK
@@ -144,7 +152,7 @@ PalletRect PalletView::CellBounds(CellPosition cell) const {
 }
 
 std::optional<CellPosition> PalletView::CellAt(POINT client) const {
-    if (!SelectedPage()) {
+    if (!HasCells()) {
         return std::nullopt;
     }
     RECT size;
@@ -166,6 +174,13 @@ CellColors PalletView::ColorsOf(CellPosition cell) const {
     return page ? store_.Cell(cell.Column, cell.Row, *page).value_or(CellColors{}) : CellColors{};
 }
 
+std::optional<std::int32_t> PalletView::CurrentOf(CellPosition cell) const {
+    if (OnHistory()) {
+        return HistoryColor(cell);
+    }
+    return SelectedPage() ? std::optional(ColorsOf(cell).Current) : std::nullopt;
+}
+
 void PalletView::Paint() {
     const PaintScope paint(hwnd_);
     RECT client;
@@ -184,18 +199,23 @@ void PalletView::Paint() {
 
 void PalletView::PaintPalletPaint(HDC dc, const RECT& client) const {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const std::int32_t columns = store_.XCount();
+    const std::int32_t rows = store_.YCount();
+    if (OnHistory()) {
+        PaintHistoryPage(dc, client, store_.History(), columns, rows);
+        keyboard_.PaintFocus(dc);
+        return;
+    }
     const auto page = SelectedPage();
     if (!page) {
         return;
     }
-    const std::int32_t columns = store_.XCount();
-    const std::int32_t rows = store_.YCount();
     for (std::int32_t column = 0; column < columns; ++column) {
         for (std::int32_t row = 0; row < rows; ++row) {
             const CellColors colors = store_.Cell(column, row, *page).value_or(CellColors{});
             const PalletRect cell = CellRect(column, row, columns, rows, client.right, client.bottom);
-            FillSquare(dc, SpareRect(cell), colors.Spare);
-            FillSquare(dc, cell, colors.Current);
+            FillSquare(dc, SpareRect(cell, dpi_(2)), colors.Spare, dpi_(1));
+            FillSquare(dc, cell, colors.Current, dpi_(1));
         }
     }
     keyboard_.PaintFocus(dc);
@@ -208,17 +228,19 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
     }
     if (button == WM_LBUTTONDOWN) {
         TakeCell(*target);
+        if (OnHistory()) {
+            DragHistoryCell(*target);
+        }
     } else {
         SwapCell(*target);
     }
 }
 
 void PalletView::TakeCell(CellPosition cell) {
-    if (OnPick && SelectedPage()) {
+    if (const auto current = CurrentOf(cell); OnPick && current) {
         // A value with bits above the colour's bytes is taken as it stands, so that the number code gives
         // it back; a negative one is taken by the colour the cell shows.
-        const std::int32_t current = ColorsOf(cell).Current;
-        OnPick(current >= 0 ? current : static_cast<std::int32_t>(ShownColor(current)));
+        OnPick(*current >= 0 ? *current : static_cast<std::int32_t>(ShownColor(*current)));
     }
     Repaint();
     RefreshHint();
@@ -235,6 +257,9 @@ void PalletView::SwapCell(CellPosition cell) {
 }
 
 void PalletView::InsertInto(CellPosition cell) {
+    if (OnHistory()) {
+        return;
+    }
     const auto color = CurrentColor ? CurrentColor() : std::nullopt;
     const auto page = SelectedPage();
     if (!color || !page) {
@@ -249,8 +274,8 @@ void PalletView::InsertInto(CellPosition cell) {
 }
 
 void PalletView::CopyCell(CellPosition cell) {
-    if (OnCopy && SelectedPage()) {
-        OnCopy(static_cast<std::int32_t>(ShownColor(ColorsOf(cell).Current)));
+    if (const auto current = CurrentOf(cell); OnCopy && current) {
+        OnCopy(static_cast<std::int32_t>(ShownColor(*current)));
     }
 }
 
@@ -288,6 +313,12 @@ void PalletView::OpenMenu(std::optional<CellPosition> cell) const {
 }
 
 void PalletView::PaintPalletMouseMove(POINT client) {
+    if (OnHistory()) {
+        const auto cell = CellAt(client);
+        const auto color = cell ? HistoryColor(*cell) : std::nullopt;
+        SetHintText(color ? WidenCp932(HistoryHintText(*color)) : std::wstring());
+        return;
+    }
     const auto target = CellOnPageAt(client);
     if (!target) {
         SetHintText(L"");
@@ -310,15 +341,23 @@ void PalletView::ShowPointerCursor() const {
     if (ApplyScreenCursor()) {
         return;
     }
-    SetCursor(LoadCursorW(nullptr, CellAt(PointerPosition()) ? IDC_HAND : IDC_ARROW));
+    const auto cell = CellAt(PointerPosition());
+    SetCursor(LoadCursorW(nullptr, cell && CurrentOf(*cell) ? IDC_HAND : IDC_ARROW));
+}
+
+std::optional<std::int32_t> PalletView::CarriedColor() const {
+    if (dragged_) {
+        return dragged_;
+    }
+    return CurrentColor ? CurrentColor() : std::nullopt;
 }
 
 bool PalletView::PaintPalletDragOver(POINT client) const {
-    return CurrentColor && CurrentColor().has_value() && CellAt(client).has_value();
+    return CarriedColor().has_value() && !OnHistory() && CellAt(client).has_value();
 }
 
 void PalletView::PaintPalletDragDrop(POINT client) {
-    const auto color = CurrentColor ? CurrentColor() : std::nullopt;
+    const auto color = CarriedColor();
     const auto target = CellOnPageAt(client);
     if (!color || !target) {
         return;
@@ -384,6 +423,7 @@ void PalletView::Unregister() noexcept {
         return;
     }
     RevokeDropTarget(hwnd_);
+    RevokeDropTarget(tabStrip_);
     TOOLINFOW tool = HintTool();
     SendMessageW(hintWindow_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     hintText_.clear();

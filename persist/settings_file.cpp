@@ -45,6 +45,7 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.PickFrozen = file.ReadBool(kOptions, "PickFrozen", defaults.PickFrozen);
     settings.Zoom = file.ReadInteger(kOptions, "Zoom", defaults.Zoom);
     settings.Sample = file.ReadInteger(kOptions, "Sample", defaults.Sample);
+    settings.History = file.ReadBool(kOptions, "History", defaults.History);
     return settings;
 }
 
@@ -65,6 +66,7 @@ void WriteSettings(ProfileFile& file, const Settings& settings) {
     WriteOption(file, "PickFrozen", settings.PickFrozen ? "1" : "0", defaults.PickFrozen ? "1" : "0");
     WriteOption(file, "Zoom", std::to_string(settings.Zoom), std::to_string(defaults.Zoom));
     WriteOption(file, "Sample", std::to_string(settings.Sample), std::to_string(defaults.Sample));
+    WriteOption(file, "History", settings.History ? "1" : "0", defaults.History ? "1" : "0");
 }
 
 int NotationItem(std::int32_t stored) {

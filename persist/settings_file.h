@@ -27,6 +27,7 @@ struct Settings {
     bool PickFrozen = false;  // a pick from anywhere starts with the screen frozen
     std::int32_t Zoom = 4;    // the magnifier's factor
     std::int32_t Sample = 1;  // the side of the square a pick averages over
+    bool History = true;      // the pick history's page is shown (it records either way)
 };
 
 // Reads the keys in the order they are written; a missing or unparsable value gives its default.

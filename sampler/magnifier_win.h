@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sampler/capture_geometry.h"
+#include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
 
 namespace tintrel {
@@ -16,7 +17,8 @@ class FrozenScreen;
 
 // The magnifier: `MagBitmap`, the screen area around the pointer as last captured, and its centre
 // pixel, drawn enlarged (4 times unless the user chose another factor) into a paint box of the
-// bitmap's size. A pick takes the centre pixel, or the average of a square around it.
+// bitmap's size in design units. Each screen pixel is a sharp square of the factor's design units in
+// whole pixels of the box's DPI. A pick takes the centre pixel, or the average of a square around it.
 class Magnifier {
 public:
     Magnifier() = default;
@@ -25,6 +27,10 @@ public:
 
     // Creates `MagBitmap` with `size`, filled silver, its centre at half its width and height.
     void Create(SIZE size);
+    // Lays the box out for `dpi` (96 until it is called).
+    void SetDpi(DpiScale dpi);
+    // The box's size in pixels at its DPI.
+    SIZE BoxSize() const { return dpi_(size_); }
     // Releases `MagBitmap`; nothing draws or captures after it.
     void Release();
 
@@ -56,6 +62,7 @@ public:
 
 private:
     void Draw(HDC dc) const;
+    void CreateBuffer();
     COLORREF Pick(const CaptureCopy& copy) const;
 
     // A bitmap that stays selected into a device context of its own, so that a sample costs no
@@ -79,6 +86,7 @@ private:
     SIZE size_{};
     int magCenterX_ = 0;
     int magCenterY_ = 0;
+    DpiScale dpi_;
     int zoom_ = 4;
     int sampleSize_ = 1;
     bool labelShown_ = false;

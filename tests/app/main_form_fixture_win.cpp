@@ -1,6 +1,7 @@
 #include "tests/app/main_form_fixture_win.h"
 
 #include <atomic>
+#include <cstdlib>  // std::getenv
 #include <utility>
 
 namespace tintrel::testing_win {
@@ -156,6 +157,11 @@ std::wstring ClipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+DpiScale RequestedDpi() {
+    const char* dpi = std::getenv("TINTREL_TEST_DPI");
+    return DpiScale(dpi == nullptr ? kDesignDpi : std::atoi(dpi));
 }
 
 COLORREF PixelOf(HWND window, int x, int y) {

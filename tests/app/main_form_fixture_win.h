@@ -13,6 +13,7 @@
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 #include "tests/real_input_win.h"
+#include "ui/dpi_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
 
@@ -58,6 +59,8 @@ private:
     MessageBoxHandler previousHandler_;
 };
 
+// The DPI of the screen the test runs at, as the test prefix was set up (TINTREL_TEST_DPI, 96 when unset).
+DpiScale RequestedDpi();
 // The position and size of a control within its parent's client area.
 RECT BoundsInParent(HWND control);
 // A pixel of a window's client area as the window has painted it. (The screen itself may show it a

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "exchange/swatch_formats.h"
+#include "exchange/text_formats.h"
+#include "palette/pallet_captions.h"
 #include "palette/pallet_geometry.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
@@ -69,7 +71,8 @@ COLORREF FirstCell(HWND view) {
 
 TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) {
     WriteBytes(directory / "Tintrel.plt",
-               "[Pallet]\r\nzCount=7\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\nC_1_0=255\r\n");
+               "[Pallet]\r\nzCount=7\r\nDock=1\r\nSelect=1\r\n[Tab2]\r\nNAME=Mine\r\nC_0_0=3943194\r\nC_1_0=255\r\n"
+               "[History]\r\nCount=2\r\nC_0=16711935\r\nC_1=65280\r\n");
     WriteBytes(directory / "in.gpl", "GIMP Palette\nName: Imported\n#\n 26  43  60\tA\n255   0   0\tB\n");
     WriteBytes(directory / "blue.gpl", "GIMP Palette\nName: Blue\n0 0 255\n");
     RestartProgram();
@@ -103,7 +106,8 @@ TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) 
     // Shift+Ctrl+O; a GIMP palette becomes the eighth page, selected.
     CallSoon([&] { EnterFileName((directory / "in.gpl").wstring()); }, 500);
     SendKey('O', true, true);
-    ASSERT_TRUE(PumpUntil([&] { return TabCtrl_GetItemCount(tabs) == 8; }, 15000)) << "a page is added";
+    ASSERT_TRUE(PumpUntil([&] { return TabCtrl_GetItemCount(tabs) == 9; }, 15000))
+        << "a page is added before the history";
     EXPECT_EQ(TabText(tabs, 7), L"Imported");
     EXPECT_EQ(TabCtrl_GetCurSel(tabs), 7);
     EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x003C2B1Au; }));
@@ -128,9 +132,22 @@ TEST_F(PaletteExchange, ExportsAndImportsThroughTheDialogsAndTakesDroppedFiles) 
         boxes.push_back(ShownBox{text, caption, type});
         return IDYES;
     });
+    // With the history's tab selected, the last page is the one offered: an import never replaces the history.
+    TabCtrl_SetCurSel(tabs, 8);
     DropFile(panel, (directory / "blue.gpl").wstring());
     EXPECT_TRUE(PumpUntil([&] { return FirstCell(view) == 0x00FF0000u; })) << "the selected page is replaced";
+    EXPECT_NE(boxes.back().Text.find(L"\x300CImported\x300D"), std::wstring::npos);
     EXPECT_EQ(TabText(tabs, 7), L"Imported") << "and keeps its name";
+
+    // The history, selected, goes out as a page of its own, newest first.
+    TabCtrl_SetCurSel(tabs, 8);
+    const std::wstring history = (directory / "history.gpl").wstring();
+    CallSoon([&] { EnterFileName(history); }, 500);
+    SendKey('S', true, true);
+    ASSERT_TRUE(PumpUntil([&] { return std::filesystem::exists(history); }, 15000));
+    const ExchangePage page = ReadGpl(ReadBytes(history), "x");
+    EXPECT_EQ(page.Name, kHistoryCaption);
+    EXPECT_EQ(page.Colors, (std::vector<ColorRef>{0xFF00FF, 0x00FF00}));
 
     ASSERT_TRUE(CloseProgram());
     const std::string file = ReadBytes(directory / "Tintrel.plt");
@@ -163,7 +180,7 @@ TEST_F(PaletteExchange, TakesSeveralDroppedFilesInTheirOrder) {
     EXPECT_NE(boxes[0].Text.find(L"\x300CMine\x300D"), std::wstring::npos);
     EXPECT_NE(boxes[1].Text.find((directory / "broken.json").wstring()), std::wstring::npos);
     EXPECT_TRUE(boxes[1].Type & MB_ICONERROR);
-    EXPECT_EQ(TabCtrl_GetItemCount(tabs), 8);
+    EXPECT_EQ(TabCtrl_GetItemCount(tabs), 9) << "eight pages and the history";
     EXPECT_EQ(TabText(tabs, 7), L"Mine (2)");
     EXPECT_EQ(TabCtrl_GetCurSel(tabs), 7) << "the first page that took colours";
 

@@ -4,7 +4,10 @@
 
 #include <oleacc.h>
 
+#include <commctrl.h>
+
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,8 +15,10 @@
 
 #include "app/control_names.h"
 #include "app/main_form_win.h"
+#include "palette/pallet_captions.h"
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_geometry.h"
+#include "palette/pick_history.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
 #include "tests/real_input_win.h"
@@ -339,7 +344,7 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     const auto executable = directory / "Tintrel.exe";
     std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
     WriteBytes(directory / "Tintrel.ini", "[Color]\r\nSelectedColor=$5A3C1E\r\n");
-    WriteBytes(directory / "Tintrel.plt", "[Tab1]\r\nC_1_1=$102030\r\n");
+    WriteBytes(directory / "Tintrel.plt", "[Tab1]\r\nC_1_1=$102030\r\n[History]\r\nCount=1\r\nC_0=$0A0B0C\r\n");
     RunningProgram program(executable);
     ASSERT_NE(program.MainWindow(), nullptr);
     const HWND main = program.MainWindow();
@@ -374,8 +379,8 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
         {control(ControlId::EditR), WidenCp932(kNameComponents[0]), ROLE_SYSTEM_TEXT, L"30"},
         {control(ControlId::EditB), WidenCp932(kNameComponents[2]), ROLE_SYSTEM_TEXT, L"90"},
         {control(ControlId::EditK), WidenCp932(kNameComponents[6]), ROLE_SYSTEM_TEXT, L"165"},
-        // ページ with a part per page tab; パレット 色1 with a part per cell
-        {tabs, WidenCp932("\x83\x79\x81\x5B\x83\x57"), ROLE_SYSTEM_PAGETABLIST, L"", 4},
+        // ページ with a part per page tab and the history's; パレット 色1 with a part per cell
+        {tabs, WidenCp932("\x83\x79\x81\x5B\x83\x57"), ROLE_SYSTEM_PAGETABLIST, L"", 5},
         {surface, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 \x90\x46\x31"), ROLE_SYSTEM_LIST, L"", 16},
         {surface, cell(0, 0, 0), ROLE_SYSTEM_LISTITEM, L"", -1, ScreenRect(surface, cellAt(0, 0)), 1},
         {surface, cell(1, 1, 0x102030), ROLE_SYSTEM_LISTITEM, L"", -1, ScreenRect(surface, cellAt(1, 1)), 6},
@@ -423,6 +428,14 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
         value = Describe(control(ControlId::PanelD)).Value;
     }
     EXPECT_EQ(value, L"#302010");
+
+    // The history's tab, last: 履歴, whose page has a part per cell, named by its place.
+    EXPECT_EQ(Describe(tabs, 5).Name, WidenCp932(kHistoryCaption));
+    SendMessageW(tabs, TCM_SETCURSEL, 4, 0);
+    EXPECT_EQ(Describe(surface).Name, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 \x97\x9A\x97\xF0"));
+    EXPECT_EQ(Describe(surface).Parts, 16);
+    EXPECT_EQ(Describe(surface, 1).Name, WidenCp932(HistoryPlaceName(0, 0x0A0B0C)));
+    EXPECT_EQ(Describe(surface, 2).Name, WidenCp932(HistoryPlaceName(1, std::nullopt)));
     ASSERT_TRUE(program.Close());
     CoUninitialize();
 }
@@ -455,15 +468,16 @@ TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectA
         {"and closes it", combo, CHILDID_SELF, 0, S_OK, false, 1},
         {"a tab's default action selects its page", tabs, 3, 0, S_OK, false, 3},
         {"accSelect takes the selection", tabs, 2, SELFLAG_TAKESELECTION, S_OK, false, 2},
+        {"the history's tab, last, as any", tabs, 4, 0, S_OK, false, 4},
         {"and the focus with it", tabs, 1, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, S_OK, false, 1},
         {"one page at a time", tabs, 3, SELFLAG_ADDSELECTION, E_INVALIDARG, false, 1},
         {"a selection needs a tab", tabs, CHILDID_SELF, SELFLAG_TAKESELECTION, E_INVALIDARG, false, 1},
         {"the tab list has no action", tabs, CHILDID_SELF, 0, DISP_E_MEMBERNOTFOUND, false, 1},
         {"a read-only field has none", GetDlgItem(main, static_cast<int>(ControlId::EditF)), CHILDID_SELF, 0,
          DISP_E_MEMBERNOTFOUND, false, 1},
-        {"no tab beyond the last", tabs, 4, 0, E_INVALIDARG, false, 1},
+        {"no tab beyond the last", tabs, 5, 0, E_INVALIDARG, false, 1},
     };
-    const std::wstring pageNames[] = {L"One", L"Two", L"Three"};
+    const std::wstring pageNames[] = {L"One", L"Two", L"Three", WidenCp932(kHistoryCaption)};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         EXPECT_EQ(ActOn(step.window, step.part, step.selectFlags), step.result);
@@ -472,7 +486,7 @@ TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectA
         EXPECT_EQ(list.State & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED),
                   step.dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
         EXPECT_EQ(list.DefaultAction, WidenCp932(step.dropped ? kClose : kOpen));
-        for (long tab = 1; tab <= 3; ++tab) {
+        for (long tab = 1; tab <= 4; ++tab) {
             const Described described = Describe(tabs, tab);
             EXPECT_EQ(described.State & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE),
                       STATE_SYSTEM_SELECTABLE | (tab == step.page ? STATE_SYSTEM_SELECTED : 0))

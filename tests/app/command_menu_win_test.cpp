@@ -68,7 +68,7 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
               WidenCp932("\x89\xE6\x96\xCA\x82\xF0\x8E~\x82\xDF\x82\xC4\x8E\xE6\x93\xBE(&F)"));
     EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);
     // The three submenus hold the options and the two notation groups.
-    EXPECT_EQ(GetMenuItemCount(settings), 13);
+    EXPECT_EQ(GetMenuItemCount(settings), 14);
     // 履歴 holding 履歴を表示(&H) and 履歴を消去(&C)
     EXPECT_EQ(ItemText(menu, CommandId::NHistory), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x95\x5C\x8E\xA6(&H)"));
     EXPECT_EQ(ItemText(menu, CommandId::NHistoryClear), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E(&C)"));

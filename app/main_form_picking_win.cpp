@@ -122,6 +122,7 @@ ScreenPickClient TFMain::PickClient() {
             },
         .Taken = [this](COLORREF) { PickTaken(); },
         .Wheel = [this](int delta) { ZoomBy(delta); },
+        .Window = [this] { return hwnd_; },
     };
 }
 

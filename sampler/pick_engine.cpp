@@ -4,14 +4,6 @@
 
 namespace tintrel {
 
-namespace {
-
-bool operator==(ScreenPoint left, ScreenPoint right) {
-    return left.X == right.X && left.Y == right.Y;
-}
-
-}  // namespace
-
 PickEngine::PickEngine(PickOutputs outputs, PickTiming timing) : out_(std::move(outputs)), timing_(timing) {}
 
 void PickEngine::Start(PickKind kind,

@@ -62,17 +62,28 @@ PickView::~PickView() {
     DestroyOwnWindow();
 }
 
-void PickView::ShowFrozen() {
+void PickView::ShowFrozen(HWND keepInSight) {
     // Taken before the window shows, so that the picture holds what the pointer was over.
     auto frozen = std::make_unique<FrozenScreen>();
     const PhysicalPixelScope physical;
     frozen_ = std::move(frozen);
     CreateOver(frozen_->Bounds());
+    // The picker's own window stays above the picture: its magnifier and readout are what the user
+    // watches while picking from it.
+    if (keepInSight != nullptr && IsWindowVisible(keepInSight)) {
+        keptInSight_ = keepInSight;
+        keptWasTopmost_ = (GetWindowLongPtrW(keepInSight, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        SetWindowPos(keepInSight, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void PickView::Hide() {
     DestroyOwnWindow();
     frozen_.reset();
+    if (keptInSight_ != nullptr && !keptWasTopmost_ && IsWindow(keptInSight_)) {
+        SetWindowPos(keptInSight_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    keptInSight_ = nullptr;
 }
 
 void PickView::CreateOver(const ScreenRect& bounds) {

@@ -41,8 +41,9 @@ public:
 
     ~PickView();
 
-    // Freezes the screen as it is and shows it; throws std::runtime_error when it cannot be read.
-    void ShowFrozen();
+    // Freezes the screen as it is and shows it, with `keepInSight` (a top-level window, or nullptr)
+    // above it until Hide; throws std::runtime_error when the screen cannot be read.
+    void ShowFrozen(HWND keepInSight);
     // Lets the frozen picture go and destroys the window.
     void Hide();
     // The picture shown, nullptr while live.
@@ -54,6 +55,8 @@ private:
     void CreateOver(const ScreenRect& bounds);
 
     std::unique_ptr<FrozenScreen> frozen_;
+    HWND keptInSight_ = nullptr;
+    bool keptWasTopmost_ = false;
 };
 
 }  // namespace tintrel

@@ -32,12 +32,34 @@ PickTiming DisplayTiming() {
 
 // Where the pointer is, in physical pixels; where it was last seen while it cannot be read (on the
 // lock screen).
+// Where an arrow key last put the pointer, until the system reports it there or a short while has
+// passed: under load the system keeps reporting the old place for a moment after the move, and a pick
+// must neither show that place again nor take the next step from it.
+struct SteeredPointer {
+    ScreenPoint To;
+    PickClock Until = 0;
+};
+std::optional<SteeredPointer> steered;
+constexpr PickClock kSteerSettleMilliseconds = 500;
+
 ScreenPoint PointerNow() {
     static ScreenPoint last;
     if (const std::optional<ScreenPoint> pointer = PointerOnScreen()) {
         last = *pointer;
     }
+    if (steered) {
+        if (!(last == steered->To) && Now() < steered->Until) {
+            return steered->To;
+        }
+        steered.reset();
+    }
     return last;
+}
+
+ScreenPoint SteerPointerTo(ScreenPoint to) {
+    const ScreenPoint moved = MovePointerTo(to);
+    steered = SteeredPointer{moved, Now() + kSteerSettleMilliseconds};
+    return moved;
 }
 
 HCURSOR Cross() {
@@ -94,7 +116,7 @@ PickOutputs ScreenPick::EngineOutputs() {
                 }
             },
         .SetFrozen = [this](bool frozen) { return SetFrozen(frozen); },
-        .MovePointer = [](ScreenPoint to) { return MovePointerTo(to); },
+        .MovePointer = [](ScreenPoint to) { return SteerPointerTo(to); },
         .Wheel =
             [this](int delta) {
                 if (client_.Wheel) {
@@ -160,7 +182,7 @@ void ScreenPick::Cancel() {
 bool ScreenPick::SetFrozen(bool frozen) {
     const bool anywhere = engine_.IsPicking() && engine_.Kind() == PickKind::Anywhere;
     if (frozen) {
-        view_.ShowFrozen();  // the frozen view carries the cross itself
+        view_.ShowFrozen(client_.Window ? client_.Window() : nullptr);  // the frozen view carries the cross itself
         RestoreSystemCursors();
     } else {
         view_.Hide();

@@ -28,6 +28,8 @@ struct ScreenPickClient {
     std::function<void(COLORREF color)> Taken;
     // The mouse wheel turned during a pick by `delta`.
     std::function<void(int delta)> Wheel;
+    // The client's top-level window, kept in sight above the frozen screen.
+    std::function<HWND()> Window;
 };
 
 // Picks colours off the screen for one client: by a drag from the client's pick target, which holds

@@ -111,7 +111,7 @@ void TimeFreeze() {
     for (int index = 0; index < kFreezes; ++index) {
         tintrel::PickView view;
         const double start = Seconds();
-        view.ShowFrozen();
+        view.ShowFrozen(nullptr);
         GdiFlush();
         total += Seconds() - start;
         view.Hide();

@@ -26,6 +26,11 @@ constexpr std::string_view kSeparator = "-";
 // Captions are code page 932 bytes; the comment beside each gives the text.
 constexpr std::array kItems{
     MenuItemDef{C::Clear1, 1, "\x8F\xC1\x8B\x8E(&D)", Plain(kKeyDelete), false, 0},  // 消去(&D)
+    // コントラストの確認(&K)...
+    MenuItemDef{C::NContrast, 1,
+                "\x83R\x83\x93\x83g\x83\x89\x83X\x83g\x82\xCC\x8Am\x94"
+                "F(&K)...",
+                ShiftCtrlKey('K'), false, 0},
     MenuItemDef{C::MI1, 1, "\x90\xDD\x92\xE8(&T)", std::nullopt, false, 0},          // 設定(&T)
     // 文字列を自動でクリップボードにコピー(&C)
     MenuItemDef{C::Popup1, 2,

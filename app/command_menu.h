@@ -15,6 +15,7 @@ namespace tintrel {
 enum class CommandId : unsigned {
     None = 0,
     Clear1 = 100,
+    NContrast,
     MI1,
     Popup1,
     Popup2,

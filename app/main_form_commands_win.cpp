@@ -26,6 +26,9 @@ bool TFMain::PreTranslateMessage(MSG& message) {
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
         return true;
     }
+    if (contrast_.PreTranslateMessage(message)) {
+        return true;
+    }
     return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
@@ -63,6 +66,9 @@ void TFMain::ExecuteCommand(CommandId command) {
         switch (command) {
             case CommandId::Clear1:
                 Clear1Click();
+                break;
+            case CommandId::NContrast:
+                NContrastClick();
                 break;
             case CommandId::Popup1:
             case CommandId::Popup2:
@@ -181,7 +187,7 @@ void TFMain::ClearColor() {
 }
 
 TextOptions TFMain::CurrentTextOptions() const {
-    return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_};
+    return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_, contrast_.Pair()};
 }
 
 void TFMain::UpdateReadout() {
@@ -265,6 +271,7 @@ void TFMain::ImageMouse(UINT message) {
 }
 
 void TFMain::ImageMouseDown(UINT message) {
+    contrastPickSide_.reset();
     picker_.Start(message, panelP_.Handle());
     SampleWhilePicking();
 }
@@ -282,11 +289,16 @@ void TFMain::ImageMouseUp(UINT message) {
 
 void TFMain::SampleWhilePicking() {
     try {
-        SampleScreen();
+        if (contrastPickSide_) {
+            SampleForContrast();
+        } else {
+            SampleScreen();
+        }
     } catch (...) {
         // Picking ends with the first error, so that the moves that follow while its box is shown
         // (the target still holds the mouse) do not open a box each.
         picker_.Cancel();
+        contrastPickSide_.reset();
         throw;
     }
 }

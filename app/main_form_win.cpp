@@ -155,6 +155,7 @@ void TFMain::FormCreate() {
     accessibility_.Attach(*this);
     magnifier_.Create(layout::kPaintBox1Size);
     ApplyStayOnTop();
+    CreateContrastForm();
 }
 
 void TFMain::SetHintTiming() {
@@ -260,6 +261,7 @@ void TFMain::ApplySettings(const Settings& settings) {
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     palletHost_.SetPalletHeight(settings.Height);
     ApplyPickOptions(settings);
+    ApplyContrastSettings(settings);
 }
 
 bool TFMain::FormClose() {
@@ -319,6 +321,7 @@ Settings TFMain::CurrentSettings() const {
     settings.Left = window.left;
     settings.Height = palletHost_.SavedHeight();
     StorePickOptions(settings);
+    StoreContrastSettings(settings);
     return settings;
 }
 

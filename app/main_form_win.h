@@ -13,6 +13,7 @@
 #include "app/main_form_accessible_win.h"
 #include "base/file_path.h"
 #include "color/color_state.h"
+#include "color/contrast_form_win.h"
 #include "color/format_choice_win.h"
 #include "color/readout_fields_win.h"
 #include "color/readout_text.h"
@@ -130,6 +131,13 @@ private:
     void NFormatClick();
     void NPalDlgClick();
     void MVarClick();
+    // The contrast window: opened from the menu, its picks run here, its pair kept in the settings.
+    void CreateContrastForm();
+    void NContrastClick();
+    void ApplyContrastSettings(const Settings& settings);
+    void StoreContrastSettings(Settings& settings) const;
+    void ContrastPickMouse(TFContrast::Side side, UINT message, HWND target);
+    void SampleForContrast();
     // Palettes in and out of the program.
     void NExportClick();
     void NImportClick();
@@ -193,6 +201,9 @@ private:
     ScreenPicker picker_;
     GlobalPick globalPick_;
     HotKeyRegistration pickHotKey_;
+    TFContrast contrast_;
+    // The contrast window's side a pick from its target is for, while one runs.
+    std::optional<TFContrast::Side> contrastPickSide_;
     // The key as the settings file holds it, written back as it is; and the key that text gives.
     std::string pickHotKeyText_ = Settings{}.PickHotKey;
     HotKey pickHotKeyInForce_ = kDefaultPickHotKey;

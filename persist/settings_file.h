@@ -26,6 +26,13 @@ struct Settings {
     bool PickHotKeyOn = true;
     std::int32_t Zoom = 4;    // the magnifier's factor
     std::int32_t Sample = 1;  // the side of the square a pick averages over
+    // The contrast window's pair as colour numbers (0x00BBGGRR) and its place; a number that is no
+    // colour gives the default. Without a place of its own the window opens beside the main window.
+    std::int32_t ContrastText = 0x000000;
+    std::int32_t ContrastBack = 0xFFFFFF;
+    std::optional<std::int32_t> ContrastLeft;
+    std::optional<std::int32_t> ContrastTop;
+    bool ContrastOpen = false;
 };
 
 // Reads the keys in the order they are written; a missing or unparsable value gives its default.

@@ -31,7 +31,7 @@ constexpr std::array kItems{
                 "\x83R\x83\x93\x83g\x83\x89\x83X\x83g\x82\xCC\x8Am\x94"
                 "F(&K)...",
                 ShiftCtrlKey('K'), false, 0},
-    MenuItemDef{C::MI1, 1, "\x90\xDD\x92\xE8(&T)", std::nullopt, false, 0},          // 設定(&T)
+    MenuItemDef{C::MI1, 1, "\x90\xDD\x92\xE8(&T)", std::nullopt, false, 0},  // 設定(&T)
     // 文字列を自動でクリップボードにコピー(&C)
     MenuItemDef{C::Popup1, 2,
                 "\x95\xB6\x8E\x9A\x97\xF1\x82\xF0\x8E\xA9\x93\xAE\x82\xC5\x83N\x83\x8A\x83"
@@ -81,6 +81,27 @@ constexpr std::array kItems{
     MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},  // 3×3の平均(&3)
     MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},  // 5×5の平均(&5)
     MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},  // 9×9の平均(&9)
+    MenuItemDef{C::MSimulate, 2,
+                "\x90"
+                "F\x8Ao\x82\xCC\x96\xCD\x8B[",
+                std::nullopt, false, 0},                                          // 色覚の模擬
+    MenuItemDef{C::Simulate0, 3, "\x82\xC8\x82\xB5(&N)", std::nullopt, true, 5},  // なし(&N)
+    MenuItemDef{C::Simulate1, 3,
+                "1\x8C^\x90"
+                "F\x8Ao(&P)",
+                std::nullopt, false, 5},  // 1型色覚(&P)
+    MenuItemDef{C::Simulate2, 3,
+                "2\x8C^\x90"
+                "F\x8Ao(&D)",
+                std::nullopt, false, 5},  // 2型色覚(&D)
+    MenuItemDef{C::Simulate3, 3,
+                "3\x8C^\x90"
+                "F\x8Ao(&T)",
+                std::nullopt, false, 5},  // 3型色覚(&T)
+    MenuItemDef{C::Simulate4, 3,
+                "1\x90"
+                "F\x8Ao(&A)",
+                std::nullopt, false, 5},  // 1色覚(&A)
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)

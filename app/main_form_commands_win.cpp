@@ -109,6 +109,13 @@ void TFMain::ExecuteCommand(CommandId command) {
             case CommandId::Sample9:
                 SampleClick(command);
                 break;
+            case CommandId::Simulate0:
+            case CommandId::Simulate1:
+            case CommandId::Simulate2:
+            case CommandId::Simulate3:
+            case CommandId::Simulate4:
+                SimulateClick(command);
+                break;
             case CommandId::MVar:
                 MVarClick();
                 break;

@@ -31,6 +31,9 @@ constexpr std::string_view kHotKeyTakenAfter =
     "\xA2\x82\xE9\x82\xBD\x82\xDF\x8Eg\x82\xA6\x82\xDC\x82\xB9\x82\xF1";
 
 constexpr CommandId kSampleItems[] = {CommandId::Sample1, CommandId::Sample3, CommandId::Sample5, CommandId::Sample9};
+// In the order of ColorVision, which the settings file stores.
+constexpr CommandId kSimulateItems[] = {CommandId::Simulate0, CommandId::Simulate1, CommandId::Simulate2,
+                                        CommandId::Simulate3, CommandId::Simulate4};
 
 // Another copy of Tintrel runs (on this desktop): it holds the key, and nobody needs telling.
 bool AnotherCopyRuns(HWND own) {
@@ -58,6 +61,7 @@ void TFMain::ApplyPickOptions(const Settings& settings) {
     }
     magnifier_.SetSampleSize(sampleSize);
     magnifier_.SetZoom(ZoomFromStored(settings.Zoom));
+    SimulateClick(kSimulateItems[settings.Simulate]);
 }
 
 void TFMain::StorePickOptions(Settings& settings) const {
@@ -65,6 +69,11 @@ void TFMain::StorePickOptions(Settings& settings) const {
     settings.PickHotKeyOn = IsChecked(CommandId::NHotKey);
     settings.Zoom = magnifier_.Zoom();
     settings.Sample = magnifier_.SampleSize();
+    for (std::size_t index = 0; index < std::size(kSimulateItems); ++index) {
+        if (IsChecked(kSimulateItems[index])) {
+            settings.Simulate = static_cast<std::int32_t>(index);
+        }
+    }
 }
 
 void TFMain::RegisterPickHotKey() {
@@ -93,6 +102,16 @@ void TFMain::SampleClick(CommandId sender) {
     for (std::size_t index = 0; index < std::size(kSampleItems); ++index) {
         if (kSampleItems[index] == sender) {
             magnifier_.SetSampleSize(kSampleSizes[index]);
+        }
+    }
+    RepaintMagnifier();
+}
+
+void TFMain::SimulateClick(CommandId sender) {
+    menu_.CheckRadio(sender);
+    for (std::size_t index = 0; index < std::size(kSimulateItems); ++index) {
+        if (kSimulateItems[index] == sender) {
+            magnifier_.SetVision(static_cast<ColorVision>(index));
         }
     }
     RepaintMagnifier();

@@ -164,6 +164,8 @@ private:
     void RegisterPickHotKey();
     void NHotKeyClick();
     void SampleClick(CommandId sender);
+    // The colour vision the magnifier shows the screen with.
+    void SimulateClick(CommandId sender);
     void PickHotKeyPressed();
     void GlobalPickEvent(GlobalPick::Event event, LPARAM detail);
     void SampleDuringGlobalPick();

@@ -85,7 +85,7 @@ void TFContrast::FormCommand(int id, int code, HWND control) {
             break;
         case layout::kAaNearestId:
         case layout::kAaaNearestId:
-            NearestClick(id - layout::kAaNearestId);
+            NearestClick((id - layout::kAaNearestId) / layout::kNearestOffset);
             break;
         default:
             break;
@@ -130,10 +130,10 @@ void TFContrast::NearestClick(int index) {
 }
 
 void TFContrast::ShowRefusal(HWND edit) {
-    std::wstring text = WidenCp932(std::string_view(
-        "#RRGGBB\x81"
-        "ARRGGBB \x82\xDC\x82\xBD\x82\xCD R,G,B (0\x81`255) "
-        "\x82\xC5\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2"));
+    std::wstring text =
+        WidenCp932(std::string_view("#RRGGBB\x81"
+                                    "ARRGGBB \x82\xDC\x82\xBD\x82\xCD R,G,B (0\x81`255) "
+                                    "\x82\xC5\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2"));
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
@@ -181,7 +181,8 @@ void TFContrast::ShowPair() {
     const double ratio = ContrastRatio(pair_.Text, pair_.Back);
     SetWindowTextW(ratio_, WidenCp932(ContrastRatioText(ratio, separator)).c_str());
     for (std::size_t index = 0; index < kContrastCriteria.size(); ++index) {
-        SetWindowTextW(verdicts_[index], WidenCp932(VerdictText(MeetsCriterion(ratio, kContrastCriteria[index]))).c_str());
+        SetWindowTextW(verdicts_[index],
+                       WidenCp932(VerdictText(MeetsCriterion(ratio, kContrastCriteria[index]))).c_str());
     }
     for (std::size_t index = 0; index < nearest_.size(); ++index) {
         NearestRow& row = nearest_[index];

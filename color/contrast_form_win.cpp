@@ -46,13 +46,13 @@ constexpr std::string_view kBackCurrent =
     "F(&U)";
 constexpr std::string_view kCurrentName =
     "\x8C\xBB\x8D\xDD\x82\xCC\x90"
-    "F";                                                                        // 現在の色
-constexpr std::string_view kSwap = "\x93\xFC\x82\xEA\x91\xD6\x82\xA6(&S)";      // 入れ替え(&S)
+    "F";                                                                                 // 現在の色
+constexpr std::string_view kSwap = "\x93\xFC\x82\xEA\x91\xD6\x82\xA6(&S)";               // 入れ替え(&S)
 constexpr std::string_view kRatioName = "\x83R\x83\x93\x83g\x83\x89\x83X\x83g\x94\xE4";  // コントラスト比
 constexpr std::string_view kSwatchSuffix = "\x82\xCC\x8C\xA9\x96{";                      // の見本
 constexpr std::string_view kPickSuffix = "\x82\xF0\x89\xE6\x96\xCA\x82\xA9\x82\xE7\x8E\xE6\x93\xBE";  // を画面から取得
-constexpr std::string_view kPreviewName = "\x8C\xA9\x96{";                                           // 見本
-constexpr std::string_view kNone = "\x82\xC8\x82\xB5";                                               // なし
+constexpr std::string_view kPreviewName = "\x8C\xA9\x96{";                                            // 見本
+constexpr std::string_view kNone = "\x82\xC8\x82\xB5";                                                // なし
 // AA を満たす文字色(&A), AAA を満たす文字色(&L)
 constexpr std::string_view kNearestLabels[] = {
     "AA \x82\xF0\x96\x9E\x82\xBD\x82\xB7\x95\xB6\x8E\x9A\x90"
@@ -114,17 +114,16 @@ RECT TFContrast::Scaled(const RECT& design) {
 }
 
 void TFContrast::Create() {
-    const LPCWSTR className = RegisterWindowClassOnce(L"TFContrast", &TFContrast::WindowProc,
-                                                      LoadCursorW(nullptr, IDC_ARROW),
-                                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    const LPCWSTR className =
+        RegisterWindowClassOnce(L"TFContrast", &TFContrast::WindowProc, LoadCursorW(nullptr, IDC_ARROW),
+                                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT bounds{0, 0, Scaled(layout::kClient.cx), Scaled(layout::kClient.cy)};
     AdjustWindowRectEx(&bounds, kStyle, FALSE, kExStyle);
     CreateWindowChecked(kExStyle, className, WidenCp932(kTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                         bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, this);
     CreateColorRow(Side::Text);
     CreateColorRow(Side::Back);
-    swap_ = CreateControl(L"BUTTON", std::string(kSwap), WS_TABSTOP | BS_PUSHBUTTON, layout::kSwap);
-    SetWindowLongPtrW(swap_, GWLP_ID, layout::kSwapId);
+    swap_ = CreateControl(layout::kSwapId, L"BUTTON", std::string(kSwap), WS_TABSTOP | BS_PUSHBUTTON, layout::kSwap);
     CreateResults();
     CreateNearestRow(0);
     CreateNearestRow(1);
@@ -135,17 +134,17 @@ void TFContrast::Create() {
     ShowPair();
 }
 
-HWND TFContrast::CreateControl(const wchar_t* className,
+HWND TFContrast::CreateControl(int id,
+                               const wchar_t* className,
                                const std::string& textCp932,
                                DWORD style,
                                const RECT& design) {
-    static int nextId = layout::kFirstOtherId;
     const RECT bounds = Scaled(design);
     const DWORD exStyle = std::wstring_view(className) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
-    const HWND control = CreateWindowChecked(exStyle, className, WidenCp932(textCp932).c_str(),
-                                             WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
-                                             bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd_,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)), nullptr);
+    const HWND control =
+        CreateWindowChecked(exStyle, className, WidenCp932(textCp932).c_str(), WS_CHILD | WS_VISIBLE | style,
+                            bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
     SetControlFont(control, FormFont());
     return control;
 }
@@ -154,13 +153,17 @@ void TFContrast::CreateColorRow(Side side) {
     const int rows = side == Side::Text ? 0 : 1;
     const auto place = [rows](RECT design) { return layout::Below(design, rows, layout::kRowStep); };
     const std::string_view name = side == Side::Text ? kTextName : kBackName;
+    const int offset = rows * layout::kBackOffset;
     ColorRow& row = RowOf(side);
-    row.Label = CreateControl(L"STATIC", std::string(side == Side::Text ? kTextLabel : kBackLabel), SS_LEFT,
-                              place(layout::kLabel));
-    row.Swatch.Create(hwnd_, 0, Scaled(place(layout::kSwatch)), Panel::Options{.LoweredBevel = true});
-    row.Edit = CreateControl(L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, place(layout::kEdit));
+    row.Label =
+        CreateControl(layout::kTextLabelId + offset, L"STATIC",
+                      std::string(side == Side::Text ? kTextLabel : kBackLabel), SS_LEFT, place(layout::kLabel));
+    row.Swatch.Create(hwnd_, layout::kTextSwatchId + offset, Scaled(place(layout::kSwatch)),
+                      Panel::Options{.LoweredBevel = true});
+    row.Edit =
+        CreateControl(layout::kTextEditId + offset, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, place(layout::kEdit));
     SendMessageW(row.Edit, EM_LIMITTEXT, 32, 0);
-    row.PickTarget.Create(hwnd_, 0, Scaled(place(layout::kPickTarget)),
+    row.PickTarget.Create(hwnd_, layout::kTextPickId + offset, Scaled(place(layout::kPickTarget)),
                           Panel::Options{.LoweredBevel = true, .Cursor = LoadCursorW(nullptr, IDC_CROSS)});
     row.PickTarget.OnPaint = [](HDC dc, const RECT& client) { PaintTarget(dc, client); };
     row.PickTarget.OnMouse = [this, side](UINT message) {
@@ -168,33 +171,35 @@ void TFContrast::CreateColorRow(Side side) {
             OnPickMouse(side, message, RowOf(side).PickTarget.Handle());
         }
     };
-    row.Current = CreateControl(L"BUTTON", std::string(side == Side::Text ? kTextCurrent : kBackCurrent),
+    row.Current = CreateControl(layout::kTextCurrentId + offset, L"BUTTON",
+                                std::string(side == Side::Text ? kTextCurrent : kBackCurrent),
                                 WS_TABSTOP | BS_PUSHBUTTON, place(layout::kCurrent));
-    SetWindowLongPtrW(row.Current, GWLP_ID, side == Side::Text ? layout::kTextCurrentId : layout::kBackCurrentId);
 
     const std::string prefix(name);
     row.SwatchName.Attach(row.Swatch.Handle(), WidenCp932(prefix + std::string(kSwatchSuffix)), ROLE_SYSTEM_GRAPHIC,
                           STATE_SYSTEM_READONLY);
     row.SwatchName.ValueOf = [this, side] { return WidenCp932(ColorEntryText(ColorOf(side))); };
     row.EditName.Attach(row.Edit, WidenCp932(prefix), ROLE_SYSTEM_TEXT, STATE_SYSTEM_FOCUSABLE);
-    row.PickName.Attach(row.PickTarget.Handle(), WidenCp932(prefix + std::string(kPickSuffix)),
-                        ROLE_SYSTEM_PUSHBUTTON);
+    row.PickName.Attach(row.PickTarget.Handle(), WidenCp932(prefix + std::string(kPickSuffix)), ROLE_SYSTEM_PUSHBUTTON);
     row.CurrentName.Attach(row.Current, WidenCp932(prefix + " " + std::string(kCurrentName)), ROLE_SYSTEM_PUSHBUTTON,
                            STATE_SYSTEM_FOCUSABLE);
 }
 
 void TFContrast::CreateResults() {
-    ratioLabel_ = CreateControl(L"STATIC", std::string(kRatioName), SS_LEFT, layout::kRatioLabel);
-    ratio_ = CreateControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX, layout::kRatio);
+    ratioLabel_ =
+        CreateControl(layout::kRatioLabelId, L"STATIC", std::string(kRatioName), SS_LEFT, layout::kRatioLabel);
+    ratio_ = CreateControl(layout::kRatioId, L"STATIC", "", SS_LEFT | SS_NOPREFIX, layout::kRatio);
     ratioName_.Attach(ratio_, WidenCp932(kRatioName), ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_READONLY);
     // The ratio with all five verdicts: what a screen reader reads when a colour changes.
-    ratioName_.ValueOf = [this] { return WidenCp932(ContrastSummary(ContrastRatio(pair_.Text, pair_.Back), Separator())); };
+    ratioName_.ValueOf = [this] {
+        return WidenCp932(ContrastSummary(ContrastRatio(pair_.Text, pair_.Back), Separator()));
+    };
     for (std::size_t index = 0; index < kContrastCriteria.size(); ++index) {
         const int row = static_cast<int>(index);
         const std::string caption = CriterionRowText(kContrastCriteria[index], Separator());
-        criteria_[index] = CreateControl(L"STATIC", caption, SS_LEFT | SS_NOPREFIX,
+        criteria_[index] = CreateControl(layout::kFirstCriterionId + row, L"STATIC", caption, SS_LEFT | SS_NOPREFIX,
                                          layout::Below(layout::kCriterion, row, layout::kCriterionStep));
-        verdicts_[index] = CreateControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX,
+        verdicts_[index] = CreateControl(layout::kFirstVerdictId + row, L"STATIC", "", SS_LEFT | SS_NOPREFIX,
                                          layout::Below(layout::kVerdict, row, layout::kCriterionStep));
         verdictNames_[index].Attach(verdicts_[index], WidenCp932(caption), ROLE_SYSTEM_STATICTEXT,
                                     STATE_SYSTEM_READONLY);
@@ -204,10 +209,13 @@ void TFContrast::CreateResults() {
 void TFContrast::CreateNearestRow(int index) {
     NearestRow& row = nearest_[static_cast<std::size_t>(index)];
     const auto place = [index](RECT design) { return layout::Below(design, index, layout::kNearestStep); };
-    row.Label = CreateControl(L"STATIC", std::string(kNearestLabels[index]), SS_LEFT, place(layout::kNearestLabel));
-    row.Swatch.Create(hwnd_, 0, Scaled(place(layout::kNearestSwatch)), Panel::Options{.LoweredBevel = true});
-    row.Button = CreateControl(L"BUTTON", std::string(kNone), WS_TABSTOP | BS_PUSHBUTTON, place(layout::kNearestButton));
-    SetWindowLongPtrW(row.Button, GWLP_ID, layout::kAaNearestId + index);
+    const int offset = index * layout::kNearestOffset;
+    row.Label = CreateControl(layout::kAaLabelId + offset, L"STATIC", std::string(kNearestLabels[index]), SS_LEFT,
+                              place(layout::kNearestLabel));
+    row.Swatch.Create(hwnd_, layout::kAaSwatchId + offset, Scaled(place(layout::kNearestSwatch)),
+                      Panel::Options{.LoweredBevel = true});
+    row.Button = CreateControl(layout::kAaNearestId + offset, L"BUTTON", std::string(kNone), WS_TABSTOP | BS_PUSHBUTTON,
+                               place(layout::kNearestButton));
     row.ButtonName.Attach(row.Button, WidenCp932(WithoutMnemonic(kNearestLabels[index])), ROLE_SYSTEM_PUSHBUTTON,
                           STATE_SYSTEM_FOCUSABLE);
     const HWND button = row.Button;
@@ -231,7 +239,7 @@ void TFContrast::CreatePreviews() {
     }();
     static const PreviewFonts handles{fonts[0].Get(), fonts[1].Get(), fonts[2].Get()};
     const int margin = Scaled(layout::kPreviewMargin);
-    preview_.Create(hwnd_, 0, Scaled(layout::kPreview), WidenCp932(kPreviewName), handles, margin);
+    preview_.Create(hwnd_, layout::kPreviewId, Scaled(layout::kPreview), WidenCp932(kPreviewName), handles, margin);
     for (std::size_t index = 0; index < simulated_.size(); ++index) {
         const int column = static_cast<int>(index % 2);
         const int row = static_cast<int>(index / 2);
@@ -239,10 +247,12 @@ void TFContrast::CreatePreviews() {
             return layout::Below(layout::Beside(design, column, layout::kSimulatedColumnStep), row,
                                  layout::kSimulatedRowStep);
         };
-        simulatedLabels_[index] = CreateControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX, place(layout::kSimulatedLabel));
+        simulatedLabels_[index] = CreateControl(layout::kFirstSimulatedLabelId + static_cast<int>(index), L"STATIC", "",
+                                                SS_LEFT | SS_NOPREFIX, place(layout::kSimulatedLabel));
         const std::string name(ColorVisionName(layout::kSimulations[index]));
-        simulated_[index].Create(hwnd_, 0, Scaled(place(layout::kSimulatedPreview)),
-                                 WidenCp932(name + std::string(kPreviewName)), handles, margin);
+        simulated_[index].Create(hwnd_, layout::kFirstSimulatedPreviewId + static_cast<int>(index),
+                                 Scaled(place(layout::kSimulatedPreview)), WidenCp932(name + std::string(kPreviewName)),
+                                 handles, margin);
     }
 }
 
@@ -292,22 +302,10 @@ std::optional<POINT> TFContrast::Place() const {
 void TFContrast::SetPlace(POINT topLeft) {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    const RECT placed = PlaceOnMonitor(RECT{topLeft.x, topLeft.y, topLeft.x + (outer.right - outer.left),
-                                            topLeft.y + (outer.bottom - outer.top)});
+    const RECT placed = PlaceOnMonitor(
+        RECT{topLeft.x, topLeft.y, topLeft.x + (outer.right - outer.left), topLeft.y + (outer.bottom - outer.top)});
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     placed_ = true;
-}
-
-HWND TFContrast::SwatchOf(Side side) const {
-    return (side == Side::Text ? text_ : back_).Swatch.Handle();
-}
-
-HWND TFContrast::EditOf(Side side) const {
-    return (side == Side::Text ? text_ : back_).Edit;
-}
-
-HWND TFContrast::PickTargetOf(Side side) const {
-    return (side == Side::Text ? text_ : back_).PickTarget.Handle();
 }
 
 std::string TFContrast::Separator() const {

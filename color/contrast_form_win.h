@@ -48,10 +48,6 @@ public:
     // Keyboard routing for the program's message loop: Tab, mnemonics, Enter and Esc in this window.
     bool PreTranslateMessage(MSG& message);
 
-    HWND SwatchOf(Side side) const;
-    HWND EditOf(Side side) const;
-    HWND PickTargetOf(Side side) const;
-
     // The main window's current colour, for "現在の色" and for drops; nullopt while there is none.
     std::function<std::optional<Rgb8>()> CurrentColor;
     // The mouse over a pick target (WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP...): the main window
@@ -106,7 +102,7 @@ private:
     // Design units in pixels: the one place every size passes through.
     static int Scaled(int designUnits);
     static RECT Scaled(const RECT& design);
-    HWND CreateControl(const wchar_t* className, const std::string& textCp932, DWORD style, const RECT& design);
+    HWND CreateControl(int id, const wchar_t* className, const std::string& textCp932, DWORD style, const RECT& design);
 
     ColorRow& RowOf(Side side) { return side == Side::Text ? text_ : back_; }
     Rgb8& ColorOf(Side side) { return side == Side::Text ? pair_.Text : pair_.Back; }

@@ -56,15 +56,35 @@ constexpr RECT Beside(RECT rect, int columns, int step) {
     return RECT{rect.left + columns * step, rect.top, rect.right + columns * step, rect.bottom};
 }
 
-// The buttons' identifiers, for the handlers; the other controls are numbered from kFirstOtherId.
-enum : int {
-    kTextCurrentId = 101,
+// The controls' identifiers. The background's row has the text's identifiers plus kBackOffset.
+enum ControlId : int {
+    kTextLabelId = 101,
+    kTextSwatchId,
+    kTextEditId,
+    kTextPickId,
+    kTextCurrentId,
+    kBackLabelId,
+    kBackSwatchId,
+    kBackEditId,
+    kBackPickId,
     kBackCurrentId,
     kSwapId,
+    kRatioLabelId,
+    kRatioId,
+    kFirstCriterionId,                        // five, one per criterion
+    kFirstVerdictId = kFirstCriterionId + 5,  // five
+    kAaLabelId = kFirstVerdictId + 5,
+    kAaSwatchId,
     kAaNearestId,
+    kAaaLabelId,
+    kAaaSwatchId,
     kAaaNearestId,
-    kFirstOtherId = 200,
+    kPreviewId,
+    kFirstSimulatedLabelId,                                 // four
+    kFirstSimulatedPreviewId = kFirstSimulatedLabelId + 4,  // four
 };
+inline constexpr int kBackOffset = kBackLabelId - kTextLabelId;
+inline constexpr int kNearestOffset = kAaaLabelId - kAaLabelId;
 
 // The nearest passing colours' criteria, and the simulated previews' kinds of vision, in their order.
 inline constexpr ContrastCriterion kNearestCriteria[] = {ContrastCriterion::AaNormalText,

@@ -8,11 +8,8 @@ namespace tintrel {
 
 namespace {
 
-// 文字色と背景色 Aa 0123
-constexpr std::string_view kSampleText =
-    "\x95\xB6\x8E\x9A\x90"
-    "F\x82\xC6\x94w\x8Ci\x90"
-    "F Aa 0123";
+// 見本 Aa 0123: short enough for the narrow previews at the large size
+constexpr std::string_view kSampleText = "\x8C\xA9\x96{ Aa 0123";
 
 COLORREF ColorRefOf(Rgb8 color) {
     return RGB(color.R, color.G, color.B);

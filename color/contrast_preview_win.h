@@ -19,7 +19,11 @@ using PreviewFonts = std::array<HFONT, 3>;
 class ContrastPreview {
 public:
     // `fonts` must outlive the preview; `margin` is the space in pixels around the lines.
-    void Create(HWND parent, int id, const RECT& bounds, const std::wstring& name, const PreviewFonts& fonts,
+    void Create(HWND parent,
+                int id,
+                const RECT& bounds,
+                const std::wstring& name,
+                const PreviewFonts& fonts,
                 int margin);
     void Show(const ContrastPair& pair);
     HWND Handle() const { return panel_.Handle(); }

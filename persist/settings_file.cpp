@@ -14,6 +14,7 @@ constexpr std::string_view kWindow = "Window";
 constexpr std::string_view kOptions = "Options";
 constexpr std::string_view kContrast = "Contrast";
 constexpr std::int32_t kLastColor = 0xFFFFFF;
+constexpr std::int32_t kLastSimulation = 4;
 
 // The options came after the files that older versions wrote: one still at its default is left out of
 // a file that does not hold it yet, so that such a file changes only where the user changed something.
@@ -91,6 +92,10 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.PickHotKeyOn = file.ReadBool(kOptions, "PickHotKeyOn", defaults.PickHotKeyOn);
     settings.Zoom = file.ReadInteger(kOptions, "Zoom", defaults.Zoom);
     settings.Sample = file.ReadInteger(kOptions, "Sample", defaults.Sample);
+    settings.Simulate = file.ReadInteger(kOptions, "Simulate", defaults.Simulate);
+    if (settings.Simulate < 0 || settings.Simulate > kLastSimulation) {
+        settings.Simulate = defaults.Simulate;
+    }
     ReadContrast(file, settings);
     return settings;
 }
@@ -111,6 +116,7 @@ void WriteSettings(ProfileFile& file, const Settings& settings) {
     WriteOption(file, "PickHotKeyOn", settings.PickHotKeyOn ? "1" : "0", defaults.PickHotKeyOn ? "1" : "0");
     WriteOption(file, "Zoom", std::to_string(settings.Zoom), std::to_string(defaults.Zoom));
     WriteOption(file, "Sample", std::to_string(settings.Sample), std::to_string(defaults.Sample));
+    WriteOption(file, "Simulate", std::to_string(settings.Simulate), std::to_string(defaults.Simulate));
     WriteContrast(file, settings);
 }
 

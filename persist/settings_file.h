@@ -26,6 +26,8 @@ struct Settings {
     bool PickHotKeyOn = true;
     std::int32_t Zoom = 4;    // the magnifier's factor
     std::int32_t Sample = 1;  // the side of the square a pick averages over
+    // The colour vision the magnifier simulates, in the order of ColorVision: 0 for none.
+    std::int32_t Simulate = 0;
     // The contrast window's pair as colour numbers (0x00BBGGRR) and its place; a number that is no
     // colour gives the default. Without a place of its own the window opens beside the main window.
     std::int32_t ContrastText = 0x000000;

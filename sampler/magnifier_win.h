@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "color/vision_simulation.h"
 #include "sampler/capture_geometry.h"
 #include "ui/gdi_handles_win.h"
 
@@ -44,12 +45,18 @@ public:
     void SetSampleSize(int size);
     // Shows or hides the factor in the corner.
     void ShowZoomLabel(bool shown);
+    // Shows the screen as seen with `vision`, named in the lower corner; a pick keeps the true colour.
+    void SetVision(ColorVision vision);
 
     int CenterX() const { return magCenterX_; }
     int CenterY() const { return magCenterY_; }
 
 private:
     void Draw(HDC dc) const;
+    // What the box enlarges: the captured bitmap, or its copy as seen with the simulated vision.
+    HDC SourceDc() const;
+    void SimulateVision();
+    void DrawVisionLabel(HDC dc) const;
     COLORREF Pick(const CaptureCopy& copy) const;
 
     // A bitmap that stays selected into a device context of its own, so that a sample costs no
@@ -64,6 +71,9 @@ private:
     };
 
     Surface magBitmap_;
+    Surface simulated_;
+    std::uint32_t* simulatedPixels_ = nullptr;
+    ColorVision vision_ = ColorVision::Normal;
     Surface buffer_;                         // where PaintNow composes the box before showing it
     const std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
     // What the box last showed, so that a sample over an unchanged screen paints nothing.

@@ -40,9 +40,10 @@ TEST(CommandMenuItems, EveryRadioGroupStartsWithExactlyOneCheckedItem) {
             checkedPerGroup[item.RadioGroup] += item.CheckedAtDesign ? 1 : 0;
         }
     }
-    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}, {4, 4}}));
-    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}, {4, 4}, {5, 5}}));
+    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}, {4, 1}, {5, 1}}));
     EXPECT_EQ(RadioGroupRange(4), std::pair(CommandId::Sample1, CommandId::Sample9));
+    EXPECT_EQ(RadioGroupRange(5), std::pair(CommandId::Simulate0, CommandId::Simulate4));
 }
 
 TEST(CommandMenuItems, KeepTheirIdentifiersInDisplayOrder) {

@@ -12,6 +12,7 @@
 #include "app/main_form_win.h"
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_geometry.h"
+#include "tests/app/running_program_win.h"
 #include "tests/persist/test_support.h"
 #include "ui/window_text_win.h"
 
@@ -22,83 +23,9 @@ using test_support::Escaped;
 using test_support::ReadBytes;
 using test_support::TemporaryDirectory;
 using test_support::WriteBytes;
-
-// A running copy of Tintrel.exe and its main window.
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::filesystem::path& executable) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
-        if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process_)) {
-            ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
-            return;
-        }
-        WaitForInputIdle(process_.hProcess, 10000);
-        for (int attempt = 0; attempt < 200 && mainWindow_ == nullptr; ++attempt) {
-            EnumWindows(&RunningProgram::FindMainWindow, reinterpret_cast<LPARAM>(this));
-            if (mainWindow_ == nullptr || !IsWindowVisible(mainWindow_)) {
-                mainWindow_ = nullptr;
-                Sleep(50);
-            }
-        }
-        EXPECT_NE(mainWindow_, nullptr) << "the main window did not show";
-    }
-    ~RunningProgram() {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 1);
-            }
-            CloseHandle(process_.hThread);
-            CloseHandle(process_.hProcess);
-        }
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    HWND MainWindow() const { return mainWindow_; }
-    // The main window's outer top-left corner, as "left,top".
-    std::string Position() const {
-        RECT window;
-        GetWindowRect(mainWindow_, &window);
-        return std::to_string(window.left) + "," + std::to_string(window.top);
-    }
-    HWND Child(const wchar_t* className, int index = 0) const {
-        HWND child = nullptr;
-        for (int skipped = 0; skipped <= index; ++skipped) {
-            child = FindWindowExW(mainWindow_, child, className, nullptr);
-        }
-        return child;
-    }
-    // Closes the window as the close box does and waits for the program to end.
-    bool Close() {
-        PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
-    }
-    DWORD ExitCode() const {
-        DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    static BOOL CALLBACK FindMainWindow(HWND window, LPARAM self) {
-        auto* program = reinterpret_cast<RunningProgram*>(self);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
-        if (owner == program->process_.dwProcessId && std::wstring(className) == L"TFMain") {
-            program->mainWindow_ = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION process_{};
-    HWND mainWindow_ = nullptr;
-};
+using testing_win::Describe;
+using testing_win::Described;
+using testing_win::RunningProgram;
 
 // A control's text; GetWindowText does not ask the controls of another process.
 std::wstring TextOf(HWND control) {
@@ -178,45 +105,6 @@ TEST(RealProgram, StartsWithAHandEditedPaletteFileAndKeepsWhatItDoesNotOwn) {
     }
     EXPECT_NE(file.find("[Tab3]\r\nNAME=" + odd + "\r\n"), std::string::npos) << Escaped(file);
     EXPECT_EQ(file.find("[Tab6]"), std::string::npos) << "a page above the count with keys goes";
-}
-
-// What a screen reader learns of a window's client object, or of one of its parts.
-struct Described {
-    std::wstring Name;
-    long Role = 0;
-    std::wstring Value;
-    long Parts = -1;
-    RECT Location{};
-};
-
-std::wstring Taken(BSTR text) {
-    std::wstring copy = text != nullptr ? text : L"";
-    SysFreeString(text);
-    return copy;
-}
-
-Described Describe(HWND window, long part = CHILDID_SELF) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
-        return {};
-    }
-    VARIANT child;
-    child.vt = VT_I4;
-    child.lVal = part;
-    BSTR name = nullptr;
-    BSTR value = nullptr;
-    VARIANT role;
-    VariantInit(&role);
-    long parts = -1;
-    long at[4] = {};  // left, top, width, height
-    object->get_accName(child, &name);
-    object->get_accValue(child, &value);
-    object->get_accRole(child, &role);
-    object->get_accChildCount(&parts);
-    object->accLocation(&at[0], &at[1], &at[2], &at[3], child);
-    object->Release();
-    return {Taken(name), role.lVal, Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]}};
 }
 
 std::string TextOf(const RECT& rect) {

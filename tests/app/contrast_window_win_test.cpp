@@ -148,6 +148,8 @@ TEST(ContrastWindow, TakesColoursTypedSwappedDroppedAndPickedAndTellsAScreenRead
     TypeInto(item(layout::kTextEditId), "12345");
     EXPECT_TRUE(Eventually([&] { return program.TopWindow(TOOLTIPS_CLASSW) != nullptr; })) << "the balloon";
     EXPECT_EQ(value(layout::kTextSwatchId), L"#767676");
+    TypeInto(item(layout::kTextEditId), "767676");
+    EXPECT_TRUE(Eventually([&] { return program.TopWindow(TOOLTIPS_CLASSW) == nullptr; })) << "gone at the next entry";
 
     Click(item(layout::kSwapId));
     EXPECT_TRUE(shows(layout::kTextSwatchId, L"#FFFFFF"));

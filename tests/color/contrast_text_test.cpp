@@ -75,7 +75,7 @@ TEST(ContrastText, SummaryReadsTheCutRatioThenEveryVerdict) {
         return summary.substr(0, summary.find(comma)) + " " + found;
     };
     // The five in their order: AA normal, AA large, AAA normal, AAA large, non-text.
-    EXPECT_EQ(verdicts(4.499), "4.49:1 FPFPP") << "4.499 fails 4.5 and shows 4.49";
+    EXPECT_EQ(verdicts(4.499), "4.49:1 FPFFP") << "4.499 fails both 4.5 and shows 4.49";
     EXPECT_EQ(verdicts(4.5), "4.50:1 PPFPP");
     EXPECT_EQ(verdicts(2.999), "2.99:1 FFFFF");
     EXPECT_EQ(verdicts(7.0), "7.00:1 PPPPP");

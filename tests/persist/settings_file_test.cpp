@@ -136,6 +136,7 @@ TEST(SettingsFile, OptionsAreWrittenOnceChangedOrWhenTheFileHoldsThem) {
     changed.Zoom = 16;
     changed.Sample = 9;
     EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nZoom=16\r\nSample=9\r\n"));
+    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nZoom=4\r\nSample=1\r\n")) << "back to the defaults";
     Settings contrast;
     contrast.ContrastBack = 0x1A2B3C;
     contrast.ContrastLeft = -4;
@@ -143,7 +144,6 @@ TEST(SettingsFile, OptionsAreWrittenOnceChangedOrWhenTheFileHoldsThem) {
     const std::string withContrast = save(contrast);
     EXPECT_NE(withContrast.find("[Contrast]\r\nBack=1715004\r\nLeft=-4\r\nTop=30\r\n"), std::string::npos)
         << "the pair's changed colour and the window's place: " << Escaped(withContrast);
-    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nZoom=4\r\nSample=1\r\n")) << "back to the defaults";
 
     WriteBytes(path, "[Options]\r\nPickHotKey=Ctrl+Foo\r\n");
     const std::string kept = save(ReadSettings(ProfileFile(path)));

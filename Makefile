@@ -69,8 +69,12 @@ bench: win
 dist: win
 	@tools/dist $(WIN)/app/Tintrel.exe docs/guide-ja.md $(BUILD)
 
-screenshot: win
-	WINEPREFIX=$(PREFIX) tools/with-display tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-window.png
+screenshot: win-configure
+	cmake --build $(WIN) -j $(JOBS) --target window_screenshot
+	WINEPREFIX=$(PREFIX) tools/with-display sh -c '\
+	    tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-window.png window && \
+	    tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-floating-palette.png floating && \
+	    tools/screenshot $(PREFIX) $(WIN)/tests/app/window_screenshot.exe docs/tintrel-format-editor.png format'
 
 format:
 	tools/check-format --fix

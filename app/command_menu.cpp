@@ -4,8 +4,6 @@
 #include <array>
 #include <stdexcept>
 
-#include "palette/pallet_captions.h"
-
 namespace tintrel {
 
 namespace {
@@ -58,7 +56,11 @@ constexpr std::array kItems{
                 "f\x83"
                 "B\x83^(&F)",
                 ShiftCtrlKey('F'), false, 0},
-    MenuItemDef{C::NPalDlg, 2, kPalletSettingsCaption, ShiftCtrlKey('P'), false, 0},
+    // パレットの設定(&S)
+    MenuItemDef{C::NPalDlg, 2,
+                "\x83p\x83\x8C\x83"
+                "b\x83g\x82\xCC\x90\xDD\x92\xE8(&S)",
+                ShiftCtrlKey('P'), false, 0},
     // パレットの書き出し(&E)...
     MenuItemDef{C::NExport, 2,
                 "\x83p\x83\x8C\x83"
@@ -69,6 +71,11 @@ constexpr std::array kItems{
                 "\x83p\x83\x8C\x83"
                 "b\x83g\x82\xCC\x93\xC7\x82\xDD\x8D\x9E\x82\xDD(&I)...",
                 ShiftCtrlKey('O'), false, 0},
+    // The pick history's two items in a submenu of their own, 履歴(&K), since their access keys are taken
+    // in the settings submenu already: 履歴を表示(&H), 履歴を消去(&C)
+    MenuItemDef{C::MHistory, 2, "\x97\x9A\x97\xF0(&K)", std::nullopt, false, 0},
+    MenuItemDef{C::NHistory, 3, "\x97\x9A\x97\xF0\x82\xF0\x95\x5C\x8E\xA6(&H)", std::nullopt, true, 0},
+    MenuItemDef{C::NHistoryClear, 3, "\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E(&C)", std::nullopt, false, 0},
     MenuItemDef{C::MS4, 2, kSeparator, std::nullopt, false, 0},
     // ホットキーで色を取得（Ctrl+Alt+C）(&H), renamed after the key in force once the settings are read
     MenuItemDef{C::NHotKey, 2,
@@ -76,11 +83,11 @@ constexpr std::array kItems{
                 "b\x83g\x83L\x81[\x82\xC5\x90"
                 "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)",
                 std::nullopt, true, 0},
-    MenuItemDef{C::MSample, 2, "\x8E\xE6\x93\xBE\x94\xCD\x88\xCD", std::nullopt, false, 0},     // 取得範囲
-    MenuItemDef{C::Sample1, 3, "1\x83s\x83N\x83Z\x83\x8B(&1)", std::nullopt, true, 4},          // 1ピクセル(&1)
-    MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},  // 3×3の平均(&3)
-    MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},  // 5×5の平均(&5)
-    MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},  // 9×9の平均(&9)
+    MenuItemDef{C::MSample, 2, "\x8E\xE6\x93\xBE\x94\xCD\x88\xCD(&R)", std::nullopt, false, 0},  // 取得範囲(&R)
+    MenuItemDef{C::Sample1, 3, "1\x83s\x83N\x83Z\x83\x8B(&1)", std::nullopt, true, 4},           // 1ピクセル(&1)
+    MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},   // 3×3の平均(&3)
+    MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},   // 5×5の平均(&5)
+    MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},   // 9×9の平均(&9)
     MenuItemDef{C::MSimulate, 2,
                 "\x90"
                 "F\x8Ao\x82\xCC\x96\xCD\x8B[",

@@ -1,7 +1,6 @@
 #include "app/main_form_accessible_win.h"
 
 #include "app/control_names.h"
-#include "app/main_form_layout_win.h"
 #include "app/main_form_win.h"
 #include "ui/window_text_win.h"
 
@@ -14,12 +13,12 @@ void MainFormAccessibility::Attach(const TFMain& form) {
     constexpr long kField = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE;
     attach(Magnifier, ControlId::PanelDef, kNameMagnifier, ROLE_SYSTEM_GRAPHIC, STATE_SYSTEM_READONLY);
     // The magnifier is all that the upper panel draws of its own.
-    controls_[Magnifier].Area = [] { return layout::kPaintBox1; };
+    controls_[Magnifier].Area = [&form] { return form.PaintBox1(); };
     attach(PickTarget, ControlId::PanelP, kNamePickTarget, ROLE_SYSTEM_PUSHBUTTON, 0);
     attach(Swatch, ControlId::PanelD, kNameSwatch, ROLE_SYSTEM_GRAPHIC, STATE_SYSTEM_READONLY);
     const HWND text = form.Control(ControlId::EditF);
     controls_[Swatch].ValueOf = [text] { return WindowText(text); };
-    attach(Format, ControlId::ComboF, kNameFormat, ROLE_SYSTEM_COMBOBOX, STATE_SYSTEM_FOCUSABLE);
+    controls_[Format].AttachComboBox(form.Control(ControlId::ComboF), WidenCp932(kNameFormat));
     attach(Text, ControlId::EditF, kNameText, ROLE_SYSTEM_TEXT, kField);
     for (int component = 0; component < 7; ++component) {
         attach(kFirstComponent + component, static_cast<ControlId>(static_cast<int>(ControlId::EditR) + component),

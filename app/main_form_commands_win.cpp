@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_form_layout_win.h"
 #include "app/version_info.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_page_names.h"
@@ -36,7 +35,8 @@ bool TFMain::RouteShortcut(const MSG& message) {
     if (message.hwnd == formatChoice_.Handle() && SendMessageW(formatChoice_.Handle(), CB_GETDROPPEDSTATE, 0, 0)) {
         return false;  // the open list takes its keys itself
     }
-    if (GetKeyState(VK_MENU) < 0) {
+    if (GetKeyState(VK_MENU) < 0 ||
+        (message.hwnd == paintPallet_.Handle() && paintPallet_.OwnsKey(static_cast<unsigned>(message.wParam)))) {
         return false;
     }
     const Shortcut pressed{static_cast<unsigned>(message.wParam), GetKeyState(VK_SHIFT) < 0,
@@ -89,6 +89,14 @@ void TFMain::ExecuteCommand(CommandId command) {
                 break;
             case CommandId::NImport:
                 NImportClick();
+                break;
+            case CommandId::NHistory:
+                ShowHistory(!IsChecked(CommandId::NHistory));
+                // One tab more or less may take the tabs onto another row.
+                palletHost_.KeepCellsVisible();
+                break;
+            case CommandId::NHistoryClear:
+                NHistoryClearClick();
                 break;
             case CommandId::RGB1:
             case CommandId::RGB2:
@@ -157,13 +165,14 @@ void TFMain::NFormatClick() {
 
 void TFMain::NPalDlgClick() {
     const std::int32_t selected = palletTab_.Selected();
+    const bool onHistory = palletTab_.HistorySelected();
     palletDialog_.SetValues(palletTab_.PageNames(), pallet_.XCount(), pallet_.YCount());
     if (palletDialog_.ShowModal(hwnd_) == kModalResultOk) {
         std::vector<std::string> names = palletDialog_.PageNames();
         const auto pages = static_cast<std::int32_t>(names.size());
         pallet_.SetPalletSize(palletDialog_.Columns(), palletDialog_.Rows(), pages);
         palletTab_.SetPages(std::move(names));
-        palletTab_.Select(PageAfterSettings(selected, pages));
+        palletTab_.Select(onHistory ? palletTab_.HistoryTab() : PageAfterSettings(selected, pages));
         palletHost_.KeepCellsVisible();
     }
     paintPallet_.Repaint();
@@ -242,7 +251,8 @@ void TFMain::ReadDecimalSeparator() {
 }
 
 void TFMain::PaintBox1Paint(HDC dc) {
-    magnifier_.Paint(dc, POINT{layout::kPaintBox1.left, layout::kPaintBox1.top});
+    const RECT box = PaintBox1();
+    magnifier_.Paint(dc, POINT{box.left, box.top});
 }
 
 // ---- Picking off the screen

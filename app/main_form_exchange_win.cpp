@@ -1,8 +1,10 @@
 // Palettes in and out: export through the Save dialog, import through the Open dialog or a file dropped
-// on the palette.
+// on the palette, one or several.
 #include "app/main_form_win.h"
 
+#include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +14,22 @@
 
 namespace tintrel {
 
+namespace {
+
+void ImportInto(std::span<const FilePath> paths, PalletStore& store, PalletTabStrip& tabs, PalletView& view) {
+    std::vector<std::string> names = tabs.PageNames();
+    // Never into the history: with the history's tab selected, a full palette offers its last page.
+    const ImportOutcome outcome = ImportPalletFiles(paths, store, names, std::min(tabs.Selected(), store.ZCount() - 1));
+    if (outcome.FirstPage) {
+        tabs.SetPages(std::move(names));
+        tabs.Select(*outcome.FirstPage);
+        view.Repaint();
+    }
+    TellWhatWasLeftOut(outcome);
+}
+
+}  // namespace
+
 void TFMain::NExportClick() {
     const WindowDisabled palette(palletHost_.FloatingWindow());
     const int selected = formatChoice_.Selected();
@@ -19,7 +37,8 @@ void TFMain::NExportClick() {
         selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
     const TextOptions options = CurrentTextOptions();
     ExportPallet(hwnd_, FolderOf(executablePath_),
-                 ExportSource{pallet_, palletTab_.PageNames(), palletTab_.Selected(), formatTemplate, options});
+                 ExportSource{pallet_, palletTab_.PageNames(), palletTab_.Selected(), formatTemplate, options,
+                              IsChecked(CommandId::NHistory)});
 }
 
 void TFMain::NImportClick() {
@@ -30,22 +49,15 @@ void TFMain::NImportClick() {
 }
 
 void TFMain::PalletPanelDropFiles(HDROP drop) {
-    if (const std::optional<FilePath> path = DroppedFile(drop)) {
+    const std::vector<FilePath> paths = DroppedFiles(drop);
+    if (!paths.empty()) {
         const WindowDisabled palette(palletHost_.FloatingWindow());
-        ImportPalletFile(*path);
+        ImportInto(paths, pallet_, palletTab_, paintPallet_);
     }
 }
 
 void TFMain::ImportPalletFile(const FilePath& path) {
-    std::vector<std::string> names = palletTab_.PageNames();
-    const std::optional<ImportOutcome> outcome = ImportPallet(path, pallet_, names, palletTab_.Selected());
-    if (!outcome) {
-        return;
-    }
-    palletTab_.SetPages(std::move(names));
-    palletTab_.Select(outcome->FirstPage);
-    paintPallet_.Repaint();
-    TellWhatWasLeftOut(*outcome);
+    ImportInto(std::span(&path, 1), pallet_, palletTab_, paintPallet_);
 }
 
 }  // namespace tintrel

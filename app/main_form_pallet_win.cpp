@@ -16,6 +16,10 @@ void TFMain::InstallPalletPanelHook() {
     palletHost_.OnPlaced = [this] { KeepFocusVisible(); };
     palletHost_.OnPageChange = [this] { PalletTabChange(); };
     palletHost_.OnDropFiles = [this](HDROP drop) { PalletPanelDropFiles(drop); };
+    palletHost_.OnDpiChanged = [this](DpiScale dpi) {
+        palletTab_.SetDpi(dpi);
+        paintPallet_.SetDpi(dpi);
+    };
     palletHost_.Attach(PalletHost::Parts{.MainWindow = hwnd_,
                                          .Panel = palletPanel_.Handle(),
                                          .Tabs = &palletTab_,

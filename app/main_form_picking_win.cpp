@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/main_form_layout_win.h"
 #include "sampler/area_average.h"
 #include "sampler/magnifier_geometry.h"
 #include "ui/message_box_win.h"
@@ -125,6 +124,7 @@ void TFMain::PickHotKeyPressed() {
         return;
     }
     colorBeforePick_ = colorState_.HasColor ? std::optional<ColorRef>(colorState_.CurColor) : std::nullopt;
+    magnifier_.Keep();
     globalPick_.Start(hwnd_);
     SetScreenCursor(LoadCursorW(nullptr, IDC_CROSS));
     SampleDuringGlobalPick();
@@ -157,6 +157,8 @@ void TFMain::GlobalPickEvent(GlobalPick::Event event, LPARAM detail) {
                 ClearColor();
             }
             UpdateReadout();
+            magnifier_.PutBack();
+            RepaintMagnifier();
             FinishGlobalPick(false);
             break;
         case GlobalPick::Event::Wheel:
@@ -191,6 +193,9 @@ void TFMain::EndPick(bool taken) {
     if (!taken) {
         return;
     }
+    if (colorState_.HasColor) {
+        RecordPick(colorState_.CurColor);
+    }
     if (IsChecked(CommandId::Popup1)) {
         CopyTextLine();
     }
@@ -203,7 +208,7 @@ bool TFMain::RouteWheel(const MSG& message) {
     if (message.message != WM_MOUSEWHEEL) {
         return false;
     }
-    RECT box = layout::kPaintBox1;
+    RECT box = PaintBox1();
     MapWindowPoints(panelDef_.Handle(), nullptr, reinterpret_cast<POINT*>(&box), 2);
     const POINT pointer{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     if (!picker_.IsPicking() && !(PtInRect(&box, pointer) && IsWindowVisible(hwnd_))) {
@@ -236,7 +241,8 @@ void TFMain::HideZoomLabel() {
 void TFMain::RepaintMagnifier() {
     // Painted now, not at the next paint cycle, so that the magnifier keeps up with a fast drag; drawn
     // straight into the panel, since a paint message costs more than the capture on some systems.
-    magnifier_.PaintNow(panelDef_.Handle(), POINT{layout::kPaintBox1.left, layout::kPaintBox1.top});
+    const RECT box = PaintBox1();
+    magnifier_.PaintNow(panelDef_.Handle(), POINT{box.left, box.top});
 }
 
 bool TFMain::HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam) {

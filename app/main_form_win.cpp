@@ -36,14 +36,10 @@ namespace {
 using layout::kClientWidth;
 using layout::kDesignClientHeight;
 using layout::kPanelDefHeight;
-using layout::kWindowWidth;
-constexpr POINT kImage1{15, 15};
 
 // Hints show 50 ms after the pointer rests, follow each other after 50 ms and hide after 5 s.
 constexpr int kHintPause = 50;
 constexpr int kHintHidePause = 5000;
-
-constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 
 int ToInt(ControlId id) {
     return static_cast<int>(id);
@@ -62,11 +58,13 @@ TFMain::~TFMain() {
 void TFMain::Create() {
     const LPCWSTR className = RegisterWindowClassOnce(L"TFMain", &TFMain::WindowProc, LoadCursorW(nullptr, IDC_ARROW),
                                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    RECT bounds{0, 0, kClientWidth, kDesignClientHeight};
-    AdjustWindowRectEx(&bounds, kMainStyle, FALSE, 0);
-    CreateWindowChecked(0, className, WidenCp932(kApplicationTitle).c_str(), kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        kWindowWidth, bounds.bottom - bounds.top, nullptr, nullptr, this);
+    const SIZE outer = OuterSizeForClient(SIZE{kClientWidth, kDesignClientHeight}, layout::kMainStyle, 0, DpiScale());
+    CreateWindowChecked(0, className, WidenCp932(kApplicationTitle).c_str(), layout::kMainStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, this);
     CreateControls();
+    SetDpi(WindowDpi(hwnd_));
+    const SIZE scaled = OuterSizeForClient(dpi_(SIZE{kClientWidth, kDesignClientHeight}), layout::kMainStyle, 0, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     menu_.Build();
     ReadDecimalSeparator();
     FormCreate();
@@ -103,31 +101,20 @@ HWND TFMain::Control(ControlId id) const {
 // ---- Controls, in tab order
 
 void TFMain::CreateControls() {
-    formatChoice_.Create(hwnd_, ToInt(ControlId::ComboF), RECT{4, 76, 189, 96});
+    formatChoice_.Create(hwnd_, ToInt(ControlId::ComboF), layout::kComboF);
     readout_.Create(hwnd_, ToInt(ControlId::EditF));
     CreatePanels();
 }
 
 void TFMain::CreatePanels() {
-    panelD_.Create(hwnd_, ToInt(ControlId::PanelD), RECT{152, 106, 184, 138}, Panel::Options{.LoweredBevel = true});
+    panelD_.Create(hwnd_, ToInt(ControlId::PanelD), layout::kPanelD, Panel::Options{.LoweredBevel = true});
     // The swatch comes after EditB in the tab order.
     SetWindowPos(panelD_.Handle(), readout_.Handle(ReadoutFields::EditB), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    panelP_.Create(hwnd_, ToInt(ControlId::PanelP), RECT{144, 14, 189, 59},
+    panelP_.Create(hwnd_, ToInt(ControlId::PanelP), layout::kPanelP,
                    Panel::Options{.LoweredBevel = true, .Cursor = LoadCursorW(nullptr, IDC_HAND)});
-    dropperBitmap_.Reset(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DROPPER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    panelP_.OnPaint = [this](HDC dc, const RECT&) {
-        // Drawn transparently: pixels of the bottom-left pixel's colour let the panel show through.
-        MemoryDC source(dc);
-        ScopedSelect select(source.Get(), dropperBitmap_.Get());
-        BITMAP info;
-        GetObjectW(dropperBitmap_.Get(), sizeof(info), &info);
-        const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
-        TransparentBlt(dc, kImage1.x, kImage1.y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
-                       info.bmHeight, transparent);
-    };
+    panelP_.OnPaint = [this](HDC dc, const RECT&) { PaintImage1(dc); };
     // Image1 is drawn by PanelP itself, so the pointer over the picture is the pointer over the panel.
     panelP_.OnMouse = [this](UINT message) { ImageMouse(message); };
 
@@ -262,6 +249,7 @@ void TFMain::ApplySettings(const Settings& settings) {
     palletHost_.SetPalletHeight(settings.Height);
     ApplyPickOptions(settings);
     ApplyContrastSettings(settings);
+    ShowHistory(settings.History);
 }
 
 bool TFMain::FormClose() {
@@ -322,6 +310,7 @@ Settings TFMain::CurrentSettings() const {
     settings.Height = palletHost_.SavedHeight();
     StorePickOptions(settings);
     StoreContrastSettings(settings);
+    settings.History = IsChecked(CommandId::NHistory);
     return settings;
 }
 
@@ -337,8 +326,8 @@ void TFMain::WindowContextMenu(HWND control, LPARAM screenPosition) {
 }
 
 void TFMain::WindowGetMinMaxInfo(MINMAXINFO& info) const {
-    info.ptMinTrackSize.x = kWindowWidth;
-    info.ptMaxTrackSize.x = kWindowWidth;
+    info.ptMinTrackSize.x = WindowWidth();
+    info.ptMaxTrackSize.x = WindowWidth();
     if (const int lowest = palletHost_.LowestOuterHeight(); lowest > 0) {
         info.ptMinTrackSize.y = lowest;
     }
@@ -347,7 +336,7 @@ void TFMain::WindowGetMinMaxInfo(MINMAXINFO& info) const {
 void TFMain::WindowSize() {
     RECT client;
     GetClientRect(hwnd_, &client);
-    SetWindowPos(panelDef_.Handle(), nullptr, 0, 0, client.right, kPanelDefHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(panelDef_.Handle(), nullptr, 0, 0, client.right, dpi_(kPanelDefHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     palletHost_.FormResize();
 }
 
@@ -398,6 +387,9 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             break;
         case WM_NCHITTEST:
             return FormHitTest(lParam);
+        case WM_DPICHANGED:
+            RunGuarded([&] { WindowDpiChanged(ReadDpiChange(wParam, lParam)); });
+            return 0;
         case WM_DISPLAYCHANGE:
             ForgetVirtualScreen();
             break;

@@ -27,6 +27,7 @@
 #include "sampler/magnifier_win.h"
 #include "sampler/screen_picker_win.h"
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_handles_win.h"
@@ -85,8 +86,14 @@ public:
     void RebuildFormatList();
     // Has a screen reader read the new colour text: every path that picks a colour calls it.
     void AnnouncePick() const { accessibility_.AnnouncePick(); }
+    // Puts a colour taken off the screen into the pick history: every pick that ends taken calls it,
+    // and nothing else does (a colour from a palette cell or an import is no pick).
+    void RecordPick(ColorRef color);
 
     const ColorState& Color() const { return colorState_; }
+    // The DPI the window is laid out for, and the magnifier's paint box at it, in PanelDef's client area.
+    DpiScale Dpi() const { return dpi_; }
+    RECT PaintBox1() const;
     HMENU PopupMenu1() const { return menu_.Handle(); }
     HWND Control(ControlId id) const;
 
@@ -95,6 +102,12 @@ public:
 private:
     void CreateControls();
     void CreatePanels();
+    // Every control placed, and every font and picture chosen, for `dpi`; on a monitor of another DPI
+    // the window takes the rectangle the system suggests and lays itself out once more.
+    void SetDpi(DpiScale dpi);
+    void WindowDpiChanged(const DpiChange& change);
+    int WindowWidth() const;
+    void PaintImage1(HDC dc) const;
 
     void FormCreate();
     void FormShow();
@@ -138,6 +151,9 @@ private:
     void StoreContrastSettings(Settings& settings) const;
     void ContrastPickMouse(TFContrast::Side side, UINT message, HWND target);
     void SampleForContrast();
+    // The pick history's page.
+    void ShowHistory(bool shown);
+    void NHistoryClearClick();
     // Palettes in and out of the program.
     void NExportClick();
     void NImportClick();
@@ -222,6 +238,7 @@ private:
     HWND lastFocus_ = nullptr;
     OwnedWindow hintWindow_;
     Bitmap dropperBitmap_;
+    DpiScale dpi_;
     PalletStore pallet_;
     PalletView paintPallet_{pallet_};
     PalletHost palletHost_;

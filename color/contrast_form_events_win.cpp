@@ -222,6 +222,9 @@ LRESULT TFContrast::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         case WM_CLOSE:
             HideForm();
             return 0;
+        case WM_DPICHANGED:
+            RunGuarded([&] { WindowDpiChanged(ReadDpiChange(wParam, lParam)); });
+            return 0;
         default:
             break;
     }

@@ -105,22 +105,15 @@ TFContrast::~TFContrast() {
     DestroyOwnWindow();
 }
 
-int TFContrast::Scaled(int designUnits) {
-    return designUnits;
-}
-
-RECT TFContrast::Scaled(const RECT& design) {
-    return RECT{Scaled(design.left), Scaled(design.top), Scaled(design.right), Scaled(design.bottom)};
-}
-
 void TFContrast::Create() {
     const LPCWSTR className =
         RegisterWindowClassOnce(L"TFContrast", &TFContrast::WindowProc, LoadCursorW(nullptr, IDC_ARROW),
                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    RECT bounds{0, 0, Scaled(layout::kClient.cx), Scaled(layout::kClient.cy)};
-    AdjustWindowRectEx(&bounds, kStyle, FALSE, kExStyle);
-    CreateWindowChecked(kExStyle, className, WidenCp932(kTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, this);
+    dpi_ = SystemDpi();
+    const SIZE outer = OuterSizeForClient(dpi_(layout::kClient), kStyle, kExStyle, dpi_);
+    CreateWindowChecked(kExStyle, className, WidenCp932(kTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                        outer.cy, nullptr, nullptr, this);
+    MakePreviewFonts();
     CreateColorRow(Side::Text);
     CreateColorRow(Side::Back);
     swap_ = CreateControl(layout::kSwapId, L"BUTTON", std::string(kSwap), WS_TABSTOP | BS_PUSHBUTTON, layout::kSwap);
@@ -131,7 +124,64 @@ void TFContrast::Create() {
     CreateBalloon();
     RegisterDropTarget(text_.Swatch.Handle(), textDrop_);
     RegisterDropTarget(back_.Swatch.Handle(), backDrop_);
+    // Made at the system's DPI; the monitor the window is on may have another.
+    if (const DpiScale onMonitor = WindowDpi(hwnd_); onMonitor != dpi_) {
+        RECT place;
+        GetWindowRect(hwnd_, &place);
+        WindowDpiChanged(DpiChange{onMonitor, place});
+    }
     ShowPair();
+}
+
+void TFContrast::Remember(HWND control, const RECT& design, Panel* panel, bool hasFont) {
+    controls_.push_back(Placed{control, design, panel, hasFont});
+    if (panel != nullptr) {
+        panel->SetDpi(dpi_);
+    }
+}
+
+void TFContrast::MakePreviewFonts() {
+    LOGFONTW form{};
+    GetObjectW(FormFont(dpi_), sizeof(form), &form);
+    const auto make = [&](int points, int weight) {
+        LOGFONTW logFont{};
+        logFont.lfHeight = -MulDiv(Scaled(points), 96, 72);
+        logFont.lfWeight = weight;
+        logFont.lfCharSet = SHIFTJIS_CHARSET;
+        std::copy(std::begin(form.lfFaceName), std::end(form.lfFaceName), std::begin(logFont.lfFaceName));
+        return Font(CreateFontIndirectW(&logFont));
+    };
+    previewFonts_[0] = make(layout::kNormalPoints, FW_NORMAL);
+    previewFonts_[1] = make(layout::kLargePoints, FW_NORMAL);
+    previewFonts_[2] = make(layout::kLargeBoldPoints, FW_BOLD);
+    for (std::size_t index = 0; index < previewFonts_.size(); ++index) {
+        previewHandles_[index] = previewFonts_[index].Get();
+    }
+}
+
+void TFContrast::LayOut() {
+    MakePreviewFonts();
+    for (const Placed& placed : controls_) {
+        PlaceControl(placed.Window, placed.Design, dpi_);
+        if (placed.HasFont) {
+            SetControlFont(placed.Window, FormFont(dpi_));
+        }
+        if (placed.PanelOf != nullptr) {
+            placed.PanelOf->SetDpi(dpi_);
+        }
+    }
+    preview_.SetDpi(dpi_, Scaled(layout::kPreviewMargin));
+    for (ContrastPreview& preview : simulated_) {
+        preview.SetDpi(dpi_, Scaled(layout::kPreviewMargin));
+    }
+    SendMessageW(balloon_.Get(), TTM_SETMAXTIPWIDTH, 0, Scaled(layout::kBalloonWidth));
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TFContrast::WindowDpiChanged(const DpiChange& change) {
+    dpi_ = change.Dpi;
+    PlaceForDpi(hwnd_, change.Suggested, layout::kClient, dpi_);
+    LayOut();
 }
 
 HWND TFContrast::CreateControl(int id,
@@ -145,7 +195,8 @@ HWND TFContrast::CreateControl(int id,
         CreateWindowChecked(exStyle, className, WidenCp932(textCp932).c_str(), WS_CHILD | WS_VISIBLE | style,
                             bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
-    SetControlFont(control, FormFont());
+    SetControlFont(control, FormFont(dpi_));
+    Remember(control, design, nullptr, true);
     return control;
 }
 
@@ -160,11 +211,13 @@ void TFContrast::CreateColorRow(Side side) {
                       std::string(side == Side::Text ? kTextLabel : kBackLabel), SS_LEFT, place(layout::kLabel));
     row.Swatch.Create(hwnd_, layout::kTextSwatchId + offset, Scaled(place(layout::kSwatch)),
                       Panel::Options{.LoweredBevel = true});
+    Remember(row.Swatch.Handle(), place(layout::kSwatch), &row.Swatch, false);
     row.Edit =
         CreateControl(layout::kTextEditId + offset, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, place(layout::kEdit));
     SendMessageW(row.Edit, EM_LIMITTEXT, 32, 0);
     row.PickTarget.Create(hwnd_, layout::kTextPickId + offset, Scaled(place(layout::kPickTarget)),
                           Panel::Options{.LoweredBevel = true, .Cursor = LoadCursorW(nullptr, IDC_CROSS)});
+    Remember(row.PickTarget.Handle(), place(layout::kPickTarget), &row.PickTarget, false);
     row.PickTarget.OnPaint = [](HDC dc, const RECT& client) { PaintTarget(dc, client); };
     row.PickTarget.OnMouse = [this, side](UINT message) {
         if (OnPickMouse) {
@@ -214,6 +267,7 @@ void TFContrast::CreateNearestRow(int index) {
                               place(layout::kNearestLabel));
     row.Swatch.Create(hwnd_, layout::kAaSwatchId + offset, Scaled(place(layout::kNearestSwatch)),
                       Panel::Options{.LoweredBevel = true});
+    Remember(row.Swatch.Handle(), place(layout::kNearestSwatch), &row.Swatch, false);
     row.Button = CreateControl(layout::kAaNearestId + offset, L"BUTTON", std::string(kNone), WS_TABSTOP | BS_PUSHBUTTON,
                                place(layout::kNearestButton));
     row.ButtonName.Attach(row.Button, WidenCp932(WithoutMnemonic(kNearestLabels[index])), ROLE_SYSTEM_PUSHBUTTON,
@@ -223,23 +277,10 @@ void TFContrast::CreateNearestRow(int index) {
 }
 
 void TFContrast::CreatePreviews() {
-    static const std::array<Font, 3> fonts = [] {
-        const auto make = [](int points, int weight) {
-            LOGFONTW logFont{};
-            logFont.lfHeight = -MulDiv(Scaled(points), 96, 72);
-            logFont.lfWeight = weight;
-            logFont.lfCharSet = SHIFTJIS_CHARSET;
-            LOGFONTW form{};
-            GetObjectW(FormFont(), sizeof(form), &form);
-            std::copy(std::begin(form.lfFaceName), std::end(form.lfFaceName), std::begin(logFont.lfFaceName));
-            return Font(CreateFontIndirectW(&logFont));
-        };
-        return std::array<Font, 3>{make(layout::kNormalPoints, FW_NORMAL), make(layout::kLargePoints, FW_NORMAL),
-                                   make(layout::kLargeBoldPoints, FW_BOLD)};
-    }();
-    static const PreviewFonts handles{fonts[0].Get(), fonts[1].Get(), fonts[2].Get()};
     const int margin = Scaled(layout::kPreviewMargin);
-    preview_.Create(hwnd_, layout::kPreviewId, Scaled(layout::kPreview), WidenCp932(kPreviewName), handles, margin);
+    preview_.Create(hwnd_, layout::kPreviewId, Scaled(layout::kPreview), WidenCp932(kPreviewName), previewHandles_,
+                    margin);
+    Remember(preview_.Handle(), layout::kPreview, nullptr, false);
     for (std::size_t index = 0; index < simulated_.size(); ++index) {
         const int column = static_cast<int>(index % 2);
         const int row = static_cast<int>(index / 2);
@@ -252,7 +293,8 @@ void TFContrast::CreatePreviews() {
         const std::string name(ColorVisionName(layout::kSimulations[index]));
         simulated_[index].Create(hwnd_, layout::kFirstSimulatedPreviewId + static_cast<int>(index),
                                  Scaled(place(layout::kSimulatedPreview)), WidenCp932(name + std::string(kPreviewName)),
-                                 handles, margin);
+                                 previewHandles_, margin);
+        Remember(simulated_[index].Handle(), place(layout::kSimulatedPreview), nullptr, false);
     }
 }
 
@@ -262,7 +304,7 @@ void TFContrast::CreateBalloon() {
                                        nullptr));
     TOOLINFOW tool = BalloonTool(hwnd_, nullptr);
     SendMessageW(balloon_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(balloon_.Get(), TTM_SETMAXTIPWIDTH, 0, Scaled(320));
+    SendMessageW(balloon_.Get(), TTM_SETMAXTIPWIDTH, 0, Scaled(layout::kBalloonWidth));
     SendMessageW(balloon_.Get(), TTM_SETTITLEW, TTI_WARNING,
                  reinterpret_cast<LPARAM>(WidenCp932(kRefusalTitle).c_str()));
 }

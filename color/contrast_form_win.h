@@ -6,12 +6,15 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "color/contrast.h"
 #include "color/contrast_preview_win.h"
 #include "ui/accessible_win.h"
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 #include "ui/drag_source_win.h"
+#include "ui/gdi_handles_win.h"
 #include "ui/panel_win.h"
 #include "ui/window_handles_win.h"
 
@@ -99,9 +102,15 @@ private:
     void CreatePreviews();
     void CreateBalloon();
 
-    // Design units in pixels: the one place every size passes through.
-    static int Scaled(int designUnits);
-    static RECT Scaled(const RECT& design);
+    // Design units in pixels at the window's DPI: every size passes through these.
+    int Scaled(int designUnits) const { return dpi_(designUnits); }
+    RECT Scaled(const RECT& design) const { return dpi_(design); }
+    // Keeps a control's design rectangle, to place it again at another DPI.
+    void Remember(HWND control, const RECT& design, Panel* panel, bool hasFont);
+    void MakePreviewFonts();
+    // Places every control and makes the fonts for the window's DPI.
+    void LayOut();
+    void WindowDpiChanged(const DpiChange& change);
     HWND CreateControl(int id, const wchar_t* className, const std::string& textCp932, DWORD style, const RECT& design);
 
     ColorRow& RowOf(Side side) { return side == Side::Text ? text_ : back_; }
@@ -118,6 +127,17 @@ private:
     void PairChanged();
     void ShowPair();
 
+    struct Placed {
+        HWND Window;
+        RECT Design;
+        Panel* PanelOf;  // a panel also draws its bevel for the DPI
+        bool HasFont;
+    };
+
+    DpiScale dpi_;
+    std::vector<Placed> controls_;
+    std::array<Font, 3> previewFonts_;
+    PreviewFonts previewHandles_{};
     ContrastPair pair_;
     ColorRow text_;
     ColorRow back_;

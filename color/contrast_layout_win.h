@@ -7,8 +7,7 @@
 
 namespace tintrel::contrast_layout {
 
-// The contrast window's geometry in design units of 96 DPI; every size reaches the window through
-// Scaled, the one place that turns design units into pixels.
+// The contrast window's geometry in design units of 96 DPI, scaled to the window's DPI where it is used.
 
 inline constexpr SIZE kClient{660, 312};
 
@@ -47,6 +46,9 @@ inline constexpr int kPreviewMargin = 6;
 inline constexpr int kNormalPoints = 12;
 inline constexpr int kLargePoints = 18;
 inline constexpr int kLargeBoldPoints = 14;
+
+// The widest the balloon that refuses an entry grows.
+inline constexpr int kBalloonWidth = 320;
 
 // A rectangle moved down by `rows` steps of `step`.
 constexpr RECT Below(RECT rect, int rows, int step) {

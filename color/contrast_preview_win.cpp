@@ -42,6 +42,12 @@ void ContrastPreview::Show(const ContrastPair& pair) {
     InvalidateRect(panel_.Handle(), nullptr, FALSE);
 }
 
+void ContrastPreview::SetDpi(DpiScale dpi, int margin) {
+    panel_.SetDpi(dpi);
+    margin_ = margin;
+    InvalidateRect(panel_.Handle(), nullptr, FALSE);
+}
+
 void ContrastPreview::Paint(HDC dc, const RECT& client) const {
     const std::wstring sample = WidenCp932(kSampleText);
     SetBkMode(dc, TRANSPARENT);

@@ -7,6 +7,7 @@
 
 #include "color/contrast.h"
 #include "ui/accessible_win.h"
+#include "ui/dpi_win.h"
 #include "ui/panel_win.h"
 
 namespace tintrel {
@@ -26,6 +27,8 @@ public:
                 const PreviewFonts& fonts,
                 int margin);
     void Show(const ContrastPair& pair);
+    // Lays the preview out again for another DPI, `margin` in its pixels.
+    void SetDpi(DpiScale dpi, int margin);
     HWND Handle() const { return panel_.Handle(); }
 
 private:

@@ -23,18 +23,28 @@ int ClosedHeight(HWND combo) {
 }  // namespace
 
 void FormatChoice::Create(HWND parent, int id, const RECT& closedBounds) {
-    const int wanted = closedBounds.bottom - closedBounds.top;
-    combo_ = CreateWindowChecked(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST,
-        closedBounds.left, closedBounds.top, closedBounds.right - closedBounds.left,
-        wanted + kDropDownRows * kItemHeight + 2, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
-    SetControlFont(combo_, FormFont());
-    if (SendMessageW(combo_, CB_SETITEMHEIGHT, 0, kItemHeight) == CB_ERR) {
+    closedBounds_ = closedBounds;
+    combo_ = CreateWindowChecked(0, L"COMBOBOX", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_DROPDOWNLIST,
+                                 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
+    SendMessageW(combo_, CB_SETMINVISIBLE, kDropDownRows, 0);
+    SetDpi(DpiScale());
+}
+
+void FormatChoice::SetDpi(DpiScale dpi) {
+    const RECT bounds = dpi(closedBounds_);
+    const int wanted = bounds.bottom - bounds.top;
+    const int itemHeight = dpi(kItemHeight);
+    SetControlFont(combo_, FormFont(dpi));
+    // The window's height is that of the open box.
+    SetWindowPos(combo_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                 wanted + kDropDownRows * itemHeight + dpi(2), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (SendMessageW(combo_, CB_SETITEMHEIGHT, 0, itemHeight) == CB_ERR) {
         // Some combo box implementations accept the list's item height only from the list itself.
         COMBOBOXINFO parts{};
         parts.cbSize = sizeof(parts);
         GetComboBoxInfo(combo_, &parts);
-        SendMessageW(parts.hwndList, LB_SETITEMHEIGHT, 0, kItemHeight);
+        SendMessageW(parts.hwndList, LB_SETITEMHEIGHT, 0, itemHeight);
     }
     // Implementations differ in what they add to the selection field's height, so it is corrected by
     // what the closed box measures.
@@ -43,7 +53,6 @@ void FormatChoice::Create(HWND parent, int id, const RECT& closedBounds) {
         field += wanted - ClosedHeight(combo_);
         SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
-    SendMessageW(combo_, CB_SETMINVISIBLE, kDropDownRows, 0);
 }
 
 void FormatChoice::Rebuild(const std::vector<std::string>& labels) {

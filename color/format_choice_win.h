@@ -5,13 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "ui/dpi_win.h"
+
 namespace tintrel {
 
-// `ComboF`, the drop-down list of the format templates' labels, 20 pixels high when closed, with
-// 16 rows of 12 pixels in its open list.
+// `ComboF`, the drop-down list of the format templates' labels, 20 design units high when closed, with
+// 16 rows of 12 design units in its open list.
 class FormatChoice {
 public:
+    // Creates the box at `closedBounds`, in design units, laid out for 96 DPI.
     void Create(HWND parent, int id, const RECT& closedBounds);
+    // Places the box and sizes its font and rows for `dpi`.
+    void SetDpi(DpiScale dpi);
 
     HWND Handle() const { return combo_; }
 
@@ -24,6 +29,7 @@ public:
 
 private:
     HWND combo_ = nullptr;
+    RECT closedBounds_{};
 };
 
 }  // namespace tintrel

@@ -35,12 +35,14 @@ constexpr std::string_view kMemoTooLarge =
     "z\x82\xA6\x82\xDC\x82\xB5\x82\xBD";
 constexpr std::string_view kCancelCaption = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";  // キャンセル
 
-HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x, int y) {
-    const HWND button =
-        CreateWindowChecked(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, y, 75,
-                            25, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
-    SetControlFont(button, FormFont());
-    return button;
+// Places in design units.
+constexpr RECT kMemoBounds{0, 0, kClientSize.cx, 233};
+constexpr RECT kOkBounds{76, 240, 151, 265};
+constexpr RECT kCancelBounds{167, 240, 242, 265};
+
+HWND CreateButton(HWND parent, int id, const std::wstring& caption) {
+    return CreateWindowChecked(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
 }
 
 // What the memo shows of `text`: a window's text ends at its first zero character.
@@ -55,15 +57,28 @@ std::wstring ShownText(std::string_view text) {
 void TFFormat::Create() {
     CreateForm(L"TFFormat", kCaption, kClientSize);
     // Word wrap (no ES_AUTOHSCROLL) and no scroll bars: a long template shows as several lines.
-    memo_ = CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0,
-                                0, kClientSize.cx, 233, hwnd_, reinterpret_cast<HMENU>(kMemoId), nullptr);
-    SetControlFont(memo_, FixedFont());
+    memo_ =
+        CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
+                            kClientSize.cx, kMemoBounds.bottom, hwnd_, reinterpret_cast<HMENU>(kMemoId), nullptr);
+    SetControlFont(memo_, FixedFont(DpiScale()));
     SendMessageW(memo_, EM_SETLIMITTEXT, 0, 0);
+    // The copy that splits the list into displayed lines stays at 96 DPI, so that the format list, and
+    // with it the template a settings file selects by number, is the same at every scaling.
     layoutCopy_ = CreateLayoutCopy(memo_);
-    okButton_ = CreateButton(hwnd_, IDOK, L"OK", 76, 240);
-    cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption), 167, 240);
+    okButton_ = CreateButton(hwnd_, IDOK, L"OK");
+    cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption));
+    LayOut(Dpi());
     SetMemoText(kDefaultFormatListText);
+}
+
+void TFFormat::LayOut(DpiScale dpi) {
+    PlaceControl(memo_, kMemoBounds, dpi);
+    SetControlFont(memo_, FixedFont(dpi));
+    for (const auto& [button, bounds] : {std::pair{okButton_, kOkBounds}, std::pair{cancelButton_, kCancelBounds}}) {
+        PlaceControl(button, bounds, dpi);
+        SetControlFont(button, FormFont(dpi));
+    }
 }
 
 std::string TFFormat::MemoText() const {
@@ -130,7 +145,7 @@ LRESULT TFFormat::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
             return 0;
         default:
             // The close box cancels like the Cancel button.
-            if (HandleClose(message)) {
+            if (HandleClose(message) || HandleDpiChanged(message, wParam, lParam)) {
                 return 0;
             }
             break;

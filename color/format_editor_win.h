@@ -47,6 +47,7 @@ public:
 private:
     friend class ModalForm<TFFormat>;
 
+    void LayOut(DpiScale dpi);
     void FormShow();
     HWND InitialFocus() const { return memo_; }
     void Cancel() { Button2Click(); }

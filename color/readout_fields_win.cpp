@@ -44,18 +44,25 @@ void ReadoutFields::SetText(Field field, std::string_view textCp932) {
 
 void ReadoutFields::Create(HWND parent, int firstId) {
     for (int field = 0; field < kFieldCount; ++field) {
-        const FieldPlace& place = kPlaces[static_cast<std::size_t>(field)];
         fields_[static_cast<std::size_t>(field)] = CreateWindowChecked(
             WS_EX_CLIENTEDGE, L"EDIT", L"",
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL | ES_LEFT, place.Left,
-            place.Top, place.Width, kFieldHeight, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + field)), nullptr);
-        SetControlFont(fields_[static_cast<std::size_t>(field)], FixedFont());
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL | ES_LEFT, 0, 0, 0, 0,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + field)), nullptr);
     }
+    SetDpi(DpiScale());
     for (std::size_t index = 0; index < kComponentColors.size(); ++index) {
         componentBrushes_[index].Reset(CreateSolidBrush(kComponentColors[index]));
     }
     ReadTheme();
+}
+
+void ReadoutFields::SetDpi(DpiScale dpi) {
+    for (std::size_t field = 0; field < fields_.size(); ++field) {
+        const FieldPlace& place = kPlaces[field];
+        PlaceControl(fields_[field], RECT{place.Left, place.Top, place.Left + place.Width, place.Top + kFieldHeight},
+                     dpi);
+        SetControlFont(fields_[field], FixedFont(dpi));
+    }
 }
 
 void ReadoutFields::ReadTheme() {

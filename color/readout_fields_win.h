@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "color/readout_text.h"
+#include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
 
 namespace tintrel {
@@ -18,8 +19,11 @@ public:
     // The fields in creation (and tab) order.
     enum Field { EditF, EditR, EditG, EditB, EditC, EditM, EditY, EditK, kFieldCount };
 
-    // Creates the fields in `parent`, with the identifiers firstId to firstId + 7 in the order above.
+    // Creates the fields in `parent`, with the identifiers firstId to firstId + 7 in the order above, laid
+    // out for 96 DPI.
     void Create(HWND parent, int firstId);
+    // Places the fields and gives them the fixed-pitch font for `dpi`.
+    void SetDpi(DpiScale dpi);
 
     HWND Handle(Field field) const { return fields_[field]; }
 

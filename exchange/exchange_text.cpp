@@ -39,21 +39,27 @@ std::string Utf16BigEndianToCp932(std::string_view bytes) {
     return Utf16ToCp932(units);
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
+TextLines::TextLines(std::string_view text) : rest_(text) {
+    if (rest_.starts_with("\xEF\xBB\xBF")) {
+        rest_.remove_prefix(3);
     }
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        const std::size_t breakLength = text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        text.remove_prefix(end + breakLength);
+    done_ = rest_.empty();
+}
+
+bool TextLines::Next(std::string_view& line) {
+    if (done_) {
+        return false;
     }
-    return lines;
+    ++number_;
+    const auto end = rest_.find_first_of("\r\n");
+    line = rest_.substr(0, end);
+    if (end == std::string_view::npos) {
+        done_ = true;
+        return true;
+    }
+    rest_.remove_prefix(end + (rest_.compare(end, 2, "\r\n") == 0 ? 2 : 1));
+    done_ = rest_.empty();
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -64,7 +70,37 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+namespace {
+
+// `name` without what the palette file would read back changed: blanks and enclosing quotes at its ends.
+std::string_view WithoutEnds(std::string_view name) {
+    while (!name.empty() && !ReadsBackAsWritten(name)) {
+        const auto first = name.find_first_not_of(" \t\v");
+        if (first == std::string_view::npos) {
+            return {};
+        }
+        name = name.substr(first, name.find_last_not_of(" \t\v") - first + 1);
+        if (!ReadsBackAsWritten(name)) {
+            name = name.substr(1, name.size() - 2);
+        }
+    }
+    return name;
+}
+
+// The whole characters of `name` that fit in `bytes`.
+std::string_view CutToBytes(std::string_view name, std::size_t bytes) {
+    std::size_t end = 0;
+    while (end < name.size() && end + Cp932CharLength(name, end) <= bytes) {
+        end += Cp932CharLength(name, end);
+    }
+    return name.substr(0, end);
+}
+
+}  // namespace
+
 std::string PageNameFrom(std::string_view name) {
+    // Cleaned before it is cut, so that blanks at the start never push the name itself out.
+    name = WithoutEnds(name);
     std::string cleaned;
     for (std::size_t pos = 0; pos < name.size();) {
         const std::size_t length = Cp932CharLength(name, pos);
@@ -79,18 +115,17 @@ std::string PageNameFrom(std::string_view name) {
         }
         pos += length;
     }
-    // What the palette file would read back changed is taken off: blanks and enclosing quotes.
-    while (!cleaned.empty() && !ReadsBackAsWritten(cleaned)) {
-        const auto first = cleaned.find_first_not_of(" \t\v");
-        if (first == std::string::npos) {
-            return {};
-        }
-        cleaned = cleaned.substr(first, cleaned.find_last_not_of(" \t\v") - first + 1);
-        if (!ReadsBackAsWritten(cleaned)) {
-            cleaned = cleaned.substr(1, cleaned.size() - 2);
-        }
+    return std::string(WithoutEnds(cleaned));
+}
+
+std::string UniquePageName(const std::string& name, const std::vector<std::string>& used) {
+    std::string unique = name;
+    for (int number = 2; std::find(used.begin(), used.end(), unique) != used.end(); ++number) {
+        const std::string suffix = " (" + std::to_string(number) + ")";
+        const std::string_view kept = CutToBytes(name, kMaxPageNameBytes - suffix.size());
+        unique = std::string(WithoutEnds(kept)) + suffix;
     }
-    return cleaned;
+    return unique;
 }
 
 std::string PageNameFromFileName(std::string_view name) {

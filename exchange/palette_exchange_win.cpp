@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "exchange/exchange_messages.h"
 #include "exchange/palette_export.h"
@@ -29,11 +30,11 @@ constexpr std::string_view kReplaceFile =
     "\x83t\x83@\x83"
     "C\x83\x8B %s \x82\xCD\x8A\xF9\x82\xC9\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81"
     "B\x92u\x82\xAB\x8A\xB7\x82\xA6\x82\xDC\x82\xB7\x82\xA9\x81H";
-// パレットのファイル (*.gpl;*.ase;*.aco;*.txt)
+// パレットのファイル (*.gpl;*.ase;*.aco;*.txt;*.css;*.json)
 constexpr std::string_view kPaletteFiles =
     "\x83p\x83\x8C\x83"
     "b\x83g\x82\xCC\x83t\x83@\x83"
-    "C\x83\x8B (*.gpl;*.ase;*.aco;*.txt)";
+    "C\x83\x8B (*.gpl;*.ase;*.aco;*.txt;*.css;*.json)";
 // すべてのファイル (*.*)
 constexpr std::string_view kAllFiles =
     "\x82\xB7\x82\xD7\x82\xC4\x82\xCC\x83t\x83@\x83"
@@ -77,10 +78,32 @@ std::string WithCount(std::string_view before, std::size_t count, std::string_vi
     return std::string(before) + std::to_string(count) + std::string(after);
 }
 
-std::string FileMessage(std::string_view format, const FilePath& path) {
-    std::string text(format);
-    const auto slot = text.find("%s");
-    return slot == std::string::npos ? text : text.replace(slot, 2, NarrowCp932(path));
+// The message with the file's full name in its "%s", spelt as the system spells it.
+std::wstring FileMessage(std::string_view format, const FilePath& path) {
+    std::wstring text = WidenCp932(format);
+    const auto slot = text.find(L"%s");
+    return slot == std::wstring::npos ? text : text.replace(slot, 2, path);
+}
+
+// The palette file at `path`, its size looked at first so that a huge file is never read into memory.
+PaletteFile ReadPaletteFileAt(const FilePath& path) {
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes) ||
+        (attributes.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        throw FileError(std::string(kCannotOpen), path);
+    }
+    if (attributes.nFileSizeHigh != 0 || attributes.nFileSizeLow > kMaxExchangeFileBytes) {
+        throw FileError(std::string(kFileTooLarge), path);
+    }
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) != ReadOutcome::Read) {
+        throw FileError(std::string(kCannotOpen), path);
+    }
+    try {
+        return ReadPaletteFile(bytes, NarrowCp932(path));
+    } catch (const ExchangeError& error) {
+        throw FileError(error.what(), path);
+    }
 }
 
 // Runs the standard Save or Open dialog; the chosen full name, or nullopt when the user cancelled.
@@ -134,7 +157,10 @@ FilePath FolderOf(const FilePath& path) {
 }
 
 bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source) {
-    const std::vector<ExchangePage> pages = PagesForExport(source.Store, source.Names);
+    std::vector<ExchangePage> pages = PagesForExport(source.Store, source.Names);
+    if (source.WithHistory) {
+        pages.push_back(HistoryForExport(source.Store));
+    }
     const auto selected = static_cast<std::size_t>(std::max(source.SelectedPage, 0));
     std::wstring filter;
     for (const ExportType& type : ExportTypes()) {
@@ -152,7 +178,7 @@ bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source
         *path += WidenCp932(type.Extension);
         // The dialog asked about the name as typed; the file is the one with the extension.
         if (GetFileAttributesW(path->c_str()) != INVALID_FILE_ATTRIBUTES &&
-            ShowMessageBox(FileMessage(kReplaceFile, *path), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            ShowWideMessageBox(FileMessage(kReplaceFile, *path), MB_YESNO | MB_ICONQUESTION) != IDYES) {
             return false;
         }
     }
@@ -170,70 +196,62 @@ bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source
 
 std::optional<FilePath> AskPaletteFile(HWND owner, const FilePath& folder) {
     std::wstring filter;
-    AddFilter(filter, kPaletteFiles, L"*.gpl;*.ase;*.aco;*.txt");
+    AddFilter(filter, kPaletteFiles, L"*.gpl;*.ase;*.aco;*.txt;*.css;*.json");
     AddFilter(filter, kAllFiles, L"*.*");
     DWORD type = 1;
     return RunFileDialog(owner, folder, kImportTitle, filter, std::wstring(), false, type);
 }
 
-std::optional<FilePath> DroppedFile(HDROP drop) {
-    std::optional<FilePath> path;
-    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
-        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+std::vector<FilePath> DroppedFiles(HDROP drop) {
+    std::vector<FilePath> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        const UINT length = DragQueryFileW(drop, index, nullptr, 0);
         std::wstring name(length + 1, L'\0');
-        DragQueryFileW(drop, 0, name.data(), length + 1);
+        DragQueryFileW(drop, index, name.data(), length + 1);
         name.resize(length);
-        path = std::move(name);
+        paths.push_back(std::move(name));
     }
     DragFinish(drop);
-    return path;
+    return paths;
 }
 
-std::optional<ImportOutcome> ImportPallet(const FilePath& path,
-                                          PalletStore& store,
-                                          std::vector<std::string>& names,
-                                          std::int32_t selectedPage) {
-    // The size is looked at first, so that a huge file is never read into memory.
-    WIN32_FILE_ATTRIBUTE_DATA attributes{};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes) ||
-        (attributes.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        throw FileError(std::string(kCannotOpen), path);
-    }
-    if (attributes.nFileSizeHigh != 0 || attributes.nFileSizeLow > kMaxExchangeFileBytes) {
-        throw FileError(std::string(kFileTooLarge), path);
-    }
-    std::string bytes;
-    if (ReadWholeFile(path, bytes) != ReadOutcome::Read) {
-        throw FileError(std::string(kCannotOpen), path);
-    }
-    std::vector<ExchangePage> pages;
-    try {
-        pages = ReadPaletteFile(bytes, NarrowCp932(path));
-    } catch (const ExchangeError& error) {
-        throw FileError(error.what(), path);
-    }
-    if (ImportReplacesPage(store)) {
-        const auto selected = static_cast<std::size_t>(std::max(selectedPage, 0));
-        const std::string pageName = selected < names.size() ? names[selected] : std::string();
-        const std::string question = std::string(kReplacePagePrefix) + pageName + std::string(kReplacePageSuffix);
-        if (ShowMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
-            return std::nullopt;
-        }
-    }
-    return ImportPages(store, names, pages, selectedPage);
+ImportOutcome ImportPalletFiles(std::span<const FilePath> paths,
+                                PalletStore& store,
+                                std::vector<std::string>& names,
+                                std::int32_t selectedPage) {
+    const auto selected = static_cast<std::size_t>(std::max(selectedPage, 0));
+    const std::string pageName = selected < names.size() ? names[selected] : std::string();
+    const auto ask = [&pageName](std::size_t remaining) {
+        const std::string question = remaining == 1
+                                         ? std::string(kReplacePagePrefix) + pageName + std::string(kReplacePageSuffix)
+                                         : WithCount(kFillSelectedPrefix, remaining, kFillSelectedMiddle) + pageName +
+                                               std::string(kFillSelectedSuffix);
+        return ShowMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    };
+    return ImportFiles(store, names, selectedPage, paths, ReadPaletteFileAt, ask);
 }
 
 void TellWhatWasLeftOut(const ImportOutcome& outcome) {
-    std::string leftOut;
-    if (outcome.ColorsLeftOut > 0) {
-        leftOut = WithCount(kColorsLeftOutPrefix, outcome.ColorsLeftOut, kColorsLeftOut);
+    std::wstring text;
+    bool failed = false;
+    const auto addLine = [&text](const std::wstring& line) { text += (text.empty() ? L"" : L"\r\n") + line; };
+    for (const ImportNote& note : outcome.Notes) {
+        addLine(FileMessage(note.MessageFormat, note.Path));
+        failed = failed || note.IsError;
     }
-    if (outcome.PagesLeftOut > 0) {
-        leftOut += (leftOut.empty() ? std::string() : std::string("\r\n")) +
-                   WithCount(kColorsLeftOutPrefix, outcome.PagesLeftOut, kPagesLeftOut);
+    const std::pair<std::size_t, std::string_view> counts[] = {
+        {outcome.ColorsLeftOut, kColorsLeftOut},
+        {outcome.PagesLeftOut, kPagesLeftOut},
+        {outcome.FilesLeftOut, kFilesLeftOut},
+    };
+    for (const auto& [count, what] : counts) {
+        if (count > 0) {
+            addLine(WidenCp932(WithCount(kColorsLeftOutPrefix, count, what)));
+        }
     }
-    if (!leftOut.empty()) {
-        ShowMessageBox(leftOut, MB_OK | MB_ICONINFORMATION);
+    if (!text.empty()) {
+        ShowWideMessageBox(text, MB_OK | (failed ? MB_ICONERROR : MB_ICONINFORMATION));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,13 +32,15 @@ private:
 };
 
 // What an export writes: the palette's pages and names, the selected page, and the template that text
-// through the template uses.
+// through the template uses. With the history's page shown, the history follows the pages as a page of
+// its own, which the selected page may be.
 struct ExportSource {
     const PalletStore& Store;
     const std::vector<std::string>& Names;
     std::int32_t SelectedPage;
     std::string_view FormatTemplate;
     const TextOptions& Options;
+    bool WithHistory = false;
 };
 
 // Runs the standard Save dialog over `owner` in `folder`, named after the selected page, and writes the
@@ -48,18 +51,19 @@ bool ExportPallet(HWND owner, const FilePath& folder, const ExportSource& source
 // Runs the standard Open dialog over `owner` in `folder`; nullopt when the user cancelled.
 std::optional<FilePath> AskPaletteFile(HWND owner, const FilePath& folder);
 
-// The first file of a drop from the shell; the drop is released.
-std::optional<FilePath> DroppedFile(HDROP drop);
+// The files of a drop from the shell, in its order; the drop is released.
+std::vector<FilePath> DroppedFiles(HDROP drop);
 
-// Reads the palette file at `path` into new pages, or, when the palette has all its pages, into the
-// selected one after the user agreed. nullopt when nothing changed: the user said no. Throws FileError, leaving the
-// palette as it was, for a file that cannot be read, is larger than 16 MB, or is no palette this program reads.
-std::optional<ImportOutcome> ImportPallet(const FilePath& path,
-                                          PalletStore& store,
-                                          std::vector<std::string>& names,
-                                          std::int32_t selectedPage);
+// Reads the palette files at `paths` in turn into new pages, or, when the palette has all its pages and
+// the user agreed, into the selected one (see ImportFiles). Throws FileError, leaving the palette as it
+// was, for a single file that cannot be read, is larger than 16 MB, or is no palette this program reads.
+ImportOutcome ImportPalletFiles(std::span<const FilePath> paths,
+                                PalletStore& store,
+                                std::vector<std::string>& names,
+                                std::int32_t selectedPage);
 
-// Tells the user how many colours or pages of an import found no room, when any did.
+// Tells the user, in one box, which files of several could not be read and why, which colour names were
+// lost, and how many colours, pages or files found no room, when there is anything to tell.
 void TellWhatWasLeftOut(const ImportOutcome& outcome);
 
 // The folder of a file's full name, with its closing "\".

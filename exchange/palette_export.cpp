@@ -4,6 +4,7 @@
 
 #include "exchange/swatch_formats.h"
 #include "exchange/text_formats.h"
+#include "palette/pallet_captions.h"
 
 namespace tintrel {
 
@@ -110,6 +111,11 @@ std::vector<ExchangePage> PagesForExport(const PalletStore& store, const std::ve
         pages.push_back(std::move(exported));
     }
     return pages;
+}
+
+ExchangePage HistoryForExport(const PalletStore& store) {
+    const std::vector<std::int32_t>& colors = store.History().Colors();
+    return ExchangePage{std::string(kHistoryCaption), store.XCount(), {colors.begin(), colors.end()}};
 }
 
 std::string WriteExport(const ExportType& type,

@@ -38,6 +38,8 @@ ExportDecision DecideExportType(std::string_view extension, std::size_t chosen);
 
 // The palette's pages as exchanged: each cell of the grid in row order, with the page's name.
 std::vector<ExchangePage> PagesForExport(const PalletStore& store, const std::vector<std::string>& names);
+// The pick history as a page named "履歴", newest first, laid out on the pages' grid.
+ExchangePage HistoryForExport(const PalletStore& store);
 
 // The file's bytes: the selected page, or every page when the type says so. Text through the template
 // takes `formatTemplate` and `options`. Throws ExchangeError for a page the format cannot hold.

@@ -6,19 +6,29 @@
 #include "exchange/exchange_text.h"
 #include "exchange/swatch_formats.h"
 #include "exchange/text_formats.h"
+#include "exchange/web_palettes.h"
+#include "persist/file_error.h"
 
 namespace tintrel {
 
 namespace {
 
-// The first line that is not blank, without the blanks at its ends.
+// The first line that is not blank, without the blanks at its ends: found in one pass over the blanks
+// and line breaks before it.
 std::string_view FirstLine(std::string_view text) {
-    for (const std::string_view line : SplitLines(text)) {
-        if (!TrimBlanks(line).empty()) {
-            return TrimBlanks(line);
-        }
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
     }
-    return {};
+    std::size_t start = 0;
+    while (start < text.size() &&
+           (text[start] == ' ' || text[start] == '\t' || text[start] == '\r' || text[start] == '\n')) {
+        ++start;
+    }
+    text.remove_prefix(start);
+    if (text.empty()) {
+        return {};
+    }
+    return TrimBlanks(text.substr(0, text.find_first_of("\r\n")));
 }
 
 bool IsHexDigits(std::string_view text, std::size_t count) {
@@ -27,16 +37,42 @@ bool IsHexDigits(std::string_view text, std::size_t count) {
            });
 }
 
-void FillPage(PalletStore& store, std::int32_t page, const ExchangePage& from, ImportOutcome& outcome) {
-    const auto columns = store.XCount();
-    const auto cells = static_cast<std::size_t>(columns) * static_cast<std::size_t>(store.YCount());
-    for (std::size_t index = 0; index < cells; ++index) {
-        const ColorRef color = index < from.Colors.size() ? from.Colors[index] : 0;
-        const auto column = static_cast<std::int32_t>(index % static_cast<std::size_t>(columns));
-        const auto row = static_cast<std::int32_t>(index / static_cast<std::size_t>(columns));
-        store.SetCell(column, row, page, CellColors{color, 0});
+// Puts colours into one page of the palette from `cell` on; returns the cell after the last one filled.
+std::size_t FillPage(PalletStore& store,
+                     std::int32_t page,
+                     const ExchangePage& from,
+                     std::size_t first,
+                     ImportOutcome& outcome) {
+    const auto columns = static_cast<std::size_t>(store.XCount());
+    const std::size_t cells = columns * static_cast<std::size_t>(store.YCount());
+    const std::size_t end = std::min(cells, first + from.Colors.size());
+    for (std::size_t index = first; index < cells; ++index) {
+        const ColorRef color = index < end ? from.Colors[index - first] : 0;
+        store.SetCell(static_cast<std::int32_t>(index % columns), static_cast<std::int32_t>(index / columns), page,
+                      CellColors{color, 0});
     }
-    outcome.ColorsLeftOut += from.Colors.size() > cells ? from.Colors.size() - cells : 0;
+    outcome.ColorsLeftOut += first + from.Colors.size() + from.ColorsNotKept - end;
+    return end;
+}
+
+// The pages of one file as new pages after the last, as many as there is room for.
+void AddPages(PalletStore& store, std::vector<std::string>& names, const PaletteFile& file, ImportOutcome& outcome) {
+    const std::int32_t first = store.ZCount();
+    const auto taken = std::min(static_cast<std::size_t>(kMaxPalletPages - first), file.Pages.size());
+    store.SetPalletSize(store.XCount(), store.YCount(), first + static_cast<std::int32_t>(taken));
+    names.resize(static_cast<std::size_t>(first));
+    for (std::size_t index = 0; index < taken; ++index) {
+        FillPage(store, first + static_cast<std::int32_t>(index), file.Pages[index], 0, outcome);
+        names.push_back(UniquePageName(file.Pages[index].Name, names));
+    }
+    if (taken > 0 && !outcome.FirstPage) {
+        outcome.FirstPage = first;
+    }
+    outcome.PagesLeftOut += file.Pages.size() - taken + file.PagesNotKept;
+}
+
+std::string WithCount(std::string_view before, std::size_t count, std::string_view after) {
+    return std::string(before) + std::to_string(count) + std::string(after);
 }
 
 }  // namespace
@@ -58,42 +94,55 @@ PaletteFormat DetectFormat(std::string_view bytes) {
     if (ParseColorLine(first)) {
         return PaletteFormat::PlainText;
     }
+    if (first.starts_with('{')) {
+        return PaletteFormat::Json;
+    }
+    if (first.starts_with("/*") || first.starts_with('@') || first.starts_with(':') || first.starts_with("--") ||
+        first.find('{') != std::string_view::npos) {
+        return PaletteFormat::Css;
+    }
     return PaletteFormat::Unknown;
 }
 
-std::vector<ExchangePage> ReadPaletteFile(std::string_view bytes, std::string_view fileName) {
+PaletteFile ReadPaletteFile(std::string_view bytes, std::string_view fileName) {
     if (bytes.empty()) {
         throw ExchangeError(std::string(kFileEmpty));
     }
     if (bytes.size() > kMaxExchangeFileBytes) {
         throw ExchangeError(std::string(kFileTooLarge));
     }
-    std::vector<ExchangePage> pages;
+    PaletteFile file;
     switch (DetectFormat(bytes)) {
         case PaletteFormat::Ase:
-            pages = ReadAse(bytes, fileName);
+            file = ReadAse(bytes, fileName);
             break;
         case PaletteFormat::Aco:
-            pages.push_back(ReadAco(bytes, fileName));
+            file = ReadAco(bytes, fileName);
             break;
         case PaletteFormat::Gpl:
-            pages.push_back(ReadGpl(bytes, fileName));
+            file.Pages.push_back(ReadGpl(bytes, fileName));
             break;
         case PaletteFormat::PaintNet:
-            pages.push_back(ReadPaintNet(bytes, fileName));
+            file.Pages.push_back(ReadPaintNet(bytes, fileName));
             break;
         case PaletteFormat::PlainText:
-            pages.push_back(ReadPlainColors(bytes, fileName));
+            file.Pages.push_back(ReadPlainColors(bytes, fileName));
+            break;
+        case PaletteFormat::Css:
+            file = ReadCss(bytes, fileName);
+            break;
+        case PaletteFormat::Json:
+            file = ReadJson(bytes, fileName);
             break;
         case PaletteFormat::Unknown:
             throw ExchangeError(std::string(kNotAPalette));
     }
-    std::erase_if(pages, [](const ExchangePage& page) { return page.Colors.empty(); });
-    if (pages.empty()) {
+    std::erase_if(file.Pages, [](const ExchangePage& page) { return page.Colors.empty(); });
+    if (file.Pages.empty()) {
         throw ExchangeError(std::string(kNoColors));
     }
     // A page needs a name the palette file keeps.
-    for (ExchangePage& page : pages) {
+    for (ExchangePage& page : file.Pages) {
         if (page.Name.empty()) {
             page.Name = PageNameFromFileName(fileName);
         }
@@ -101,39 +150,54 @@ std::vector<ExchangePage> ReadPaletteFile(std::string_view bytes, std::string_vi
             page.Name.push_back('?');
         }
     }
-    return pages;
+    return file;
 }
 
 bool ImportReplacesPage(const PalletStore& store) {
     return store.ZCount() >= kMaxPalletPages;
 }
 
-ImportOutcome ImportPages(PalletStore& store,
+ImportOutcome ImportFiles(PalletStore& store,
                           std::vector<std::string>& names,
-                          const std::vector<ExchangePage>& pages,
-                          std::int32_t selectedPage) {
+                          std::int32_t selectedPage,
+                          std::span<const FilePath> files,
+                          const PaletteFileReader& read,
+                          const FillSelectedQuestion& fillSelected) {
     ImportOutcome outcome;
-    if (pages.empty()) {
-        return outcome;
-    }
-    if (ImportReplacesPage(store)) {
-        outcome.FirstPage = std::clamp(selectedPage, 0, store.ZCount() - 1);
-        FillPage(store, outcome.FirstPage, pages.front(), outcome);
-        outcome.PagesLeftOut = pages.size() - 1;
-    } else {
-        const std::int32_t first = store.ZCount();
-        const auto room = static_cast<std::size_t>(kMaxPalletPages - first);
-        const std::size_t taken = std::min(room, pages.size());
-        store.SetPalletSize(store.XCount(), store.YCount(), first + static_cast<std::int32_t>(taken));
-        names.resize(static_cast<std::size_t>(first));
-        for (std::size_t index = 0; index < taken; ++index) {
-            FillPage(store, first + static_cast<std::int32_t>(index), pages[index], outcome);
-            names.push_back(pages[index].Name);
+    bool intoSelected = false;
+    std::size_t filled = 0;  // cells of the selected page taken so far
+    const std::int32_t selected = std::clamp(selectedPage, 0, std::max(store.ZCount() - 1, 0));
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        PaletteFile file;
+        try {
+            file = read(files[index]);
+        } catch (const FileError& error) {
+            if (files.size() == 1) {
+                throw;
+            }
+            outcome.Notes.push_back(ImportNote{error.MessageFormat(), error.Path(), true});
+            continue;
         }
-        outcome.FirstPage = first;
-        outcome.PagesLeftOut = pages.size() - taken;
+        if (!intoSelected && ImportReplacesPage(store)) {
+            if (!fillSelected(files.size() - index)) {
+                outcome.FilesLeftOut = files.size() > 1 ? files.size() - index : 0;
+                break;
+            }
+            intoSelected = true;
+        }
+        if (intoSelected) {
+            filled = FillPage(store, selected, file.Pages.front(), filled, outcome);
+            outcome.PagesLeftOut += file.Pages.size() - 1 + file.PagesNotKept;
+            outcome.FirstPage = outcome.FirstPage.value_or(selected);
+        } else {
+            AddPages(store, names, file, outcome);
+        }
+        if (file.NamesLost > 0) {
+            outcome.Notes.push_back(
+                ImportNote{WithCount(kNamesLostPrefix, file.NamesLost, kNamesLostSuffix), files[index], false});
+        }
+        store.SetPalletModified(true);
     }
-    store.SetPalletModified(true);
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #include "exchange/swatch_formats.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "exchange/big_endian.h"
 #include "exchange/colour_spaces.h"
@@ -19,6 +20,11 @@ using detail::PutU32;
 constexpr std::uint16_t kGroupStart = 0xC001;
 constexpr std::uint16_t kGroupEnd = 0xC002;
 constexpr std::uint16_t kColorEntry = 0x0001;
+
+std::uint32_t Read16(std::string_view bytes, std::size_t pos) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[pos]) << 8 |
+                                      static_cast<unsigned char>(bytes[pos + 1]));
+}
 
 // A swatch name: its length in UTF-16 units with the closing zero, the units, the zero.
 void PutName(std::string& out, std::string_view nameCp932, bool wideLength) {
@@ -100,6 +106,28 @@ ColorRef ReadAcoColor(BigEndianReader& reader) {
     }
 }
 
+// True when `section`, a version 2 section, holds every colour and name its count claims.
+bool WholeVersion2(std::string_view section) {
+    if (section.size() < 4) {
+        return false;
+    }
+    const std::size_t count = Read16(section, 2);
+    std::size_t pos = 4;
+    for (std::size_t index = 0; index < count; ++index) {
+        if (section.size() - pos < 14) {
+            return false;
+        }
+        const std::uint64_t nameBytes =
+            (std::uint64_t{Read16(section, pos + 10)} << 16 | Read16(section, pos + 12)) * 2;
+        pos += 14;
+        if (nameBytes > section.size() - pos) {
+            return false;
+        }
+        pos += static_cast<std::size_t>(nameBytes);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string WriteAse(const std::vector<ExchangePage>& pages) {
@@ -130,7 +158,7 @@ std::string WriteAse(const std::vector<ExchangePage>& pages) {
     return out + body;
 }
 
-std::vector<ExchangePage> ReadAse(std::string_view bytes, std::string_view fileName) {
+PaletteFile ReadAse(std::string_view bytes, std::string_view fileName) {
     BigEndianReader reader(bytes);
     if (reader.Take(4) != "ASEF") {
         throw ExchangeError(std::string(kNotAPalette));
@@ -141,27 +169,36 @@ std::vector<ExchangePage> ReadAse(std::string_view bytes, std::string_view fileN
     if (blockCount > reader.Remaining() / 6) {
         throw ExchangeError(std::string(kClaimsTooMuch));
     }
-    std::vector<ExchangePage> pages;
+    PageGatherer groups;
     ExchangePage loose{PageNameFromFileName(fileName), 0, {}};
     bool inGroup = false;
     for (std::uint32_t index = 0; index < blockCount; ++index) {
         const std::uint16_t type = reader.U16();
         BigEndianReader block(reader.TakeClaimed(reader.U32()));
         if (type == kGroupStart) {
-            pages.push_back(ExchangePage{PageNameFrom(TakeName(block, block.U16())), 0, {}});
+            groups.BeginPage(PageNameFrom(TakeName(block, block.U16())));
             inGroup = true;
         } else if (type == kGroupEnd) {
             inGroup = false;
         } else if (type == kColorEntry) {
             TakeName(block, block.U16());
             const ColorRef color = ReadAseColor(block);
-            (inGroup ? pages.back() : loose).Colors.push_back(color);
+            if (inGroup) {
+                groups.Add(color);
+            } else {
+                loose.Add(color);
+            }
         }
     }
+    PaletteFile file = std::move(groups).Finish();
     if (!loose.Colors.empty()) {
-        pages.insert(pages.begin(), std::move(loose));
+        file.Pages.insert(file.Pages.begin(), std::move(loose));
+        if (file.Pages.size() > kMaxKeptPages) {
+            file.Pages.pop_back();
+            ++file.PagesNotKept;
+        }
     }
-    return pages;
+    return file;
 }
 
 std::string WriteAco(const ExchangePage& page) {
@@ -184,9 +221,10 @@ std::string WriteAco(const ExchangePage& page) {
     return out;
 }
 
-ExchangePage ReadAco(std::string_view bytes, std::string_view fileName) {
+PaletteFile ReadAco(std::string_view bytes, std::string_view fileName) {
     BigEndianReader reader(bytes);
-    ExchangePage page{PageNameFromFileName(fileName), 0, {}};
+    PaletteFile file{{ExchangePage{PageNameFromFileName(fileName), 0, {}}}};
+    ExchangePage& page = file.Pages.front();
     const std::uint16_t version = reader.U16();
     if (version != 1 && version != 2) {
         throw ExchangeError(std::string(kNotAPalette));
@@ -197,25 +235,27 @@ ExchangePage ReadAco(std::string_view bytes, std::string_view fileName) {
     }
     if (version == 1) {
         for (std::uint16_t index = 0; index < count; ++index) {
-            page.Colors.push_back(ReadAcoColor(reader));
+            page.Add(ReadAcoColor(reader));
         }
-        if (reader.Remaining() == 0) {
-            return page;
+        // Whatever follows that does not start as version 2 does is not ours to read.
+        const std::string_view rest = bytes.substr(bytes.size() - reader.Remaining());
+        if (rest.empty() || rest[0] != '\0' || (rest.size() >= 2 && rest[1] != '\2')) {
+            return file;
         }
-        if (reader.U16() != 2) {
-            return page;  // whatever follows version 1 is not ours to read
+        if (!WholeVersion2(rest)) {
+            // The colours are all there; only their names, which the palette has no place for, are not.
+            file.NamesLost = rest.size() >= 4 ? static_cast<std::size_t>(Read16(rest, 2)) : count;
+            return file;
         }
+        reader.Take(2);
         count = reader.U16();
-        if (count > reader.Remaining() / 14) {
-            throw ExchangeError(std::string(kClaimsTooMuch));
-        }
-        page.Colors.clear();
+        page = ExchangePage{page.Name, 0, {}};
     }
     for (std::uint16_t index = 0; index < count; ++index) {
-        page.Colors.push_back(ReadAcoColor(reader));
+        page.Add(ReadAcoColor(reader));
         TakeName(reader, reader.U32());
     }
-    return page;
+    return file;
 }
 
 }  // namespace tintrel

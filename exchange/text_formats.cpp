@@ -175,9 +175,9 @@ std::string WriteGpl(const ExchangePage& page) {
 
 ExchangePage ReadGpl(std::string_view text, std::string_view fileName) {
     ExchangePage page{PageNameFromFileName(fileName), 0, {}};
-    const std::vector<std::string_view> lines = SplitLines(text);
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        std::string_view line = TrimBlanks(lines[index]);
+    TextLines lines(text);
+    for (std::string_view line; lines.Next(line);) {
+        line = TrimBlanks(line);
         if (line.empty() || line.starts_with('#') || line == "GIMP Palette") {
             continue;
         }
@@ -198,10 +198,10 @@ ExchangePage ReadGpl(std::string_view text, std::string_view fileName) {
         for (auto& part : parts) {
             part = TakeComponent(line);
             if (!part || (!line.empty() && line[0] != ' ' && line[0] != '\t')) {
-                throw LineError(index + 1);
+                throw LineError(lines.Number());
             }
         }
-        page.Colors.push_back(RgbColor(*parts[0], *parts[1], *parts[2]));
+        page.Add(RgbColor(*parts[0], *parts[1], *parts[2]));
     }
     return page;
 }
@@ -220,17 +220,17 @@ std::string WritePaintNet(const ExchangePage& page) {
 
 ExchangePage ReadPaintNet(std::string_view text, std::string_view fileName) {
     ExchangePage page{PageNameFromFileName(fileName), 0, {}};
-    const std::vector<std::string_view> lines = SplitLines(text);
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        const std::string_view line = TrimBlanks(lines[index]);
+    TextLines lines(text);
+    for (std::string_view line; lines.Next(line);) {
+        line = TrimBlanks(line);
         if (line.empty() || line.starts_with(';')) {
             continue;
         }
         const auto value = ParseHex(line, 8);
         if (!value) {
-            throw LineError(index + 1);
+            throw LineError(lines.Number());
         }
-        page.Colors.push_back(FromRrggbb(*value));
+        page.Add(FromRrggbb(*value));
     }
     return page;
 }
@@ -247,16 +247,16 @@ std::string WriteTemplateText(const ExchangePage& page, std::string_view formatT
 
 ExchangePage ReadPlainColors(std::string_view text, std::string_view fileName) {
     ExchangePage page{PageNameFromFileName(fileName), 0, {}};
-    const std::vector<std::string_view> lines = SplitLines(text);
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (TrimBlanks(lines[index]).empty()) {
+    TextLines lines(text);
+    for (std::string_view line; lines.Next(line);) {
+        if (TrimBlanks(line).empty()) {
             continue;
         }
-        const auto color = ParseColorLine(lines[index]);
+        const auto color = ParseColorLine(line);
         if (!color) {
-            throw LineError(index + 1);
+            throw LineError(lines.Number());
         }
-        page.Colors.push_back(*color);
+        page.Add(*color);
     }
     return page;
 }

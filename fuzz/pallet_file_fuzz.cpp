@@ -1,8 +1,10 @@
 // The palette file loader: any file loads without an error except that it cannot be read or written,
-// the palette it gives is always within its limits, and saving it (all cells written) and loading
-// again gives the same palette.
+// the palette it gives is always within its limits, and saving it (all cells and the pick history
+// written) and loading again gives the same palette.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "fuzz/fuzz_input.h"
 #include "persist/file_error.h"
@@ -28,7 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(store.XCount() >= 1 && store.XCount() <= 16 && store.YCount() >= 1 && store.YCount() <= 16);
     FUZZ_CHECK(store.ZCount() >= 1 && store.ZCount() <= 8);
     FUZZ_CHECK(state.PageNames.size() == static_cast<std::size_t>(store.ZCount()));
-    FUZZ_CHECK(state.Select >= 0 && state.Select < store.ZCount());
+    FUZZ_CHECK(state.Select >= 0 && state.Select <= store.ZCount());  // the page count: the history's page
+    const std::vector<std::int32_t> loaded = store.History().Colors();
+    FUZZ_CHECK(loaded.size() <= static_cast<std::size_t>(store.XCount() * store.YCount()));
+    for (std::size_t index = 0; index < loaded.size(); ++index) {
+        FUZZ_CHECK(loaded[index] >= 0 && loaded[index] <= 0xFFFFFF);
+        FUZZ_CHECK(std::find(loaded.begin(), loaded.begin() + static_cast<std::ptrdiff_t>(index), loaded[index]) ==
+                   loaded.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+    // A pick changes the history, so that the save writes it.
+    store.History().Record(loaded.empty() ? 0 : loaded.back());
     for (const std::string& name : state.PageNames) {
         FUZZ_CHECK(!name.empty() && name.size() <= 20);
     }
@@ -63,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
+    FUZZ_CHECK(reloaded.History().Colors() == store.History().Colors());
     std::filesystem::remove(path);
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_view_win.h"
+#include "palette/pick_history.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -16,6 +17,8 @@ namespace {
 // "パレット", "ページ"
 constexpr std::string_view kPalletName = "\x83\x70\x83\x8C\x83\x62\x83\x67";
 constexpr std::string_view kPagesName = "\x83\x79\x81\x5B\x83\x57";
+// 切り替え: what a tab's default action is called
+constexpr std::string_view kSwitch = "\x90\xD8\x82\xE8\x91\xD6\x82\xA6";
 
 }  // namespace
 
@@ -24,7 +27,7 @@ long CellPart(CellPosition cell, std::int32_t columns) {
 }
 
 long PalletAccessible::PartCount() const {
-    return view_.SelectedPage() ? view_.Store().XCount() * view_.Store().YCount() : 0;
+    return view_.HasCells() ? view_.Store().XCount() * view_.Store().YCount() : 0;
 }
 
 CellPosition PalletAccessible::CellOf(long part) const {
@@ -34,10 +37,14 @@ CellPosition PalletAccessible::CellOf(long part) const {
 }
 
 std::wstring PalletAccessible::Name(long part) const {
+    if (part != 0 && view_.OnHistory()) {
+        const auto index = static_cast<std::size_t>(part - 1);
+        return WidenCp932(HistoryPlaceName(index, view_.Store().History().At(index)));
+    }
     const auto page = view_.SelectedPage();
     if (part == 0 || !page) {
         std::string name(kPalletName);
-        if (page) {
+        if (view_.HasCells()) {
             name += ' ';
             name += view_.PageName();
         }
@@ -77,6 +84,10 @@ long PalletAccessible::FocusedPart() const {
     return cell ? CellPart(*cell, view_.Store().XCount()) : 0;
 }
 
+void PalletAccessible::CellChanged(CellPosition cell) const {
+    NotifyAccessibleName(Window(), CellPart(cell, view_.Store().XCount()));
+}
+
 long PalletTabsAccessible::PartCount() const {
     return static_cast<long>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
 }
@@ -99,7 +110,7 @@ long PalletTabsAccessible::Role(long part) const {
 }
 
 long PalletTabsAccessible::State(long part) const {
-    const long selected = part == SendMessageW(Window(), TCM_GETCURSEL, 0, 0) + 1 ? STATE_SYSTEM_SELECTED : 0;
+    const long selected = part == SelectedPart() ? STATE_SYSTEM_SELECTED : 0;
     return STATE_SYSTEM_FOCUSABLE | (part == 0 ? 0 : STATE_SYSTEM_SELECTABLE | selected);
 }
 
@@ -122,6 +133,35 @@ long PalletTabsAccessible::PartAt(POINT screen) const {
 
 long PalletTabsAccessible::FocusedPart() const {
     return static_cast<long>(SendMessageW(Window(), TCM_GETCURFOCUS, 0, 0)) + 1;
+}
+
+long PalletTabsAccessible::SelectedPart() const {
+    return static_cast<long>(SendMessageW(Window(), TCM_GETCURSEL, 0, 0)) + 1;
+}
+
+std::wstring PalletTabsAccessible::DefaultAction(long part) const {
+    return part == 0 ? std::wstring() : WidenCp932(kSwitch);
+}
+
+HRESULT PalletTabsAccessible::DoDefaultAction(long part) {
+    if (part == 0) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    view_.SelectPage(part - 1);
+    return S_OK;
+}
+
+HRESULT PalletTabsAccessible::Select(long part, long flags) {
+    // One page is selected at a time, and the focused tab of a tab strip is its selected one.
+    constexpr long kTaken = SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION;
+    if (part == 0 || (flags & kTaken) == 0 || (flags & ~kTaken) != 0) {
+        return E_INVALIDARG;
+    }
+    if ((flags & SELFLAG_TAKEFOCUS) != 0) {
+        SetFocus(Window());
+    }
+    view_.SelectPage(part - 1);
+    return S_OK;
 }
 
 }  // namespace tintrel

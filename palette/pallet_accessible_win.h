@@ -30,6 +30,9 @@ public:
     long PartAt(POINT screen) const override;
     long FocusedPart() const override;
 
+    // Tells assistive technology that a cell of the selected page shows other colours now.
+    void CellChanged(CellPosition cell) const;
+
 private:
     CellPosition CellOf(long part) const;
 
@@ -37,9 +40,12 @@ private:
 };
 
 // The page tabs as assistive technology sees them: a page tab list with one page tab per page, named
-// with its caption. (Not every platform's tab strip describes its tabs.)
+// with its caption, which selecting or switching to selects its page. (Not every platform's tab strip
+// describes its tabs.)
 class PalletTabsAccessible final : public AccessibleSource {
 public:
+    explicit PalletTabsAccessible(PalletView& view) : view_(view) {}
+
     long PartCount() const override;
     std::wstring Name(long part) const override;
     long Role(long part) const override;
@@ -47,6 +53,13 @@ public:
     RECT Location(long part) const override;
     long PartAt(POINT screen) const override;
     long FocusedPart() const override;
+    long SelectedPart() const override;
+    std::wstring DefaultAction(long part) const override;
+    HRESULT DoDefaultAction(long part) override;
+    HRESULT Select(long part, long flags) override;
+
+private:
+    PalletView& view_;
 };
 
 }  // namespace tintrel

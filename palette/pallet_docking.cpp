@@ -23,8 +23,8 @@ std::int32_t FormHitTest(std::int32_t defaultCode, bool shownAndDocked) {
     }
 }
 
-std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows) {
-    const std::int64_t needed = std::int64_t{kMinCellRowHeight} * rows;
+std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows, std::int32_t rowHeight) {
+    const std::int64_t needed = std::int64_t{rowHeight} * rows;
     return static_cast<std::int32_t>(std::max<std::int64_t>(0, needed - cellAreaHeight));
 }
 
@@ -58,9 +58,13 @@ ResizeDecision FormCanResize(std::int32_t newOuterHeight,
     return {shownAndDocked || resizeAllowed, height};
 }
 
-std::int32_t LowestDockedOuterHeight(std::int32_t outerHeight, std::int32_t cellAreaHeight, std::int32_t rows) {
+std::int32_t LowestDockedOuterHeight(std::int32_t outerHeight,
+                                     std::int32_t cellAreaHeight,
+                                     std::int32_t rows,
+                                     std::int32_t rowHeight,
+                                     std::int32_t lowest) {
     const std::int64_t besideCells = std::int64_t{outerHeight} - std::max(cellAreaHeight, 0);
-    return Between(besideCells + std::int64_t{kMinCellRowHeight} * std::max(rows, 0), kMinDockedOuterHeight,
+    return Between(besideCells + std::int64_t{rowHeight} * std::max(rows, 0), lowest,
                    std::numeric_limits<std::int32_t>::max());
 }
 

@@ -45,11 +45,18 @@ inline constexpr std::int32_t kMinCellRowHeight = 8;
 // `outerHeight` high whose cell area is `cellAreaHeight` high: what gives `rows` rows of cells
 // kMinCellRowHeight each beside everything else the window holds (the tab rows among it), and never
 // below kMinDockedOuterHeight. Computed in 64 bits, at most the largest int32.
-std::int32_t LowestDockedOuterHeight(std::int32_t outerHeight, std::int32_t cellAreaHeight, std::int32_t rows);
+// At another DPI the caller passes both least heights in its pixels.
+std::int32_t LowestDockedOuterHeight(std::int32_t outerHeight,
+                                     std::int32_t cellAreaHeight,
+                                     std::int32_t rows,
+                                     std::int32_t rowHeight = kMinCellRowHeight,
+                                     std::int32_t lowest = kMinDockedOuterHeight);
 
-// How many pixels the docked window must grow so that `rows` rows of cells get kMinCellRowHeight each in
-// a cell area `cellAreaHeight` high; 0 when they have it.
-std::int32_t MissingCellHeight(std::int32_t cellAreaHeight, std::int32_t rows);
+// How many pixels the docked window must grow so that `rows` rows of cells get `rowHeight` each
+// (kMinCellRowHeight in design units) in a cell area `cellAreaHeight` high; 0 when they have it.
+std::int32_t MissingCellHeight(std::int32_t cellAreaHeight,
+                               std::int32_t rows,
+                               std::int32_t rowHeight = kMinCellRowHeight);
 
 // A width or height, in pixels.
 struct PixelSize {

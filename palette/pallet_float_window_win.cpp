@@ -21,20 +21,22 @@ void PalletFloatWindow::Create(HWND owner, HWND panel, const wchar_t* title, int
                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     std::wstring caption(title);
     caption = caption.substr(0, caption.find_first_of(L"\r\n"));
-    RECT bounds{0, 0, width, height};
-    AdjustWindowRectEx(&bounds, kStyle, FALSE, kExStyle);
-    CreateWindowChecked(kExStyle, className, caption.c_str(), kStyle, left, top, bounds.right - bounds.left,
-                        bounds.bottom - bounds.top, owner, nullptr, this);
-    // A place stored on a monitor that has gone since is moved onto one that is there.
+    const SIZE created = OuterSizeForClient(SIZE{width, height}, kStyle, kExStyle, WindowDpi(owner));
+    CreateWindowChecked(kExStyle, className, caption.c_str(), kStyle, left, top, created.cx, created.cy, owner, nullptr,
+                        this);
+    // A place stored on a monitor that has gone since is moved onto one that is there; the frame is
+    // that of the monitor's DPI.
     RECT outer;
     GetWindowRect(hwnd_, &outer);
     const RECT placed = PlaceOnMonitor(outer);
-    if (placed.left != outer.left || placed.top != outer.top) {
-        SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    const SIZE framed = OuterSizeForClient(SIZE{width, height}, kStyle, kExStyle, WindowDpi(hwnd_));
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, framed.cx, framed.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     panel_ = panel;
     SetParent(panel_, hwnd_);
     FitPanel();
+    if (OnDpiChanged) {
+        OnDpiChanged(WindowDpi(hwnd_));
+    }
 }
 
 void PalletFloatWindow::FitPanel() {
@@ -64,6 +66,16 @@ LRESULT PalletFloatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
                 FitPanel();
             }
             return 0;
+        case WM_DPICHANGED: {
+            const DpiChange change = ReadDpiChange(wParam, lParam);
+            SetWindowPos(hwnd_, nullptr, change.Suggested.left, change.Suggested.top,
+                         change.Suggested.right - change.Suggested.left, change.Suggested.bottom - change.Suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            if (OnDpiChanged) {
+                RunGuarded([this, &change] { OnDpiChanged(change.Dpi); });
+            }
+            return 0;
+        }
         case WM_ENTERSIZEMOVE:
             if (OnStartDock) {
                 RunGuarded([this] { OnStartDock(); });

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 
 namespace tintrel {
 
@@ -16,11 +17,15 @@ public:
     // The user starts and ends moving or sizing the window by its title bar or border.
     std::function<void()> OnStartDock;
     std::function<void()> OnEndDock;
+    // The window is at `dpi` now: on the monitor it was created on, or on one of another DPI that it was
+    // moved to, after it took the size the system suggests there.
+    std::function<void(DpiScale dpi)> OnDpiChanged;
     // The control that takes the focus when the window is activated and none of its controls had it.
     HWND FirstFocus = nullptr;
 
     // Creates the window over `owner` with its outer top-left corner at (left, top) and a client area
-    // of width by height, titled `title` up to its first line break, and moves `panel` into it.
+    // of width by height screen pixels, titled `title` up to its first line break, and moves `panel`
+    // into it.
     void Create(HWND owner, HWND panel, const wchar_t* title, int left, int top, int width, int height);
     // Destroys the window; the panel must have been moved out of it first.
     void Destroy() { DestroyOwnWindow(); }

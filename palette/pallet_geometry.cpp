@@ -43,8 +43,8 @@ PalletRect CellRect(std::int32_t column,
     return rect;
 }
 
-PalletRect SpareRect(const PalletRect& cell) {
-    return {cell.Left + 2, cell.Top + 2, cell.Right + 2, cell.Bottom + 2};
+PalletRect SpareRect(const PalletRect& cell, std::int32_t offset) {
+    return {cell.Left + offset, cell.Top + offset, cell.Right + offset, cell.Bottom + offset};
 }
 
 std::optional<CellPosition> HitTestCell(std::int32_t x,

@@ -33,8 +33,9 @@ PalletRect CellRect(std::int32_t column,
                     std::int32_t width,
                     std::int32_t height);
 
-// The square of the cell's spare colour, which shows 2 pixels to the right of and below `cell`.
-PalletRect SpareRect(const PalletRect& cell);
+// The square of the cell's spare colour, which shows `offset` pixels (2 design units) to the right of
+// and below `cell`.
+PalletRect SpareRect(const PalletRect& cell, std::int32_t offset);
 
 // The cell whose closed rectangle holds the point; where two rectangles share a pixel (slots under 5
 // pixels), the lower column wins, then the lower row. nullopt in margins and gaps, and when a count

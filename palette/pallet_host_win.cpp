@@ -54,6 +54,28 @@ void PalletHost::Detach() {
     palletTabHook_.Remove();
 }
 
+void PalletHost::SetDpi(DpiScale dpi) {
+    dpi_ = dpi;
+    if (minimumHeight_ > 0) {
+        minimumHeight_ = OuterHeightAt(dpi_(parts_.UpperHeight));
+    }
+}
+
+int PalletHost::OuterHeightAt(int clientHeight) const {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(parts_.MainWindow, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(parts_.MainWindow, GWL_EXSTYLE));
+    return OuterSizeForClient(SIZE{0, clientHeight}, style, exStyle, dpi_).cy;
+}
+
+void PalletHost::TakeSuggestedRect(const RECT& suggested, int outerWidth) {
+    const int clientHeight = ShownAndDocked() ? dpi_(palletHeight_) : dpi_(parts_.UpperHeight);
+    const int outerHeight = OuterHeightFor(clientHeight, OuterHeightAt(0), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    resizeAllowed_ = true;
+    SetWindowPos(parts_.MainWindow, nullptr, suggested.left, suggested.top, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    resizeAllowed_ = false;
+}
+
 void PalletHost::CollapseAtStart() {
     CollapseWindow();
     minimumHeight_ = OuterHeight(parts_.MainWindow);
@@ -66,7 +88,7 @@ bool PalletHost::ShownAndDocked() const {
 std::int32_t PalletHost::SavedHeight() const {
     RECT client;
     GetClientRect(parts_.MainWindow, &client);
-    return SavedPalletHeight(palletDocked_, IsShown(), client.bottom, palletHeight_);
+    return SavedPalletHeight(palletDocked_, IsShown(), dpi_.ToDesign(client.bottom), palletHeight_);
 }
 
 void PalletHost::SetClientHeight(int height) {
@@ -86,7 +108,8 @@ void PalletHost::KeepCellsVisible() {
     // The window grows as a drag of its bottom edge would, and the palette's remembered height stays.
     RECT cells;
     GetClientRect(parts_.Cells->Handle(), &cells);
-    if (const int missing = MissingCellHeight(cells.bottom, parts_.Store->YCount()); missing > 0) {
+    if (const int missing = MissingCellHeight(cells.bottom, parts_.Store->YCount(), dpi_(kMinCellRowHeight));
+        missing > 0) {
         RECT client;
         GetClientRect(parts_.MainWindow, &client);
         SetClientHeight(client.bottom + missing);
@@ -94,8 +117,8 @@ void PalletHost::KeepCellsVisible() {
 }
 
 PixelSize PalletHost::LowestFloatClient() const {
-    return PixelSize{kMinCellRowHeight * (parts_.Store->XCount() + 1),
-                     kMinCellRowHeight * (parts_.Store->YCount() + 1)};
+    const int rowHeight = parts_.Cells->Dpi()(kMinCellRowHeight);
+    return PixelSize{rowHeight * (parts_.Store->XCount() + 1), rowHeight * (parts_.Store->YCount() + 1)};
 }
 
 void PalletHost::GrowFloatToShowCells() {
@@ -103,8 +126,9 @@ void PalletHost::GrowFloatToShowCells() {
     for (int attempt = 0; attempt < 3; ++attempt) {
         RECT cells;
         GetClientRect(parts_.Cells->Handle(), &cells);
-        const int missingWidth = MissingCellHeight(cells.right, parts_.Store->XCount());
-        const int missingHeight = MissingCellHeight(cells.bottom, parts_.Store->YCount());
+        const int rowHeight = parts_.Cells->Dpi()(kMinCellRowHeight);
+        const int missingWidth = MissingCellHeight(cells.right, parts_.Store->XCount(), rowHeight);
+        const int missingHeight = MissingCellHeight(cells.bottom, parts_.Store->YCount(), rowHeight);
         if (missingWidth == 0 && missingHeight == 0) {
             return;
         }
@@ -117,7 +141,7 @@ void PalletHost::GrowFloatToShowCells() {
 
 void PalletHost::CollapseWindow() {
     resizeAllowed_ = true;
-    SetClientHeight(parts_.UpperHeight);
+    SetClientHeight(dpi_(parts_.UpperHeight));
     resizeAllowed_ = false;
 }
 
@@ -130,7 +154,7 @@ void PalletHost::ShowPallet(bool show) {
     ShowWindow(parts_.Panel, show ? SW_SHOW : SW_HIDE);
     SetShown(show);
     if (show) {
-        SetClientHeight(palletHeight_);
+        SetClientHeight(dpi_(palletHeight_));
         if (palletDocked_) {
             DockPallet();
         } else {
@@ -149,13 +173,14 @@ void PalletHost::FloatPallet(bool rememberHeight) {
     if (rememberHeight) {
         RECT client;
         GetClientRect(parts_.MainWindow, &client);
-        palletHeight_ = client.bottom;
+        palletHeight_ = dpi_.ToDesign(client.bottom);
     }
     // Moving the panel into its new window hides it for a moment, which must not dock it back.
     const FlagScope moving(movingPallet_);
     auto window = std::make_unique<PalletFloatWindow>();
     window->OnStartDock = [this] { PalletPanelStartDock(); };
     window->OnEndDock = [this] { PalletPanelEndDock(); };
+    window->OnDpiChanged = [this](DpiScale dpi) { OnDpiChanged(dpi); };
     window->FirstFocus = parts_.Tabs->Handle();
     const PixelSize client =
         FloatClientSize(floatRect_.Left, floatRect_.Top, floatRect_.Right, floatRect_.Bottom, LowestFloatClient(),
@@ -201,9 +226,10 @@ void PalletHost::DockPallet() {
         if (floatWindow_) {
             floatWindow_->Destroy();
         }
+        OnDpiChanged(dpi_);
         FormResize();
         ShowWindow(parts_.Panel, SW_SHOW);
-        SetClientHeight(palletHeight_);
+        SetClientHeight(dpi_(palletHeight_));
         KeepCellsVisible();
     }
     OnPlaced();
@@ -336,8 +362,9 @@ void PalletHost::FormResize() {
     }
     RECT client;
     GetClientRect(parts_.MainWindow, &client);
-    const int height = std::max<int>(client.bottom - parts_.UpperHeight, 0);
-    SetWindowPos(parts_.Panel, nullptr, 0, parts_.UpperHeight, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int upper = dpi_(parts_.UpperHeight);
+    const int height = std::max<int>(client.bottom - upper, 0);
+    SetWindowPos(parts_.Panel, nullptr, 0, upper, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PalletHost::FormCanResize(WINDOWPOS& position) const {
@@ -360,12 +387,13 @@ void PalletHost::FormCanResize(WINDOWPOS& position) const {
 
 std::int32_t PalletHost::LowestDockedHeight() const {
     if (GetParent(parts_.Panel) != parts_.MainWindow) {
-        return kMinDockedOuterHeight;
+        return dpi_(kMinDockedOuterHeight);
     }
     // The tab rows that more pages or narrower captions take come out of the cells' share.
     RECT cells;
     GetClientRect(parts_.Cells->Handle(), &cells);
-    return LowestDockedOuterHeight(OuterHeight(parts_.MainWindow), cells.bottom, parts_.Store->YCount());
+    return LowestDockedOuterHeight(OuterHeight(parts_.MainWindow), cells.bottom, parts_.Store->YCount(),
+                                   dpi_(kMinCellRowHeight), dpi_(kMinDockedOuterHeight));
 }
 
 std::int32_t PalletHost::FormHitTest(std::int32_t defaultCode) const {

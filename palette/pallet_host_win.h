@@ -15,6 +15,7 @@
 #include "palette/pallet_view_win.h"
 #include "persist/pallet_file.h"
 #include "persist/settings_file.h"
+#include "ui/dpi_win.h"
 #include "ui/window_subclass_win.h"
 
 namespace tintrel {
@@ -30,7 +31,8 @@ public:
         PalletTabStrip* Tabs = nullptr;
         const PalletView* Cells = nullptr;
         const PalletStore* Store = nullptr;
-        // The main window's client height above the docked palette: its whole height without it.
+        // The main window's client height above the docked palette, in design units: its whole height
+        // without it.
         int UpperHeight = 0;
     };
 
@@ -41,6 +43,9 @@ public:
     std::function<void()> OnPlaced;
     std::function<void()> OnPageChange;
     std::function<void(HDROP)> OnDropFiles;
+    // The palette's parts are now in a window of `dpi`: the floating window's, or the main window's
+    // when the palette docks.
+    std::function<void(DpiScale dpi)> OnDpiChanged;
 
     PalletHost() = default;
     PalletHost(const PalletHost&) = delete;
@@ -50,6 +55,11 @@ public:
     void Attach(const Parts& parts);
     void Detach();
 
+    // The main window is at `dpi` now; heights are kept in design units and shown at it.
+    void SetDpi(DpiScale dpi);
+    // After the main window moved to a monitor of another DPI: the window takes the place the system
+    // suggests, `outerWidth` wide and as high as the palette's state asks at the new DPI.
+    void TakeSuggestedRect(const RECT& suggested, int outerWidth);
     // Collapses the main window to its upper panel and takes that as its lowest height.
     void CollapseAtStart();
     // Shows the palette at its place (docked or floating) or hides it, the window's height following.
@@ -82,6 +92,8 @@ public:
 
 private:
     bool ShownAndDocked() const;
+    // The main window's outer height for a client area `clientHeight` high, its frame at its DPI.
+    int OuterHeightAt(int clientHeight) const;
     void SetClientHeight(int height);
     void CollapseWindow();
     void FloatPallet(bool rememberHeight);
@@ -108,7 +120,8 @@ private:
     bool palletDocked_ = false;
     bool resizeAllowed_ = false;
     bool movingPallet_ = false;  // the panel changes windows: its visibility changes are the move's own
-    std::int32_t palletHeight_ = Settings{}.Height;
+    std::int32_t palletHeight_ = Settings{}.Height;  // in design units, as the settings file keeps it
+    DpiScale dpi_;
     FloatRectangle floatRect_;
     int minimumHeight_ = 0;
 };

@@ -19,7 +19,7 @@ bool IsDown(int key) {
 }  // namespace
 
 std::optional<CellPosition> PalletKeyboard::FocusedCell() const {
-    if (!view_.SelectedPage()) {
+    if (!view_.HasCells()) {
         return std::nullopt;
     }
     return ClampFocus(focus_, view_.Store().XCount(), view_.Store().YCount());
@@ -102,6 +102,10 @@ void PalletKeyboard::KeyDown(unsigned key) {
         case PalletKeyAction::Copy:
             view_.CopyCell(pressed.Cell);
             break;
+        case PalletKeyAction::Remove:
+            view_.RemoveCell(pressed.Cell);
+            AnnounceFocus();
+            break;
         case PalletKeyAction::None:
             break;
     }
@@ -139,9 +143,10 @@ void PalletKeyboard::PaintFocus(HDC dc) const {
     if (!cell || GetFocus() != view_.Handle()) {
         return;
     }
-    const PalletRect bounds = SpareRect(view_.CellBounds(*cell));
-    // Around both squares of the cell: the current colour's and the spare's, 2 pixels lower right.
-    const RECT around{bounds.Left - 3, bounds.Top - 3, bounds.Right + 1, bounds.Bottom + 1};
+    const DpiScale dpi = view_.Dpi();
+    const PalletRect bounds = SpareRect(view_.CellBounds(*cell), dpi(2));
+    // Around both squares of the cell: the current colour's and the spare's, 2 design units lower right.
+    const RECT around{bounds.Left - dpi(3), bounds.Top - dpi(3), bounds.Right + dpi(1), bounds.Bottom + dpi(1)};
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     DrawFocusRect(dc, &around);

@@ -12,7 +12,7 @@ class PalletView;
 
 // The palette's surface worked from the keyboard: it takes the focus by Tab after the page tabs, a
 // focused cell shows the system's focus rectangle, the arrows and Home/End move it, and Enter, Space,
-// Insert, Ctrl+C, Ctrl+PageUp/PageDown and the menu keys act on it or on the page.
+// Insert, Delete, Ctrl+C, Ctrl+PageUp/PageDown and the menu keys act on it or on the page.
 class PalletKeyboard {
 public:
     explicit PalletKeyboard(PalletView& view) : view_(view) {}

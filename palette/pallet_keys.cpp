@@ -61,6 +61,8 @@ PalletKeyResult PalletKey(unsigned key,
             return {PalletKeyAction::Swap, *cell};
         case kKeyInsert:
             return {PalletKeyAction::Insert, *cell};
+        case kKeyDel:
+            return {PalletKeyAction::Remove, *cell};
         default:
             return {};
     }

@@ -19,6 +19,7 @@ inline constexpr unsigned kKeyUp = 0x26;
 inline constexpr unsigned kKeyRight = 0x27;
 inline constexpr unsigned kKeyDown = 0x28;
 inline constexpr unsigned kKeyInsert = 0x2D;
+inline constexpr unsigned kKeyDel = 0x2E;
 inline constexpr unsigned kKeyC = 0x43;
 inline constexpr unsigned kKeyApps = 0x5D;
 inline constexpr unsigned kKeyF10 = 0x79;
@@ -33,7 +34,8 @@ enum class PalletKeyAction {
     Swap,    // the focused cell's two colours change places, as a right click
     Insert,  // the current colour goes into the focused cell, as a drop
     ContextMenu,
-    Copy,  // the focused cell's colour goes to the clipboard through the current template
+    Copy,    // the focused cell's colour goes to the clipboard through the current template
+    Remove,  // the focused cell's colour leaves the pick history (on its page only)
 };
 
 struct PalletKeyResult {

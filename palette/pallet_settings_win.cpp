@@ -72,20 +72,21 @@ std::int32_t ParsedField(HWND field, std::int32_t defaultValue) {
     return text ? ParseInteger(*text, defaultValue) : defaultValue;
 }
 
-HWND CreateEdit(HWND parent, int id, DWORD style, POINT position, SIZE size, HFONT font) {
-    const HWND edit = CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
-                                          position.x, position.y, size.cx, size.cy, parent,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
-    SetControlFont(edit, font);
-    return edit;
+// Places in design units.
+constexpr RECT kMtabBounds{8, 24, 193, 137};
+constexpr RECT kXcolBounds{28, 164, 61, 184};
+constexpr RECT kYcolBounds{104, 164, 137, 184};
+constexpr RECT kOkBounds{23, 192, 98, 217};
+constexpr RECT kCancelBounds{105, 192, 180, 217};
+
+HWND CreateEdit(HWND parent, int id, DWORD style) {
+    return CreateWindowChecked(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0,
+                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
 }
 
-HWND CreateButton(HWND parent, int id, const std::wstring& caption, int x) {
-    const HWND button =
-        CreateWindowChecked(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x, 192,
-                            75, 25, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
-    SetControlFont(button, FormFont());
-    return button;
+HWND CreateButton(HWND parent, int id, const std::wstring& caption) {
+    return CreateWindowChecked(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
+                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr);
 }
 
 constexpr int kBalloonWidth = 320;
@@ -105,18 +106,29 @@ TOOLINFOW BalloonTool(HWND dialog, wchar_t* text) {
 void TFPallet::Create() {
     CreateForm(L"TFPallet", kPalletSettingsCaption, kClientSize);
     // No word wrap, so that every line of the box is a line of the text.
-    mtab_ = CreateEdit(hwnd_, kMtabId, ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN, POINT{8, 24},
-                       SIZE{185, 113}, FixedFont());
-    xcol_ = CreateEdit(hwnd_, kXcolId, ES_AUTOHSCROLL, POINT{28, 164}, SIZE{33, 20}, FormFont());
-    ycol_ = CreateEdit(hwnd_, kYcolId, ES_AUTOHSCROLL, POINT{104, 164}, SIZE{33, 20}, FormFont());
-    okButton_ = CreateButton(hwnd_, kButton1Id, L"OK", 23);
-    cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption), 105);
+    mtab_ = CreateEdit(hwnd_, kMtabId, ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN);
+    xcol_ = CreateEdit(hwnd_, kXcolId, ES_AUTOHSCROLL);
+    ycol_ = CreateEdit(hwnd_, kYcolId, ES_AUTOHSCROLL);
+    okButton_ = CreateButton(hwnd_, kButton1Id, L"OK");
+    cancelButton_ = CreateButton(hwnd_, IDCANCEL, WidenCp932(kCancelCaption));
     // A balloon placed by the program, beside whichever field holds the fault; the layout stays as it is.
     balloon_ = CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_BALLOON | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, nullptr);
     TOOLINFOW tool = BalloonTool(hwnd_, nullptr);
     SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(balloon_, TTM_SETMAXTIPWIDTH, 0, kBalloonWidth);
+    LayOut(Dpi());
+}
+
+void TFPallet::LayOut(DpiScale dpi) {
+    PlaceControl(mtab_, kMtabBounds, dpi);
+    SetControlFont(mtab_, FixedFont(dpi));
+    for (const auto& [control, bounds] : {std::pair{xcol_, kXcolBounds}, std::pair{ycol_, kYcolBounds},
+                                          std::pair{okButton_, kOkBounds}, std::pair{cancelButton_, kCancelBounds}}) {
+        PlaceControl(control, bounds, dpi);
+        SetControlFont(control, FormFont(dpi));
+    }
+    SendMessageW(balloon_, TTM_SETMAXTIPWIDTH, 0, dpi(kBalloonWidth));
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void TFPallet::SetValues(std::vector<std::string> pageNames, std::int32_t columns, std::int32_t rows) {
@@ -162,7 +174,7 @@ LRESULT TFPallet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
             RunGuarded([this] { FormPaint(); });
             return 0;
         default:
-            if (HandleClose(message)) {
+            if (HandleClose(message) || HandleDpiChanged(message, wParam, lParam)) {
                 return 0;
             }
             break;
@@ -188,12 +200,13 @@ void TFPallet::FormPaint() {
     const Bitmap bitmap(CreateCompatibleBitmap(paint.Dc(), client.right, client.bottom));
     const ScopedSelect selectBitmap(buffer.Get(), bitmap.Get());
     FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-    const ScopedSelect selectFont(buffer.Get(), FormFont());
+    const ScopedSelect selectFont(buffer.Get(), FormFont(Dpi()));
     SetBkMode(buffer.Get(), TRANSPARENT);
     SetTextColor(buffer.Get(), GetSysColor(COLOR_WINDOWTEXT));
     for (const FormText& text : kFormTexts) {
         const std::wstring wide = WidenCp932(text.Text);
-        TextOutW(buffer.Get(), text.Left, text.Top, wide.c_str(), static_cast<int>(wide.size()));
+        const POINT at = Dpi()(POINT{text.Left, text.Top});
+        TextOutW(buffer.Get(), at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
     }
     const RECT& area = paint.Area();
     BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.Get(), area.left,

@@ -44,6 +44,7 @@ public:
 private:
     friend class ModalForm<TFPallet>;
 
+    void LayOut(DpiScale dpi);
     void FormShow();
     void FormPaint();
     void DataChange();

@@ -29,6 +29,7 @@ void PalletStore::SetPalletSize(std::int32_t columns, std::int32_t rows, std::in
         }
     }
     filledPages_.resize(At(zCount_));
+    history_.SetCapacity(At(xCount_) * At(yCount_));
 }
 
 std::optional<CellColors> PalletStore::Cell(std::int32_t column, std::int32_t row, std::int32_t page) const {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "palette/pick_history.h"
+
 namespace tintrel {
 
 // The sizes that the settings dialog accepts and the palette file keeps.
@@ -33,7 +35,7 @@ public:
     // Resizes both arrays. A cell keeps its colours when its column, row and page lie below both the
     // old and the new sizes; every other cell of the new shape is 0. The sizes are not checked against
     // the palette's limits (the callers keep to them); a negative size counts as 0. PalletModified
-    // stays as it is.
+    // stays as it is. The pick history holds as many colours as a page has cells.
     void SetPalletSize(std::int32_t columns, std::int32_t rows, std::int32_t pages);
 
     // The cell's colours; nullopt outside the arrays.
@@ -65,6 +67,10 @@ public:
     bool PalletModified() const { return modified_; }
     void SetPalletModified(bool modified) { modified_ = modified; }
 
+    // The colours picked off the screen, shown as a page after the user's pages but not one of them.
+    PickHistory& History() { return history_; }
+    const PickHistory& History() const { return history_; }
+
 private:
     // [column][row][page], so that a resize keeps exactly the cells that the rule above keeps.
     using Grid = std::vector<std::vector<std::vector<CellColors>>>;
@@ -79,6 +85,7 @@ private:
     Grid cells_;
     std::vector<bool> filledPages_;
     bool modified_ = false;
+    PickHistory history_;
 };
 
 }  // namespace tintrel

@@ -33,11 +33,11 @@ RECT ToRect(const PalletRect& rect) {
     return RECT{rect.Left, rect.Top, rect.Right, rect.Bottom};
 }
 
-void FillSquare(HDC dc, const PalletRect& square, std::int32_t color) {
+void FillSquare(HDC dc, const PalletRect& square, std::int32_t color, int frameWidth) {
     SetDCBrushColor(dc, ShownColor(color));
     const RECT area = ToRect(square);
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    DrawRaisedFrame(dc, area);
+    DrawRaisedFrame(dc, area, frameWidth);
 }
 
 POINT PointOf(LPARAM lParam) {
@@ -86,10 +86,18 @@ void PalletView::Create(HWND tabStrip, HWND hintWindow) {
     FitToTabStrip();
     SendMessageW(hintWindow_, TTM_SETMAXTIPWIDTH, 0, kHintMaxWidth);
     RegisterDropTarget(hwnd_, *this);
+    RegisterDropTarget(tabStrip_, pageTurner_);
 }
 
 void PalletView::Repaint() {
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void PalletView::SetDpi(DpiScale dpi) {
+    dpi_ = dpi;
+    if (hwnd_ != nullptr) {
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
 }
 
 LRESULT CALLBACK
@@ -146,7 +154,7 @@ PalletRect PalletView::CellBounds(CellPosition cell) const {
 }
 
 std::optional<CellPosition> PalletView::CellAt(POINT client) const {
-    if (!SelectedPage()) {
+    if (!HasCells()) {
         return std::nullopt;
     }
     RECT size;
@@ -168,6 +176,13 @@ CellColors PalletView::ColorsOf(CellPosition cell) const {
     return page ? store_.Cell(cell.Column, cell.Row, *page).value_or(CellColors{}) : CellColors{};
 }
 
+std::optional<std::int32_t> PalletView::CurrentOf(CellPosition cell) const {
+    if (OnHistory()) {
+        return HistoryColor(cell);
+    }
+    return SelectedPage() ? std::optional(ColorsOf(cell).Current) : std::nullopt;
+}
+
 void PalletView::Paint() {
     const PaintScope paint(hwnd_);
     RECT client;
@@ -186,18 +201,23 @@ void PalletView::Paint() {
 
 void PalletView::PaintPalletPaint(HDC dc, const RECT& client) const {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const std::int32_t columns = store_.XCount();
+    const std::int32_t rows = store_.YCount();
+    if (OnHistory()) {
+        PaintHistoryPage(dc, client, store_.History(), columns, rows);
+        keyboard_.PaintFocus(dc);
+        return;
+    }
     const auto page = SelectedPage();
     if (!page) {
         return;
     }
-    const std::int32_t columns = store_.XCount();
-    const std::int32_t rows = store_.YCount();
     for (std::int32_t column = 0; column < columns; ++column) {
         for (std::int32_t row = 0; row < rows; ++row) {
             const CellColors colors = store_.Cell(column, row, *page).value_or(CellColors{});
             const PalletRect cell = CellRect(column, row, columns, rows, client.right, client.bottom);
-            FillSquare(dc, SpareRect(cell), colors.Spare);
-            FillSquare(dc, cell, colors.Current);
+            FillSquare(dc, SpareRect(cell, dpi_(2)), colors.Spare, dpi_(1));
+            FillSquare(dc, cell, colors.Current, dpi_(1));
         }
     }
     keyboard_.PaintFocus(dc);
@@ -210,7 +230,11 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
     }
     if (button == WM_LBUTTONDOWN) {
         TakeCell(*target);
-        pressedAt_ = client;
+        if (OnHistory()) {
+            DragHistoryCell(*target);
+        } else {
+            pressedAt_ = client;
+        }
     } else {
         SwapCell(*target);
     }
@@ -233,11 +257,10 @@ void PalletView::DragCellOnMove(WPARAM keys, POINT client) {
 }
 
 void PalletView::TakeCell(CellPosition cell) {
-    if (OnPick && SelectedPage()) {
+    if (const auto current = CurrentOf(cell); OnPick && current) {
         // A value with bits above the colour's bytes is taken as it stands, so that the number code gives
         // it back; a negative one is taken by the colour the cell shows.
-        const std::int32_t current = ColorsOf(cell).Current;
-        OnPick(current >= 0 ? current : static_cast<std::int32_t>(ShownColor(current)));
+        OnPick(*current >= 0 ? *current : static_cast<std::int32_t>(ShownColor(*current)));
     }
     Repaint();
     RefreshHint();
@@ -245,27 +268,34 @@ void PalletView::TakeCell(CellPosition cell) {
 
 void PalletView::SwapCell(CellPosition cell) {
     if (const auto page = SelectedPage()) {
-        store_.SwapCell(cell.Column, cell.Row, *page);
+        if (store_.SwapCell(cell.Column, cell.Row, *page)) {
+            accessible_.CellChanged(cell);
+        }
     }
     Repaint();
     RefreshHint();
 }
 
 void PalletView::InsertInto(CellPosition cell) {
+    if (OnHistory()) {
+        return;
+    }
     const auto color = CurrentColor ? CurrentColor() : std::nullopt;
     const auto page = SelectedPage();
     if (!color || !page) {
         MessageBeep(MB_OK);
         return;
     }
-    store_.DropColor(cell.Column, cell.Row, *page, *color);
+    if (store_.DropColor(cell.Column, cell.Row, *page, *color)) {
+        accessible_.CellChanged(cell);
+    }
     Repaint();
     RefreshHint();
 }
 
 void PalletView::CopyCell(CellPosition cell) {
-    if (OnCopy && SelectedPage()) {
-        OnCopy(static_cast<std::int32_t>(ShownColor(ColorsOf(cell).Current)));
+    if (const auto current = CurrentOf(cell); OnCopy && current) {
+        OnCopy(static_cast<std::int32_t>(ShownColor(*current)));
     }
 }
 
@@ -274,6 +304,14 @@ void PalletView::TurnPage(int step) {
     const auto selected = static_cast<int>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0));
     const int page = std::clamp(selected + step, 0, std::max(pages - 1, 0));
     if (pages == 0 || page == selected) {
+        return;
+    }
+    SelectPage(page);
+}
+
+void PalletView::SelectPage(int page) {
+    const auto pages = static_cast<int>(SendMessageW(tabStrip_, TCM_GETITEMCOUNT, 0, 0));
+    if (page < 0 || page >= pages || page == static_cast<int>(SendMessageW(tabStrip_, TCM_GETCURSEL, 0, 0))) {
         return;
     }
     SendMessageW(tabStrip_, TCM_SETCURSEL, page, 0);
@@ -295,6 +333,12 @@ void PalletView::OpenMenu(std::optional<CellPosition> cell) const {
 }
 
 void PalletView::PaintPalletMouseMove(POINT client) {
+    if (OnHistory()) {
+        const auto cell = CellAt(client);
+        const auto color = cell ? HistoryColor(*cell) : std::nullopt;
+        SetHintText(color ? WidenCp932(HistoryHintText(*color)) : std::wstring());
+        return;
+    }
     const auto target = CellOnPageAt(client);
     if (!target) {
         SetHintText(L"");
@@ -317,20 +361,30 @@ void PalletView::ShowPointerCursor() const {
     if (ApplyScreenCursor()) {
         return;
     }
-    SetCursor(LoadCursorW(nullptr, CellAt(PointerPosition()) ? IDC_HAND : IDC_ARROW));
+    const auto cell = CellAt(PointerPosition());
+    SetCursor(LoadCursorW(nullptr, cell && CurrentOf(*cell) ? IDC_HAND : IDC_ARROW));
+}
+
+std::optional<std::int32_t> PalletView::CarriedColor() const {
+    if (dragged_) {
+        return dragged_;
+    }
+    return CurrentColor ? CurrentColor() : std::nullopt;
 }
 
 bool PalletView::PaintPalletDragOver(POINT client) const {
-    return CurrentColor && CurrentColor().has_value() && CellAt(client).has_value();
+    return CarriedColor().has_value() && !OnHistory() && CellAt(client).has_value();
 }
 
 void PalletView::PaintPalletDragDrop(POINT client) {
-    const auto color = CurrentColor ? CurrentColor() : std::nullopt;
+    const auto color = CarriedColor();
     const auto target = CellOnPageAt(client);
     if (!color || !target) {
         return;
     }
-    store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color);
+    if (store_.DropColor(target->Cell.Column, target->Cell.Row, target->Page, *color)) {
+        accessible_.CellChanged(target->Cell);
+    }
     Repaint();
     RefreshHint();
 }
@@ -389,6 +443,7 @@ void PalletView::Unregister() noexcept {
         return;
     }
     RevokeDropTarget(hwnd_);
+    RevokeDropTarget(tabStrip_);
     TOOLINFOW tool = HintTool();
     SendMessageW(hintWindow_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     hintText_.clear();

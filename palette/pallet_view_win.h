@@ -11,10 +11,12 @@
 
 #include "palette/pallet_accessible_win.h"
 #include "palette/pallet_geometry.h"
+#include "palette/pallet_history_page_win.h"
 #include "palette/pallet_keyboard_win.h"
 #include "palette/pallet_store.h"
 #include "ui/accessible_win.h"
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 #include "ui/drag_source_win.h"
 #include "ui/window_subclass_win.h"
 
@@ -25,7 +27,8 @@ namespace tintrel {
 // cell's two colours, a drag of the current colour drops it into a cell, and a tool-tip names both
 // colours of the cell under the pointer. It works the same in whatever window its tab strip is hosted.
 // The keyboard reaches the same actions through a focused cell, and assistive technology sees a list
-// of the cells.
+// of the cells. A tab after the store's pages shows the pick history, newest first, as a page whose
+// cells are taken, copied and dragged onto the other pages but never dropped on or swapped.
 class PalletView : public BaseWindow<PalletView>, private DropTarget {
 public:
     explicit PalletView(PalletStore& store) : store_(store) {}
@@ -38,6 +41,9 @@ public:
 
     // Paints the cells again at once, for changes made elsewhere (the store, the selected tab).
     void Repaint();
+    // Draws the spare colour's offset and the cells' frames in design units of `dpi`.
+    void SetDpi(DpiScale dpi);
+    DpiScale Dpi() const { return dpi_; }
 
     // The current colour (0x00BBGGRR), nullopt while none is current; drops are refused without one.
     std::function<std::optional<std::int32_t>()> CurrentColor;
@@ -52,6 +58,12 @@ public:
     const PalletStore& Store() const { return store_; }
     // The selected page, nullopt when the tab strip selects none that the store has.
     std::optional<std::int32_t> SelectedPage() const;
+    // True while the tab after the store's pages, the pick history's, is selected.
+    bool OnHistory() const;
+    // True while the selected tab shows cells: a page of the store's or the history.
+    bool HasCells() const { return SelectedPage() || OnHistory(); }
+    // True for a key that a focused cell takes before the window's menu does (Delete on the history).
+    bool OwnsKey(unsigned key) const;
     // The selected page's name as its tab shows it, in code page 932.
     std::string PageName() const;
     // The square of a cell's current colour, in client coordinates.
@@ -67,7 +79,11 @@ public:
     // Refused, with the system's beep, while no colour is current.
     void InsertInto(CellPosition cell);
     void CopyCell(CellPosition cell);
+    // Removes a colour from the history; nothing on the other pages.
+    void RemoveCell(CellPosition cell);
     void TurnPage(int step);
+    // Selects page `page` (from 0) as a click on its tab does.
+    void SelectPage(int page);
     // Opens the main window's menu at `cell` (at the surface's corner without one).
     void OpenMenu(std::optional<CellPosition> cell) const;
 
@@ -81,6 +97,13 @@ private:
 
     std::optional<CellOnPage> CellOnPageAt(POINT client) const;
     CellColors ColorsOf(CellPosition cell) const;
+    // The colour a cell shows as its current one; on the history only a place it has filled has one.
+    std::optional<std::int32_t> CurrentOf(CellPosition cell) const;
+    std::optional<std::int32_t> HistoryColor(CellPosition cell) const;
+    // What a drag over the cells carries: a history cell's colour, or else the current colour.
+    std::optional<std::int32_t> CarriedColor() const;
+    // A press on a history cell drags its colour, as a press on the swatch drags the current colour.
+    void DragHistoryCell(CellPosition cell);
 
     void FitToTabStrip() noexcept;
     void Paint();
@@ -116,14 +139,17 @@ private:
 
     PalletStore& store_;
     std::optional<POINT> pressedAt_;
+    std::optional<std::int32_t> dragged_;
+    PageTurner pageTurner_{*this};
     HWND tabStrip_ = nullptr;
     HWND hintWindow_ = nullptr;
+    DpiScale dpi_;
     std::wstring hintText_;
     WindowSubclass tabStripHook_;
     PalletKeyboard keyboard_{*this};
     PalletAccessible accessible_{*this};
     AccessibleAnswer answer_{accessible_};
-    PalletTabsAccessible tabsAccessible_;
+    PalletTabsAccessible tabsAccessible_{*this};
     AccessibleAnswer tabsAnswer_{tabsAccessible_};
 };
 

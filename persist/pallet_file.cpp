@@ -4,6 +4,7 @@
 #include <utility>  // std::move
 
 #include "palette/pallet_page_names.h"
+#include "persist/pick_history_file.h"
 
 namespace tintrel {
 namespace {
@@ -72,6 +73,8 @@ void LoadPalletFile(ProfileFile& file, PalletFileState& state, PalletStore& stor
         }
     }
 
+    ReadHistorySection(file, store.History());
+
     for (std::int32_t page = pages; page < kLastPageSection; ++page) {
         if (file.SectionExists(PageSection(page))) {
             file.EraseSection(PageSection(page));
@@ -79,9 +82,10 @@ void LoadPalletFile(ProfileFile& file, PalletFileState& state, PalletStore& stor
     }
     file.Commit();
 
-    // A save writes -1 when no page was selected; the cells need some page.
+    // A save writes -1 when no page was selected; the cells need some page. One past the pages is the
+    // pick history's.
     const std::int32_t select = file.ReadInteger(kPallet, "Select", 0);
-    state.Select = select >= 0 && select < pages ? select : 0;
+    state.Select = select >= 0 && select <= pages ? select : 0;
 }
 
 void SavePalletFile(ProfileFile& file, const PalletFileState& state, const PalletStore& store) {
@@ -115,6 +119,7 @@ void SavePalletFile(ProfileFile& file, const PalletFileState& state, const Palle
             }
         }
     }
+    WriteHistorySection(file, store.History());
 }
 
 }  // namespace tintrel

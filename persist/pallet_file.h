@@ -34,8 +34,9 @@ struct PalletFileState {
 // sizes (each replaced by 4 when outside 1 to 16, 1 to 16, 1 to 8), then per page its name (the
 // default "色" and the page number unless the stored one has 1 to 20 bytes) and its cells' current
 // colours as stored; the spare colours are 0 and PalletModified stays as it is. Page sections above
-// the page count, up to Tab16, that hold keys are erased from the file at once. Last the selected
-// page: a stored value outside the pages selects page 0.
+// the page count, up to Tab16, that hold keys are erased from the file at once. The pick history as
+// ReadHistorySection reads it. Last the selected page: the page count itself stands for the history's
+// page, and any other value outside the pages selects page 0.
 // Throws FileError when the erasure cannot be written; everything but Select is loaded by then, and
 // `state.Select` keeps the value it had.
 void LoadPalletFile(ProfileFile& file, PalletFileState& state, PalletStore& store);
@@ -43,7 +44,8 @@ void LoadPalletFile(ProfileFile& file, PalletFileState& state, PalletStore& stor
 // Writes the Pallet keys and every page's name into the file's pending block; the cells only while
 // PalletModified is set, and then only cells whose current or spare colour is above 0 (a cell black
 // in both keeps whatever the file holds for it). A name that the file would read back changed (blank
-// or quoted at its ends, as a hand-edited file can give) is written in quotes. The caller commits.
+// or quoted at its ends, as a hand-edited file can give) is written in quotes. The pick history as
+// WriteHistorySection writes it. The caller commits.
 void SavePalletFile(ProfileFile& file, const PalletFileState& state, const PalletStore& store);
 
 }  // namespace tintrel

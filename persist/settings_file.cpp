@@ -97,6 +97,7 @@ Settings ReadSettings(const ProfileFile& file) {
         settings.Simulate = defaults.Simulate;
     }
     ReadContrast(file, settings);
+    settings.History = file.ReadBool(kOptions, "History", defaults.History);
     return settings;
 }
 
@@ -118,6 +119,7 @@ void WriteSettings(ProfileFile& file, const Settings& settings) {
     WriteOption(file, "Sample", std::to_string(settings.Sample), std::to_string(defaults.Sample));
     WriteOption(file, "Simulate", std::to_string(settings.Simulate), std::to_string(defaults.Simulate));
     WriteContrast(file, settings);
+    WriteOption(file, "History", settings.History ? "1" : "0", defaults.History ? "1" : "0");
 }
 
 int NotationItem(std::int32_t stored) {

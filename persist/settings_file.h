@@ -35,6 +35,7 @@ struct Settings {
     std::optional<std::int32_t> ContrastLeft;
     std::optional<std::int32_t> ContrastTop;
     bool ContrastOpen = false;
+    bool History = true;  // the pick history's page is shown (it records either way)
 };
 
 // Reads the keys in the order they are written; a missing or unparsable value gives its default.

@@ -25,21 +25,26 @@ int StepZoom(int zoom, int steps) {
     return kZoomFactors[static_cast<std::size_t>(index)];
 }
 
-MagnifierLayout LayOutMagnifier(int width, int height, int centerX, int centerY, int zoom, int sampleSize) {
-    // The centre pixel's block stays centred on the same point of the box as at 4 times.
-    const int blockLeft = centerX + kDefaultZoom / 2 - zoom / 2;
-    const int blockTop = centerY + kDefaultZoom / 2 - zoom / 2;
-    const int firstColumn = std::max(centerX - BlocksOver(blockLeft, zoom), 0);
-    const int firstRow = std::max(centerY - BlocksOver(blockTop, zoom), 0);
-    const int endColumn = std::min(centerX + BlocksOver(width - blockLeft, zoom), width);
-    const int endRow = std::min(centerY + BlocksOver(height - blockTop, zoom), height);
+MagnifierLayout LayOutMagnifier(int width,
+                                int height,
+                                int centerX,
+                                int centerY,
+                                const MagnifierScale& scale,
+                                int sampleSize) {
+    const int block = std::max(scale.Block, 1);
+    const int blockLeft = scale.AnchorX - block / 2;
+    const int blockTop = scale.AnchorY - block / 2;
+    const int firstColumn = std::max(centerX - BlocksOver(blockLeft, block), 0);
+    const int firstRow = std::max(centerY - BlocksOver(blockTop, block), 0);
+    const int endColumn = std::min(centerX + BlocksOver(scale.BoxWidth - blockLeft, block), width);
+    const int endRow = std::min(centerY + BlocksOver(scale.BoxHeight - blockTop, block), height);
     const int half = sampleSize / 2;
     MagnifierLayout layout;
     layout.Source = PixelRect{firstColumn, firstRow, endColumn, endRow};
-    layout.Dest = PixelRect{blockLeft + (firstColumn - centerX) * zoom, blockTop + (firstRow - centerY) * zoom,
-                            blockLeft + (endColumn - centerX) * zoom, blockTop + (endRow - centerY) * zoom};
-    layout.Frame = PixelRect{blockLeft - half * zoom - 1, blockTop - half * zoom - 1, blockLeft + (half + 1) * zoom + 1,
-                             blockTop + (half + 1) * zoom + 1};
+    layout.Dest = PixelRect{blockLeft + (firstColumn - centerX) * block, blockTop + (firstRow - centerY) * block,
+                            blockLeft + (endColumn - centerX) * block, blockTop + (endRow - centerY) * block};
+    layout.Frame = PixelRect{blockLeft - half * block - scale.Line, blockTop - half * block - scale.Line,
+                             blockLeft + (half + 1) * block + scale.Line, blockTop + (half + 1) * block + scale.Line};
     return layout;
 }
 

@@ -64,13 +64,14 @@ void Magnifier::DrawVisionLabel(HDC dc) const {
         return;
     }
     const std::wstring label = WidenCp932(ColorVisionName(vision_));
-    const ScopedSelect font(dc, FixedFont());
+    const ScopedSelect font(dc, FixedFont(dpi_));
     SIZE extent{};
     GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &extent);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkMode(dc, OPAQUE);
-    TextOutW(dc, 2, size_.cy - extent.cy - 2, label.c_str(), static_cast<int>(label.size()));
+    const SIZE box = BoxSize();
+    TextOutW(dc, dpi_(2), box.cy - extent.cy - dpi_(2), label.c_str(), static_cast<int>(label.size()));
 }
 
 }  // namespace tintrel

@@ -1,5 +1,6 @@
 #include "sampler/magnifier_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -47,14 +48,30 @@ void Magnifier::Create(SIZE size) {
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     magBitmap_.Create(screen.Get(), CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels_ = static_cast<const std::uint32_t*>(bits);
-    buffer_.Create(screen.Get(), CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    CreateBuffer();
     Brush silver(CreateSolidBrush(kSilver));
     const RECT all{0, 0, size.cx, size.cy};
     FillRect(magBitmap_.Dc->Get(), &all, silver.Get());
     magCenterX_ = size.cx / 2;
     magCenterY_ = size.cy / 2;
     stale_ = true;
+}
+
+void Magnifier::CreateBuffer() {
+    const WindowDC screen(nullptr);
+    const SIZE box = BoxSize();
+    buffer_.Create(screen.Get(), CreateCompatibleBitmap(screen.Get(), box.cx, box.cy));
+}
+
+void Magnifier::SetDpi(DpiScale dpi) {
+    stale_ = stale_ || dpi != dpi_;
+    dpi_ = dpi;
+    // The bitmap keeps its size: at the smallest factor a screen pixel takes at least two pixels of the
+    // box at any DPI, so the box never shows more screen pixels than the bitmap holds.
+    if (magBitmap_.Dc) {
+        CreateBuffer();
+    }
 }
 
 void Magnifier::Release() {
@@ -78,6 +95,22 @@ void Magnifier::SetSampleSize(int size) {
 void Magnifier::ShowZoomLabel(bool shown) {
     stale_ = stale_ || shown != labelShown_;
     labelShown_ = shown;
+}
+
+void Magnifier::Keep() {
+    kept_.clear();
+    if (pixels_ != nullptr) {
+        GdiFlush();
+        kept_.assign(pixels_, pixels_ + static_cast<std::size_t>(size_.cx) * static_cast<std::size_t>(size_.cy));
+    }
+}
+
+void Magnifier::PutBack() {
+    if (pixels_ == nullptr || kept_.size() != static_cast<std::size_t>(size_.cx) * static_cast<std::size_t>(size_.cy)) {
+        return;
+    }
+    GdiFlush();
+    std::copy(kept_.begin(), kept_.end(), pixels_);
 }
 
 std::optional<COLORREF> Magnifier::Capture() {
@@ -110,7 +143,8 @@ void Magnifier::Paint(HDC dc, POINT origin) const {
     const int savedState = SaveDC(dc);
     // Relative to the origin the caller's DC already has, which may be an off-screen buffer's.
     OffsetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-    IntersectClipRect(dc, 0, 0, size_.cx, size_.cy);
+    const SIZE box = BoxSize();
+    IntersectClipRect(dc, 0, 0, box.cx, box.cy);
     Draw(dc);
     RestoreDC(dc, savedState);
 }
@@ -127,25 +161,30 @@ void Magnifier::PaintNow(HWND window, POINT origin) {
     stale_ = false;
     Draw(buffer_.Dc->Get());
     const WindowDC target(window);
-    BitBlt(target.Get(), origin.x, origin.y, size_.cx, size_.cy, buffer_.Dc->Get(), 0, 0, SRCCOPY);
+    const SIZE box = BoxSize();
+    BitBlt(target.Get(), origin.x, origin.y, box.cx, box.cy, buffer_.Dc->Get(), 0, 0, SRCCOPY);
 }
 
 void Magnifier::Draw(HDC dc) const {
-    const MagnifierLayout layout = LayOutMagnifier(size_.cx, size_.cy, magCenterX_, magCenterY_, zoom_, sampleSize_);
+    const SIZE box = BoxSize();
+    const MagnifierScale scale{
+        box.cx,      box.cy, dpi_(magCenterX_ + kDefaultZoom / 2), dpi_(magCenterY_ + kDefaultZoom / 2),
+        dpi_(zoom_), dpi_(1)};
+    const MagnifierLayout layout = LayOutMagnifier(size_.cx, size_.cy, magCenterX_, magCenterY_, scale, sampleSize_);
     SetStretchBltMode(dc, STRETCH_DELETESCANS);
     StretchBlt(dc, layout.Dest.Left, layout.Dest.Top, layout.Dest.Right - layout.Dest.Left,
                layout.Dest.Bottom - layout.Dest.Top, SourceDc(), layout.Source.Left, layout.Source.Top,
                layout.Source.Right - layout.Source.Left, layout.Source.Bottom - layout.Source.Top, SRCCOPY);
     const PixelRect& frame = layout.Frame;
-    DrawRaisedFrame(dc, RECT{frame.Left, frame.Top, frame.Right, frame.Bottom});
-    DrawRaisedFrame(dc, RECT{0, 0, size_.cx, size_.cy});
+    DrawRaisedFrame(dc, RECT{frame.Left, frame.Top, frame.Right, frame.Bottom}, scale.Line);
+    DrawRaisedFrame(dc, RECT{0, 0, box.cx, box.cy}, scale.Line);
     if (labelShown_) {
         const std::wstring label = L"\u00D7" + std::to_wstring(zoom_);
-        const ScopedSelect font(dc, FixedFont());
+        const ScopedSelect font(dc, FixedFont(dpi_));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SetBkMode(dc, OPAQUE);
-        TextOutW(dc, 2, 2, label.c_str(), static_cast<int>(label.size()));
+        TextOutW(dc, dpi_(2), dpi_(2), label.c_str(), static_cast<int>(label.size()));
     }
     DrawVisionLabel(dc);
 }

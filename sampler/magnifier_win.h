@@ -9,13 +9,15 @@
 
 #include "color/vision_simulation.h"
 #include "sampler/capture_geometry.h"
+#include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
 
 namespace tintrel {
 
 // The magnifier: `MagBitmap`, the screen area around the pointer as last captured, and its centre
 // pixel, drawn enlarged (4 times unless the user chose another factor) into a paint box of the
-// bitmap's size. A pick takes the centre pixel, or the average of a square around it.
+// bitmap's size in design units. Each screen pixel is a sharp square of the factor's design units in
+// whole pixels of the box's DPI. A pick takes the centre pixel, or the average of a square around it.
 class Magnifier {
 public:
     Magnifier() = default;
@@ -24,6 +26,10 @@ public:
 
     // Creates `MagBitmap` with `size`, filled silver, its centre at half its width and height.
     void Create(SIZE size);
+    // Lays the box out for `dpi` (96 until it is called).
+    void SetDpi(DpiScale dpi);
+    // The box's size in pixels at its DPI.
+    SIZE BoxSize() const { return dpi_(size_); }
     // Releases `MagBitmap`; nothing draws or captures after it.
     void Release();
 
@@ -47,6 +53,9 @@ public:
     void ShowZoomLabel(bool shown);
     // Shows the screen as seen with `vision`, named in the lower corner; a pick keeps the true colour.
     void SetVision(ColorVision vision);
+    // Keeps what the box shows now, to put it back when a pick is cancelled.
+    void Keep();
+    void PutBack();
 
     int CenterX() const { return magCenterX_; }
     int CenterY() const { return magCenterY_; }
@@ -57,6 +66,7 @@ private:
     HDC SourceDc() const;
     void SimulateVision();
     void DrawVisionLabel(HDC dc) const;
+    void CreateBuffer();
     COLORREF Pick(const CaptureCopy& copy) const;
 
     // A bitmap that stays selected into a device context of its own, so that a sample costs no
@@ -74,14 +84,16 @@ private:
     Surface simulated_;
     std::uint32_t* simulatedPixels_ = nullptr;
     ColorVision vision_ = ColorVision::Normal;
-    Surface buffer_;                         // where PaintNow composes the box before showing it
-    const std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
+    Surface buffer_;                   // where PaintNow composes the box before showing it
+    std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
     // What the box last showed, so that a sample over an unchanged screen paints nothing.
     std::vector<std::uint32_t> shown_;
+    std::vector<std::uint32_t> kept_;
     bool stale_ = true;
     SIZE size_{};
     int magCenterX_ = 0;
     int magCenterY_ = 0;
+    DpiScale dpi_;
     int zoom_ = 4;
     int sampleSize_ = 1;
     bool labelShown_ = false;

@@ -49,6 +49,18 @@ long AccessibleSource::PartAt(POINT) const {
     return 0;
 }
 
+std::wstring AccessibleSource::DefaultAction(long) const {
+    return {};
+}
+
+HRESULT AccessibleSource::DoDefaultAction(long) {
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT AccessibleSource::Select(long, long) {
+    return DISP_E_MEMBERNOTFOUND;
+}
+
 // A hand-written IAccessible over an AccessibleSource. Its parts are simple elements: they have no
 // object of their own and are addressed by their number through the window's object.
 // Interfaces are named with __uuidof: the import library of oleacc also offers IID_IAccessible as the
@@ -135,7 +147,9 @@ public:
         return Nothing(file);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* text) override { return Nothing(text); }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* text) override { return Nothing(text); }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* text) override {
+        return Text(child, text, [this](long part) { return source_->DefaultAction(part); });
+    }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         long part = 0;
         const HRESULT checked = Checked(child, role, part);
@@ -187,9 +201,20 @@ public:
             return E_POINTER;
         }
         VariantInit(selection);
-        return S_FALSE;
+        if (source_ == nullptr) {
+            return E_FAIL;
+        }
+        const long part = source_->SelectedPart();
+        if (part == 0) {
+            return S_FALSE;
+        }
+        selection->vt = VT_I4;
+        selection->lVal = part;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return Act(child, [this, flags](long part) { return source_->Select(part, flags); });
+    }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
         if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
             return E_POINTER;
@@ -231,7 +256,9 @@ public:
         child->lVal = source_->PartAt(at);
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return Act(child, [this](long part) { return source_->DoDefaultAction(part); });
+    }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
@@ -273,6 +300,20 @@ private:
         }
         *text = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
         return *text != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+    // Runs an action on the part `child` names; the action's errors end here, in the caller's answer.
+    template <class Action>
+    HRESULT Act(const VARIANT& child, const Action& action) {
+        long part = 0;
+        const HRESULT checked = Part(child, part);
+        if (checked != S_OK) {
+            return checked;
+        }
+        try {
+            return action(part);
+        } catch (...) {
+            return E_FAIL;
+        }
     }
     static HRESULT Nothing(BSTR* text) {
         if (text != nullptr) {
@@ -348,7 +389,19 @@ long AccessibleControl::Role(long) const {
 }
 
 long AccessibleControl::State(long) const {
-    return state_;
+    return state_ | (StateOf ? StateOf() : 0);
+}
+
+std::wstring AccessibleControl::DefaultAction(long) const {
+    return DefaultActionOf && OnDefaultAction ? DefaultActionOf() : std::wstring();
+}
+
+HRESULT AccessibleControl::DoDefaultAction(long) {
+    if (!DefaultActionOf || !OnDefaultAction) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    OnDefaultAction();
+    return S_OK;
 }
 
 RECT AccessibleControl::Location(long part) const {
@@ -386,6 +439,10 @@ void NotifyAccessibleFocus(HWND window, long part) {
 
 void NotifyAccessibleValue(HWND window) {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void NotifyAccessibleName(HWND window, long part) {
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, part);
 }
 
 }  // namespace tintrel

@@ -25,6 +25,16 @@ public:
     virtual long PartAt(POINT screen) const;
     // The part that has the focus while the window has it.
     virtual long FocusedPart() const { return 0; }
+    // The selected part, 0 when none is.
+    virtual long SelectedPart() const { return 0; }
+
+    // What the default action of a part does, as a verb; empty for none.
+    virtual std::wstring DefaultAction(long part) const;
+    // Does the default action of a part: S_OK, or DISP_E_MEMBERNOTFOUND for a part without one.
+    virtual HRESULT DoDefaultAction(long part);
+    // Selects or focuses a part as SELFLAG_* `flags` ask: S_OK, E_INVALIDARG for flags the part does
+    // not take, DISP_E_MEMBERNOTFOUND where nothing is selectable.
+    virtual HRESULT Select(long part, long flags);
 
     // The window the object describes.
     HWND Window() const { return window_; }
@@ -69,10 +79,18 @@ public:
 
     // Throws std::runtime_error when the procedure cannot be installed.
     void Attach(HWND window, std::wstring name, long role, long state = 0);
+    // Attaches to a drop-down list, described as the platform describes a combo box: its value is the
+    // selected item, its state says whether the list is open, and its default action opens or closes it.
+    void AttachComboBox(HWND window, std::wstring name);
     // The value read when asked (the colour text, a selected item); the window text when not set.
     std::function<std::wstring()> ValueOf;
     // The part of the window the object stands for, in client coordinates; the whole window when not set.
     std::function<RECT()> Area;
+    // State flags that change (expanded or collapsed), added to the fixed ones when asked.
+    std::function<long()> StateOf;
+    // The default action's verb and the action itself; none while either is unset.
+    std::function<std::wstring()> DefaultActionOf;
+    std::function<void()> OnDefaultAction;
 
 private:
     std::wstring Name(long part) const override;
@@ -80,6 +98,8 @@ private:
     long Role(long part) const override;
     long State(long part) const override;
     RECT Location(long part) const override;
+    std::wstring DefaultAction(long part) const override;
+    HRESULT DoDefaultAction(long part) override;
 
     void Detach();
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -94,5 +114,7 @@ private:
 void NotifyAccessibleFocus(HWND window, long part);
 // Tells assistive technology that the value of `window` changed, so that a screen reader reads it.
 void NotifyAccessibleValue(HWND window);
+// Tells assistive technology that the name of `part` of `window` changed (a cell's colours).
+void NotifyAccessibleName(HWND window, long part);
 
 }  // namespace tintrel

@@ -1,5 +1,8 @@
 #include "ui/fonts_win.h"
 
+#include <map>
+#include <utility>
+
 #include "ui/gdi_handles_win.h"
 #include "ui/window_text_win.h"
 
@@ -7,9 +10,11 @@ namespace tintrel {
 
 namespace {
 
-Font CreateJapaneseFont(std::string_view faceCp932, BYTE pitch) {
+constexpr int kCharacterHeight = 12;
+
+Font CreateJapaneseFont(std::string_view faceCp932, BYTE pitch, DpiScale dpi) {
     LOGFONTW logFont{};
-    logFont.lfHeight = -12;  // negative: the character height, without internal leading
+    logFont.lfHeight = -dpi(kCharacterHeight);  // negative: the character height, without internal leading
     logFont.lfWeight = FW_NORMAL;
     logFont.lfCharSet = SHIFTJIS_CHARSET;
     logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -21,28 +26,37 @@ Font CreateJapaneseFont(std::string_view faceCp932, BYTE pitch) {
     return Font(CreateFontIndirectW(&logFont));
 }
 
-}  // namespace
-
-HFONT FormFont() {
-    // ＭＳ Ｐゴシック
-    static const Font font = CreateJapaneseFont(
-        "\x82l\x82r \x82o\x83S\x83V\x83"
-        "b\x83N",
-        VARIABLE_PITCH);
-    return font.Get();
+// One font per DPI met: a program's windows meet few DPIs, so nothing is ever released before exit.
+HFONT FontAt(std::map<int, Font>& fonts, std::string_view faceCp932, BYTE pitch, DpiScale dpi) {
+    auto found = fonts.find(dpi.Dpi());
+    if (found == fonts.end()) {
+        found = fonts.emplace(dpi.Dpi(), CreateJapaneseFont(faceCp932, pitch, dpi)).first;
+    }
+    return found->second.Get();
 }
 
-HFONT FixedFont() {
+}  // namespace
+
+HFONT FormFont(DpiScale dpi) {
+    static std::map<int, Font> fonts;
+    // ＭＳ Ｐゴシック
+    return FontAt(fonts,
+                  "\x82l\x82r \x82o\x83S\x83V\x83"
+                  "b\x83N",
+                  VARIABLE_PITCH, dpi);
+}
+
+HFONT FixedFont(DpiScale dpi) {
+    static std::map<int, Font> fonts;
     // ＭＳ ゴシック
-    static const Font font = CreateJapaneseFont(
-        "\x82l\x82r \x83S\x83V\x83"
-        "b\x83N",
-        FIXED_PITCH);
-    return font.Get();
+    return FontAt(fonts,
+                  "\x82l\x82r \x83S\x83V\x83"
+                  "b\x83N",
+                  FIXED_PITCH, dpi);
 }
 
 void SetControlFont(HWND control, HFONT font) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 }  // namespace tintrel

@@ -50,12 +50,21 @@ void CreateDialogWindow(const wchar_t* className,
                         void* form) {
     const LPCWSTR registered = RegisterWindowClassOnce(className, procedure, LoadCursorW(nullptr, IDC_ARROW),
                                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    RECT bounds{0, 0, client.cx, client.cy};
-    AdjustWindowRectEx(&bounds, kDialogStyle, FALSE, kDialogExStyle);
+    const SIZE outer = OuterSizeForClient(client, kDialogStyle, kDialogExStyle, DpiScale());
     const HWND hwnd = CreateWindowChecked(kDialogExStyle, registered, WidenCp932(captionCp932).c_str(), kDialogStyle,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, bounds.right - bounds.left,
-                                          bounds.bottom - bounds.top, nullptr, nullptr, form);
-    SetControlFont(hwnd, FormFont());
+                                          CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, form);
+    SetControlFont(hwnd, FormFont(DpiScale()));
+}
+
+DpiScale FitFormToScreen(HWND form, SIZE designClient) {
+    CentreOnScreen(form);
+    const DpiScale dpi = WindowDpi(form);
+    RECT window;
+    GetWindowRect(form, &window);
+    PlaceForDpi(form, window, designClient, dpi);
+    SetControlFont(form, FormFont(dpi));
+    CentreOnScreen(form);
+    return dpi;
 }
 
 int RunModalLoop(HWND form,

@@ -34,6 +34,11 @@ void Panel::SetSystemColor(int index) {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void Panel::SetDpi(DpiScale dpi) {
+    bevelWidth_ = dpi(1);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void Panel::SetDoubleBuffered(bool doubleBuffered) {
     options_.DoubleBuffered = doubleBuffered;
 }
@@ -129,7 +134,7 @@ void Panel::PaintContents(HDC dc, const RECT& client) {
     Brush background(CreateSolidBrush(usesSystemColor_ ? GetSysColor(systemColor_) : color_));
     FillRect(dc, &client, background.Get());
     if (options_.LoweredBevel) {
-        DrawLoweredBevel(dc, client);
+        DrawLoweredBevel(dc, client, bevelWidth_);
     }
     if (OnPaint) {
         OnPaint(dc, client);

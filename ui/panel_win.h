@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ui/base_window_win.h"
+#include "ui/dpi_win.h"
 
 namespace tintrel {
 
@@ -26,6 +27,8 @@ public:
     void SetColor(COLORREF color);
     void SetSystemColor(int index);
     void SetCursor(HCURSOR cursor);
+    // Draws the bevel as wide as one design unit at `dpi`.
+    void SetDpi(DpiScale dpi);
     // Paints off-screen and shows the result in one step, so that frequent repaints do not flicker.
     void SetDoubleBuffered(bool doubleBuffered);
 
@@ -50,6 +53,7 @@ private:
     COLORREF color_ = 0;
     int systemColor_ = COLOR_BTNFACE;
     bool usesSystemColor_ = true;
+    int bevelWidth_ = 1;
 };
 
 }  // namespace tintrel

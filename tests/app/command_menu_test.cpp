@@ -1,7 +1,9 @@
 #include "app/command_menu.h"
 
+#include <cctype>
 #include <map>
 #include <stdexcept>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,27 @@ TEST(CommandMenuItems, KeepTheirIdentifiersInDisplayOrder) {
     for (const MenuItemDef& item : CommandMenuItems()) {
         EXPECT_GT(static_cast<unsigned>(item.Id), previous);
         previous = static_cast<unsigned>(item.Id);
+    }
+}
+
+TEST(CommandMenuItems, EachItemHasAnAccessKeyNoSiblingShares) {
+    // Keys per parent item (-1: the menu itself); the parent of an item is the last item a level above.
+    std::map<int, std::map<char, std::string>> keysUnder;
+    std::map<int, int> lastAtLevel{{0, -1}};
+    const auto items = CommandMenuItems();
+    for (int index = 0; index < static_cast<int>(items.size()); ++index) {
+        const MenuItemDef& item = items[index];
+        lastAtLevel[item.Level] = index;
+        if (item.Caption == "-") {
+            continue;
+        }
+        const std::string caption(item.Caption);
+        const std::size_t amp = caption.find('&');
+        ASSERT_TRUE(amp != std::string::npos && amp + 1 < caption.size()) << "item " << index << " has no key";
+        const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[amp + 1])));
+        auto& siblings = keysUnder[lastAtLevel[item.Level - 1]];
+        EXPECT_EQ(siblings.count(key), 0u) << "item " << index << " shares " << key << " with " << siblings[key];
+        siblings.emplace(key, "item " + std::to_string(index));
     }
 }
 

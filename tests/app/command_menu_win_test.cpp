@@ -1,9 +1,12 @@
 // The context menu: its items, check marks and radio groups, where it opens, and its shortcut keys.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "tests/app/main_form_fixture_win.h"
+#include "tests/persist/test_support.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel::testing_win {
@@ -39,7 +42,7 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                          "B\x83^(&F)\tShift+Ctrl+F"));  // フォーマットエディタ
     EXPECT_EQ(ItemText(menu, CommandId::NPalDlg),
               WidenCp932("\x83p\x83\x8C\x83"
-                         "b\x83g\x82\xCC\x90\xDD\x92\xE8\tShift+Ctrl+P"));  // パレットの設定
+                         "b\x83g\x82\xCC\x90\xDD\x92\xE8(&S)\tShift+Ctrl+P"));  // パレットの設定
     EXPECT_EQ(ItemText(menu, CommandId::NExport),
               WidenCp932("\x83p\x83\x8C\x83"
                          "b\x83g\x82\xCC\x8F\x91\x82\xAB\x8Fo\x82\xB5(&E)...\tShift+Ctrl+S"));  // パレットの書き出し
@@ -56,11 +59,15 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                                                              "b\x83g\x83L\x81[\x82\xC5\x90"
                                                              "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)"));
     EXPECT_EQ(ItemText(menu, CommandId::Sample9), WidenCp932("9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)"));
+    EXPECT_EQ(ItemText(menu, CommandId::MSample), WidenCp932("\x8E\xE6\x93\xBE\x94\xCD\x88\xCD(&R)"));  // 取得範囲
     const HMENU settings = GetSubMenu(menu, 1);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 1)), 4);
     EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);
     // The three submenus hold the options and the two notation groups.
-    EXPECT_EQ(GetMenuItemCount(settings), 12);
+    EXPECT_EQ(GetMenuItemCount(settings), 13);
+    // 履歴 holding 履歴を表示(&H) and 履歴を消去(&C)
+    EXPECT_EQ(ItemText(menu, CommandId::NHistory), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x95\x5C\x8E\xA6(&H)"));
+    EXPECT_EQ(ItemText(menu, CommandId::NHistoryClear), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E(&C)"));
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 3)), 4);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 4)), 4);
     EXPECT_TRUE(ItemType(menu, CommandId::RGB2) & MFT_RADIOCHECK);
@@ -76,6 +83,7 @@ TEST_F(CommandMenu, StartsWithTheDefaultsOfAFirstStart) {
     EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NHotKey));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::Sample1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::NHistory));
 }
 
 TEST_F(CommandMenu, OptionsToggleTheirCheckMark) {
@@ -83,6 +91,45 @@ TEST_F(CommandMenu, OptionsToggleTheirCheckMark) {
     EXPECT_TRUE(mainForm->IsChecked(CommandId::Popup1));
     mainForm->ExecuteCommand(CommandId::Popup1);
     EXPECT_FALSE(mainForm->IsChecked(CommandId::Popup1));
+}
+
+TEST_F(CommandMenu, TheHistorysTabIsHiddenAndShownAndTheHistoryClearedAfterAQuestion) {
+    constexpr COLORREF kPicked = RGB(0x12, 0x34, 0x56);
+    const HWND tabs = mainForm->Control(ControlId::PalletTab);
+    const HWND cells = mainForm->Control(ControlId::PaintPallet);
+    const auto firstCell = [&] {
+        TabCtrl_SetCurSel(tabs, 4);
+        RedrawWindow(cells, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RECT client;
+        GetClientRect(cells, &client);
+        return PixelOf(cells, client.right / 8, client.bottom / 8);
+    };
+    TabCtrl_SetCurSel(tabs, 4);
+    mainForm->ExecuteCommand(CommandId::NHistory);
+    EXPECT_FALSE(mainForm->IsChecked(CommandId::NHistory));
+    EXPECT_EQ(TabCtrl_GetItemCount(tabs), 4);
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 3) << "the last page instead of the hidden history";
+    mainForm->RecordPick(static_cast<ColorRef>(kPicked));
+    mainForm->ExecuteCommand(CommandId::NHistory);
+    EXPECT_EQ(TabCtrl_GetItemCount(tabs), 5);
+    EXPECT_EQ(firstCell(), kPicked) << "picked while hidden";
+
+    boxAnswer = IDNO;
+    mainForm->ExecuteCommand(CommandId::NHistoryClear);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text,
+              WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81\x48"));
+    EXPECT_EQ(boxes[0].Type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(firstCell(), kPicked) << "kept after No";
+    boxAnswer = IDYES;
+    mainForm->ExecuteCommand(CommandId::NHistoryClear);
+    EXPECT_NE(firstCell(), kPicked) << "cleared after Yes";
+
+    mainForm->ExecuteCommand(CommandId::NHistory);
+    ASSERT_TRUE(CloseProgram());
+    const std::string settings = test_support::ReadBytes(SettingsFile());
+    EXPECT_NE(settings.find("History=0\r\n"), std::string::npos) << settings;
+    EXPECT_EQ(test_support::ReadBytes(directory / "Tintrel.plt").find("[History]"), std::string::npos);
 }
 
 TEST_F(CommandMenu, StayOnTopOptionChangesOnlyTheCheckMarkUntilTheNextStart) {

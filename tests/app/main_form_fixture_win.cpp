@@ -1,6 +1,7 @@
 #include "tests/app/main_form_fixture_win.h"
 
 #include <atomic>
+#include <cstdlib>  // std::getenv
 #include <utility>
 
 namespace tintrel::testing_win {
@@ -16,6 +17,35 @@ void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     auto action = std::exchange(PendingAction(), nullptr);
     if (action) {
+        action();
+    }
+}
+
+// The action waiting for a menu, and until when it waits.
+struct MenuWait {
+    std::function<void()> Action;
+    ULONGLONG Deadline = 0;
+};
+
+MenuWait& WaitingForMenu() {
+    static MenuWait waiting;
+    return waiting;
+}
+
+bool MenuShown() {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    return menuWindow != nullptr && IsWindowVisible(menuWindow);
+}
+
+void CALLBACK RunWhenMenuShows(HWND, UINT, UINT_PTR timer, DWORD) {
+    MenuWait& waiting = WaitingForMenu();
+    const bool late = GetTickCount64() >= waiting.Deadline;
+    if (!MenuShown() && !late) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    auto action = std::exchange(waiting.Action, nullptr);
+    if (action && !late) {
         action();
     }
 }
@@ -129,6 +159,11 @@ std::wstring ClipboardText() {
     return text;
 }
 
+DpiScale RequestedDpi() {
+    const char* dpi = std::getenv("TINTREL_TEST_DPI");
+    return DpiScale(dpi == nullptr ? kDesignDpi : std::atoi(dpi));
+}
+
 COLORREF PixelOf(HWND window, int x, int y) {
     UpdateWindow(window);
     const HDC dc = GetDC(window);
@@ -164,12 +199,11 @@ HMENU MenuOnRightClick(HWND control) {
     static HMENU shown;
     shown = nullptr;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
-        if (shown == nullptr && menuWindow != nullptr && IsWindowVisible(menuWindow)) {
+        if (shown == nullptr && MenuShown()) {
             shown = TakeShownMenu();
         }
     });
-    const ULONGLONG deadline = GetTickCount64() + 5000;
+    const ULONGLONG deadline = GetTickCount64() + 10000;
     MSG message;
     while (shown == nullptr && GetTickCount64() < deadline) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -185,6 +219,11 @@ HMENU MenuOnRightClick(HWND control) {
 void CallSoon(std::function<void()> action, UINT delay) {
     PendingAction() = std::move(action);
     SetTimer(nullptr, 0, delay, &RunPendingAction);
+}
+
+void CallWhenMenuShows(std::function<void()> action) {
+    WaitingForMenu() = MenuWait{std::move(action), GetTickCount64() + 10000};
+    SetTimer(nullptr, 0, 20, &RunWhenMenuShows);
 }
 
 }  // namespace tintrel::testing_win

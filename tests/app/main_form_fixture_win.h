@@ -13,6 +13,7 @@
 #include "color/format_editor_win.h"
 #include "palette/pallet_settings_win.h"
 #include "tests/real_input_win.h"
+#include "ui/dpi_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
 
@@ -41,7 +42,7 @@ protected:
     // Closes the main window as the close box does (which saves); true when it has gone.
     bool CloseProgram();
     // Pumps until `done` holds or `timeout` milliseconds have passed; returns whether it holds.
-    bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 3000);
+    bool PumpUntil(const std::function<bool()>& done, DWORD timeout = 10000);
     std::filesystem::path SettingsFile() const;
     std::filesystem::path FormatListFile() const;
     // Chooses a template as the user does: the selection changes and the list notifies its window.
@@ -58,6 +59,8 @@ private:
     MessageBoxHandler previousHandler_;
 };
 
+// The DPI of the screen the test runs at, as the test prefix was set up (TINTREL_TEST_DPI, 96 when unset).
+DpiScale RequestedDpi();
 // The position and size of a control within its parent's client area.
 RECT BoundsInParent(HWND control);
 // A pixel of a window's client area as the window has painted it. (The screen itself may show it a
@@ -74,5 +77,8 @@ HMENU TakeShownMenu();
 HMENU MenuOnRightClick(HWND control);
 // Calls `action` from the message loop of a modal dialog or menu, `delay` milliseconds from now.
 void CallSoon(std::function<void()> action, UINT delay = 30);
+// Calls `action` from the message loop of a modal dialog or menu once a menu shows, however long
+// the input that opens it takes to arrive; gives up after 10 seconds.
+void CallWhenMenuShows(std::function<void()> action);
 
 }  // namespace tintrel::testing_win

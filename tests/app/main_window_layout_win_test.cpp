@@ -1,4 +1,5 @@
-// The main window as the user first sees it: frame, size, controls, fonts, colours and tab order.
+// The main window as the user first sees it: frame, size, controls, fonts, colours and tab order, at the
+// DPI the test runs at.
 #include <windows.h>
 
 #include <array>
@@ -35,12 +36,14 @@ TEST_F(MainWindowLayout, PlacesEveryControlAsDesigned) {
         {"PalletPanel", ControlId::PalletPanel, {0, 170, 192, 270}},
         {"PalletTab", ControlId::PalletTab, {0, 0, 192, 100}},
     }};
+    const DpiScale dpi = RequestedDpi();
     for (const Placement& placement : placements) {
         const RECT actual = BoundsInParent(mainForm->Control(placement.Control));
-        EXPECT_EQ(actual.left, placement.Bounds.left) << placement.Name;
-        EXPECT_EQ(actual.top, placement.Bounds.top) << placement.Name;
-        EXPECT_EQ(actual.right, placement.Bounds.right) << placement.Name;
-        EXPECT_EQ(actual.bottom, placement.Bounds.bottom) << placement.Name;
+        const RECT expected = dpi(placement.Bounds);
+        EXPECT_EQ(actual.left, expected.left) << placement.Name;
+        EXPECT_EQ(actual.top, expected.top) << placement.Name;
+        EXPECT_EQ(actual.right, expected.right) << placement.Name;
+        EXPECT_EQ(actual.bottom, expected.bottom) << placement.Name;
     }
 }
 
@@ -49,9 +52,12 @@ TEST_F(MainWindowLayout, IsA200PixelToolWindowWithThePaletteDockedAtFirstStart) 
     RECT client;
     GetWindowRect(mainForm->Handle(), &outer);
     GetClientRect(mainForm->Handle(), &client);
-    EXPECT_EQ(outer.right - outer.left, 200);
-    EXPECT_EQ(client.right, 192);
-    EXPECT_EQ(client.bottom, 270);
+    const DpiScale dpi = RequestedDpi();
+    if (dpi.Dpi() == kDesignDpi) {
+        EXPECT_EQ(outer.right - outer.left, 200);
+    }
+    EXPECT_EQ(client.right, dpi(192));
+    EXPECT_EQ(client.bottom, dpi(270));
     EXPECT_EQ(outer.left, 200);
     EXPECT_EQ(outer.top, 200);
     EXPECT_EQ(WindowText(mainForm->Handle()), L"Tintrel");
@@ -68,17 +74,19 @@ TEST_F(MainWindowLayout, SizingKeepsTheWidthAndNeverGoesBelowCollapsed) {
     SendMessageW(mainForm->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     RECT outer;
     GetWindowRect(mainForm->Handle(), &outer);
-    EXPECT_EQ(limits.ptMinTrackSize.x, 200);
-    EXPECT_EQ(limits.ptMaxTrackSize.x, 200);
+    const int width = outer.right - outer.left;
+    EXPECT_EQ(limits.ptMinTrackSize.x, width);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, width);
     RECT client;
     GetClientRect(mainForm->Handle(), &client);
-    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top - (client.bottom - 170)) << "the collapsed height";
+    const DpiScale dpi = RequestedDpi();
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top - (client.bottom - dpi(170))) << "the collapsed height";
 
     SetWindowPos(mainForm->Handle(), nullptr, 0, 0, 320, 100, SWP_NOMOVE | SWP_NOZORDER);
     GetWindowRect(mainForm->Handle(), &outer);
     GetClientRect(mainForm->Handle(), &client);
-    EXPECT_EQ(client.right, 192);
-    EXPECT_EQ(outer.bottom - outer.top, 270) << "no lower than 270 while the palette is docked";
+    EXPECT_EQ(client.right, dpi(192));
+    EXPECT_EQ(outer.bottom - outer.top, dpi(270)) << "no lower than 270 design units while the palette is docked";
 }
 
 TEST_F(MainWindowLayout, StaysOnTopWithoutSettings) {
@@ -120,13 +128,13 @@ TEST_F(MainWindowLayout, TextFieldsUseTheFixedPitchGothicAndTheRestThePropotiona
           mainForm->Control(ControlId::EditY), mainForm->Control(ControlId::EditK)}) {
         const LOGFONTW font = FontOf(edit);
         EXPECT_EQ(std::wstring(font.lfFaceName), fixed);
-        EXPECT_EQ(font.lfHeight, -12);
+        EXPECT_EQ(font.lfHeight, -RequestedDpi()(12));
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
     }
     for (HWND control : {mainForm->Control(ControlId::ComboF), mainForm->Control(ControlId::PalletTab)}) {
         const LOGFONTW font = FontOf(control);
         EXPECT_EQ(std::wstring(font.lfFaceName), proportional);
-        EXPECT_EQ(font.lfHeight, -12);
+        EXPECT_EQ(font.lfHeight, -RequestedDpi()(12));
         EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
     }
 }
@@ -166,21 +174,37 @@ TEST_F(MainWindowLayout, TabOrderStartsAtTheTemplateListWhichHasTheFocus) {
 }
 
 TEST_F(MainWindowLayout, MagnifierShowsSilverFramedBeforeTheFirstPick) {
-    // Inside the paint box at (4, 4): the outer frame's highlight, then silver, the centre frame at (65, 33).
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4, 10), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 131, 10), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 20, 20), 0x00C0C0C0u);
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 65, 4 + 34), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 70, 4 + 34), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelDef), 4 + 66, 4 + 34), 0x00C0C0C0u);
+    // Inside the paint box at (4, 4): the outer frame's highlight, then silver, the centre frame at (65, 33)
+    // around the centre pixel's square of 4 design units.
+    const DpiScale dpi = RequestedDpi();
+    const HWND panel = mainForm->Control(ControlId::PanelDef);
+    const RECT box = dpi(RECT{4, 4, 136, 72});
+    const int line = dpi(1);
+    const POINT block{box.left + dpi(68) - dpi(4) / 2, box.top + dpi(36) - dpi(4) / 2};
+    EXPECT_EQ(PixelOf(panel, box.left + line - 1, dpi(10)), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelOf(panel, box.right - line, dpi(10)), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelOf(panel, box.left + line, dpi(10)), 0x00C0C0C0u);
+    EXPECT_EQ(PixelOf(panel, dpi(20), dpi(20)), 0x00C0C0C0u);
+    EXPECT_EQ(PixelOf(panel, block.x - line, block.y), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelOf(panel, block.x - line - 1, block.y), 0x00C0C0C0u) << "a frame one design unit wide";
+    EXPECT_EQ(PixelOf(panel, block.x + dpi(4) + line - 1, block.y), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelOf(panel, block.x, block.y), 0x00C0C0C0u);
 }
 
 TEST_F(MainWindowLayout, DropperPictureIsDrawnTransparentlyOnThePickTarget) {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 0, 15 + 0), face);  // silver: the panel shows through
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 12, 15 + 1), 0x00000000u);  // the black bulb
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 0, 15 + 14), 0x00808000u);  // the dark cyan drop
-    EXPECT_EQ(PixelOf(mainForm->Control(ControlId::PanelP), 15 + 9, 15 + 6), 0x00FFFFFFu);   // a white highlight
+    // The picture of the nearest scale (16, 24 or 32 pixels) centred where the 16-pixel one is at 96 DPI;
+    // each pixel of the art covers whole pixels of it.
+    const DpiScale dpi = RequestedDpi();
+    const int size = 16 * PictureScalePercent(dpi.Dpi()) / 100;
+    const int origin = dpi(23) - size / 2;
+    const auto at = [&](int x, int y) {
+        return PixelOf(mainForm->Control(ControlId::PanelP), origin + (x * size + 15) / 16,
+                       origin + (y * size + 15) / 16);
+    };
+    EXPECT_EQ(at(0, 0), GetSysColor(COLOR_BTNFACE));  // silver: the panel shows through
+    EXPECT_EQ(at(12, 1), 0x00000000u);                // the black bulb
+    EXPECT_EQ(at(0, 14), 0x00808000u);                // the dark cyan drop
+    EXPECT_EQ(at(9, 6), 0x00FFFFFFu);                 // a white highlight
 }
 
 }  // namespace

@@ -348,21 +348,29 @@ TEST_F(PalletDocking, HandEditedExtremesGiveAUsableWindow) {
 }
 
 TEST_F(PalletDocking, TheSettingsDialogSetsTheGridAndThePagesKeptAcrossARestart) {
-    CallSoon([this] {
+    const HWND tabs = mainForm->Control(ControlId::PalletTab);
+    TabCtrl_SetCurSel(tabs, 4);  // the history's
+    std::wstring offered;
+    CallSoon([&] {
+        offered = WindowText(palletDialog->Mtab());
         SetWindowTextW(palletDialog->Mtab(), L"a\r\n\x8272\r\n");  // a, 色
         SetWindowTextW(palletDialog->Xcol(), L"5");
         SendMessageW(palletDialog->Button1(), BM_CLICK, 0, 0);
     });
     mainForm->ExecuteCommand(CommandId::NPalDlg);
-    EXPECT_EQ(TabCtrl_GetItemCount(mainForm->Control(ControlId::PalletTab)), 2);
+    EXPECT_EQ(offered, L"\x8272\x0031\r\n\x8272\x0032\r\n\x8272\x0033\r\n\x8272\x0034\r\n")
+        << "the pages, not the history";
+    EXPECT_EQ(TabCtrl_GetItemCount(tabs), 3) << "two pages and the history";
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 2) << "the history still selected";
     ASSERT_TRUE(CloseProgram());
     const std::string file = test_support::ReadBytes(directory / "Tintrel.plt");
-    EXPECT_NE(file.find("xCount=5\r\nyCount=4\r\nzCount=2\r\nSelect=0\r\n"), std::string::npos)
+    EXPECT_NE(file.find("xCount=5\r\nyCount=4\r\nzCount=2\r\nSelect=2\r\n"), std::string::npos)
         << test_support::Escaped(file);
     EXPECT_NE(file.find("[Tab2]\r\nNAME=\x90\x46\r\n"), std::string::npos) << test_support::Escaped(file);
 
     RestartProgram();
-    EXPECT_EQ(TabCtrl_GetItemCount(mainForm->Control(ControlId::PalletTab)), 2);
+    EXPECT_EQ(TabCtrl_GetItemCount(mainForm->Control(ControlId::PalletTab)), 3);
+    EXPECT_EQ(TabCtrl_GetCurSel(mainForm->Control(ControlId::PalletTab)), 2);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "palette/pallet_cell_text.h"
+#include "palette/pick_history.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
 
@@ -85,14 +86,22 @@ std::wstring FirstCell(std::int32_t current, std::int32_t spare) {
     return WidenCp932(CellAccessibleName(0, 0, current, spare));
 }
 
+std::wstring FirstPick(std::int32_t color) {
+    return WidenCp932(HistoryPlaceName(0, color));
+}
+
 TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
     constexpr std::int32_t kColor = 0x003C2B1A;
+    constexpr std::int32_t kEarlierPick = 0x00445566;
+    constexpr std::int32_t kLastPick = 0x00778899;
     const HWND tabs = mainForm->Control(ControlId::PalletTab);
     const HWND surface = mainForm->Control(ControlId::PaintPallet);
     const HWND swatch = mainForm->Control(ControlId::PanelD);
     mainForm->SetColor(kColor);
     mainForm->UpdateReadout();
     mainForm->ExecuteCommand(CommandId::Popup1);  // a colour taken goes to the clipboard too
+    mainForm->RecordPick(kEarlierPick);
+    mainForm->RecordPick(kLastPick);
     SetForegroundWindow(mainForm->Handle());
     SetFocus(tabs);
     struct Row {
@@ -124,6 +133,27 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
         {"Ctrl+PageDown: the next page", {VK_NEXT | kCtrl}, 2, 1, FirstCell(0, 0)},
         {"Ctrl+PageUp: back", {VK_PRIOR | kCtrl}, 2, 0, FirstCell(kColor, 0)},
         {"Shift+F10 opens the menu", {VK_F10 | kShift}, 2, 0, {}, {}, {}, false, true},
+        {"on to the history's page, after the four pages",
+         {VK_NEXT | kCtrl, VK_NEXT | kCtrl, VK_NEXT | kCtrl, VK_NEXT | kCtrl, VK_NEXT | kCtrl, VK_LEFT},
+         1,
+         4,
+         FirstPick(kLastPick)},
+        {"Space and Insert do nothing there", {VK_SPACE, VK_INSERT}, 1, 4, FirstPick(kLastPick), L"#1A2B3C"},
+        {"Ctrl+C copies a history colour", {VK_RIGHT, 'C' | kCtrl}, 2, 4, FirstPick(kLastPick), L"#1A2B3C", L"#665544"},
+        {"Enter takes a history colour, copied",
+         {VK_LEFT, VK_RETURN},
+         1,
+         4,
+         FirstPick(kLastPick),
+         L"#998877",
+         L"#998877",
+         true},
+        {"Delete removes it from the history, not the colour", {VK_DELETE}, 1, 4, FirstPick(kEarlierPick), L"#998877"},
+        {"back to the first page",
+         {VK_PRIOR | kCtrl, VK_PRIOR | kCtrl, VK_PRIOR | kCtrl, VK_PRIOR | kCtrl},
+         1,
+         0,
+         FirstCell(kColor, 0)},
         {"Tab goes on to the first control", {VK_TAB}, -1},
     };
     // How the window differs from what a row expects; empty when it matches.
@@ -150,7 +180,7 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
     HMENU menuShown = nullptr;
     for (const Row& row : rows) {
         if (row.menu) {
-            CallSoon([&menuShown] { menuShown = TakeShownMenu(); }, 200);
+            CallWhenMenuShows([&menuShown] { menuShown = TakeShownMenu(); });
         }
         focusHeard = {};
         valueChanges.clear();
@@ -158,7 +188,7 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
             Press(key);
             PumpUntil([] { return HIWORD(GetQueueStatus(QS_INPUT)) == 0; });
         }
-        PumpUntil([&] { return differences(row).empty(); }, 2000);
+        PumpUntil([&] { return differences(row).empty(); }, 10000);
         EXPECT_EQ(differences(row), "") << row.what;
     }
     EXPECT_EQ(menuShown, mainForm->PopupMenu1()) << "Shift+F10 opened the window's menu";
@@ -177,7 +207,7 @@ TEST_F(PalletKeyboard, KeysMoveTheFocusedCellAndActOnIt) {
         {VK_TAB, surface}, {VK_TAB | kShift, tabs}, {VK_TAB, surface}, {VK_TAB, tabs}};
     for (const auto& step : steps) {
         Press(step.first);
-        PumpUntil([&] { return GetFocus() == step.second; }, 2000);
+        PumpUntil([&] { return GetFocus() == step.second; }, 10000);
         EXPECT_EQ(GetFocus(), step.second) << "floating, step " << &step - steps;
     }
 

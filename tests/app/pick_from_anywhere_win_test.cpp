@@ -2,10 +2,13 @@
 // and the mouse wheel's zoom, all with real input.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "palette/pallet_geometry.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
 #include "ui/clipboard_win.h"
@@ -71,6 +74,7 @@ protected:
     static LRESULT CALLBACK OtherWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         const bool pickKey = wParam == VK_RETURN || wParam == VK_SPACE || wParam == VK_ESCAPE ||
                              (wParam >= VK_LEFT && wParam <= VK_DOWN);
+        markerSeen = markerSeen || (message == WM_KEYUP && wParam == kMarkerKey);
         if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSEHWHEEL) ||
             ((message == WM_KEYDOWN || message == WM_KEYUP) && pickKey)) {
             ++inputSeen;
@@ -107,10 +111,12 @@ protected:
         return PumpUntil([&] { return mainForm->Color().HasColor && mainForm->Color().CurColor == ColorRef(color); });
     }
 
-    // The other window's count of input, once what was sent has had time to arrive.
+    // The other window's count of input, once all that was sent has arrived: input reaches the windows
+    // in the order it was sent, so a key sent last comes after all of it.
     int InputSeenByOther() {
-        Sleep(50);
-        Pump();
+        markerSeen = false;
+        SendKey(kMarkerKey);
+        EXPECT_TRUE(PumpUntil([] { return markerSeen; })) << "the other window never got the focus's keys";
         return inputSeen;
     }
 
@@ -129,6 +135,8 @@ protected:
 
     HWND other = nullptr;
     static inline int inputSeen = 0;
+    static constexpr WORD kMarkerKey = VK_F9;  // a key that picking leaves alone
+    static inline bool markerSeen = false;
 };
 
 TEST_F(PickFromAnywhere, TheHotKeyPicksWithAClickAndEscPutsTheColourBack) {
@@ -148,12 +156,17 @@ TEST_F(PickFromAnywhere, TheHotKeyPicksWithAClickAndEscPutsTheColourBack) {
     EXPECT_EQ(GetFocus(), other) << "the focus stays where it was";
     EXPECT_EQ(GetForegroundWindow(), other);
 
+    // A corner of the magnifier, away from its frames: all of it shows the plain colour picked.
+    const auto magnified = [this] { return PixelOf(mainForm->Control(ControlId::PanelDef), 30, 50); };
+    EXPECT_EQ(magnified(), kLower);
     StartPickAt(kUpperAt);
     EXPECT_TRUE(Picked(kUpper));
+    EXPECT_TRUE(PumpUntil([&] { return magnified() == kUpper; }));
     SendKey(VK_ESCAPE);
     EXPECT_TRUE(PickEnded());
     EXPECT_TRUE(Picked(kLower)) << "Esc puts back the colour of before";
     EXPECT_EQ(WindowText(mainForm->Control(ControlId::EditF)), L"#ABCDEF");
+    EXPECT_TRUE(PumpUntil([&] { return magnified() == kLower; })) << "and the magnifier's view of it";
     EXPECT_EQ(ClipboardText(), L"#ABCDEF") << "a cancelled pick copies nothing";
 
     mainForm->ClearColor();
@@ -181,6 +194,11 @@ TEST_F(PickFromAnywhere, ArrowsSteerAndEnterTakesTheLinearLightAverage) {
 }
 
 TEST_F(PickFromAnywhere, TheWheelZoomsOverTheMagnifierAndWhilePickingAndIsKept) {
+    // A pick taken first leaves the checkerboard in the magnifier, where a cancelled pick puts it back.
+    StartPickAt(kWhiteAt);
+    SendMouseAt(kWhiteAt, MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(kWhiteAt, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PickEnded());
     StartPickAt(kWhiteAt);
     EXPECT_EQ(BlockWidth(), 4);
     SendMouseAt(kWhiteAt, MOUSEEVENTF_WHEEL, 2 * WHEEL_DELTA);
@@ -189,6 +207,7 @@ TEST_F(PickFromAnywhere, TheWheelZoomsOverTheMagnifierAndWhilePickingAndIsKept) 
     EXPECT_TRUE(PumpUntil([this] { return BlockWidth() == 6; }));
     SendKey(VK_ESCAPE);
     ASSERT_TRUE(PickEnded());
+    EXPECT_EQ(BlockWidth(), 6) << "the view from before the pick, at the zoom chosen during it";
     EXPECT_EQ(InputSeenByOther(), 0) << "the wheel turned the magnifier only";
 
     SetForegroundWindow(mainForm->Handle());
@@ -203,6 +222,50 @@ TEST_F(PickFromAnywhere, TheWheelZoomsOverTheMagnifierAndWhilePickingAndIsKept) 
     ASSERT_TRUE(CloseProgram());
     const std::string settings = test_support::ReadBytes(SettingsFile());
     EXPECT_NE(settings.find("[Options]\r\nZoom=2\r\n"), std::string::npos) << settings;
+}
+
+TEST_F(PickFromAnywhere, EveryPickIsKeptInTheHistoryNewestFirstAcrossARestart) {
+    StartPickAt(kUpperAt);
+    SendMouseAt(kUpperAt, MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(kUpperAt, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PickEnded());
+    // A drag from the pick target: the main window comes in front for it.
+    const POINT target = CenterOf(mainForm->Control(ControlId::PanelP));
+    SendMouseAt(target, MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(PumpUntil([] { return IsPicking(); }));
+    SendMouseAt(kWhiteAt);
+    ASSERT_TRUE(Picked(RGB(255, 255, 255)));
+    SendMouseAt(kWhiteAt, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PickEnded());
+    StartPickAt(kLowerAt);
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(PickEnded());
+
+    ASSERT_TRUE(CloseProgram());
+    EXPECT_NE(test_support::ReadBytes(directory / "Tintrel.plt")
+                  .find("[History]\r\nCount=3\r\nC_0=15715755\r\nC_1=16777215\r\nC_2=5649426\r\n"),
+              std::string::npos);
+    StartProgram();
+    const HWND tabs = mainForm->Control(ControlId::PalletTab);
+    RECT tab;
+    ASSERT_EQ(TabCtrl_GetItemCount(tabs), 5) << "four pages and the history";
+    TabCtrl_GetItemRect(tabs, 4, &tab);
+    POINT header{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(tabs, &header);
+    SendMouseAt(header, MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(header, MOUSEEVENTF_LEFTUP);
+    const HWND cells = mainForm->Control(ControlId::PaintPallet);
+    // The middle of each cell of the first row, newest first, then an empty place.
+    const auto shown = [cells](int column) {
+        RECT client;
+        GetClientRect(cells, &client);
+        const PalletRect cell = CellRect(column, 0, 4, 4, client.right, client.bottom);
+        return PixelOf(cells, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return shown(0) == kLower; })) << "the history's page selected";
+    EXPECT_EQ(shown(1), RGB(255, 255, 255));
+    EXPECT_EQ(shown(2), kUpper);
+    EXPECT_EQ(shown(3), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(PickFromAnywhere, AKeyHeldElsewhereIsToldOnceAndTheProgramRunsOn) {

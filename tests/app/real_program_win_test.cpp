@@ -4,14 +4,20 @@
 
 #include <oleacc.h>
 
+#include <commctrl.h>
+
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 #include "app/control_names.h"
 #include "app/main_form_win.h"
+#include "palette/pallet_captions.h"
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_geometry.h"
+#include "palette/pick_history.h"
 #include "tests/app/running_program_win.h"
 #include "tests/persist/test_support.h"
 #include "ui/window_text_win.h"
@@ -19,10 +25,16 @@
 namespace tintrel {
 namespace {
 
+// 開く, 閉じる, 切り替え: the default actions of a closed list, an open one, and a page tab
+constexpr std::string_view kOpen = "\x8A\x4A\x82\xAD";
+constexpr std::string_view kClose = "\x95\xC2\x82\xB6\x82\xE9";
+constexpr std::string_view kSwitch = "\x90\xD8\x82\xE8\x91\xD6\x82\xA6";
+
 using test_support::Escaped;
 using test_support::ReadBytes;
 using test_support::TemporaryDirectory;
 using test_support::WriteBytes;
+using testing_win::ActOn;
 using testing_win::Describe;
 using testing_win::Described;
 using testing_win::RunningProgram;
@@ -123,7 +135,7 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     const auto executable = directory / "Tintrel.exe";
     std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
     WriteBytes(directory / "Tintrel.ini", "[Color]\r\nSelectedColor=$5A3C1E\r\n");
-    WriteBytes(directory / "Tintrel.plt", "[Tab1]\r\nC_1_1=$102030\r\n");
+    WriteBytes(directory / "Tintrel.plt", "[Tab1]\r\nC_1_1=$102030\r\n[History]\r\nCount=1\r\nC_0=$0A0B0C\r\n");
     RunningProgram program(executable);
     ASSERT_NE(program.MainWindow(), nullptr);
     const HWND main = program.MainWindow();
@@ -135,6 +147,7 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     const auto cell = [](int column, int row, std::int32_t color) {
         return WidenCp932(CellAccessibleName(column, row, color, 0));
     };
+    constexpr long kField = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE;
     const auto cellAt = [&client](int column, int row) {  // in the surface's client area
         const PalletRect bounds = CellRect(column, row, 4, 4, client.right, client.bottom);
         return RECT{bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
@@ -157,8 +170,8 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
         {control(ControlId::EditR), WidenCp932(kNameComponents[0]), ROLE_SYSTEM_TEXT, L"30"},
         {control(ControlId::EditB), WidenCp932(kNameComponents[2]), ROLE_SYSTEM_TEXT, L"90"},
         {control(ControlId::EditK), WidenCp932(kNameComponents[6]), ROLE_SYSTEM_TEXT, L"165"},
-        // ページ with a part per page tab; パレット 色1 with a part per cell
-        {tabs, WidenCp932("\x83\x79\x81\x5B\x83\x57"), ROLE_SYSTEM_PAGETABLIST, L"", 4},
+        // ページ with a part per page tab and the history's; パレット 色1 with a part per cell
+        {tabs, WidenCp932("\x83\x79\x81\x5B\x83\x57"), ROLE_SYSTEM_PAGETABLIST, L"", 5},
         {surface, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 \x90\x46\x31"), ROLE_SYSTEM_LIST, L"", 16},
         {surface, cell(0, 0, 0), ROLE_SYSTEM_LISTITEM, L"", -1, ScreenRect(surface, cellAt(0, 0)), 1},
         {surface, cell(1, 1, 0x102030), ROLE_SYSTEM_LISTITEM, L"", -1, ScreenRect(surface, cellAt(1, 1)), 6},
@@ -175,6 +188,24 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
         EXPECT_EQ(TextOf(described.Location), TextOf(IsRectEmpty(&expected.location) ? whole : expected.location));
         EXPECT_EQ(expected.parts < 0 ? -1 : described.Parts, expected.parts);
     }
+    // What it learns it can do: the state flags that must be set, and the default action.
+    const struct {
+        HWND window;
+        long state;
+        std::wstring action;
+    } abilities[] = {
+        {control(ControlId::ComboF), STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_FOCUSABLE, WidenCp932(kOpen)},
+        {control(ControlId::EditF), kField, L""},
+        {control(ControlId::EditR), kField, L""},
+        {control(ControlId::EditK), kField, L""},
+        {control(ControlId::PanelD), STATE_SYSTEM_READONLY, L""},
+    };
+    for (const auto& expected : abilities) {
+        const Described described = Describe(expected.window);
+        SCOPED_TRACE(NarrowCp932(described.Name));
+        EXPECT_EQ(described.State & expected.state, expected.state) << std::hex << described.State;
+        EXPECT_EQ(described.DefaultAction, expected.action);
+    }
     EXPECT_EQ(Describe(tabs, 2).Name, WidenCp932("\x90\x46\x32")) << "the second page's tab, 色2";
     EXPECT_EQ(Describe(tabs, 2).Role, ROLE_SYSTEM_PAGETAB);
 
@@ -184,10 +215,79 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     PostMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(surface, WM_LBUTTONUP, 0, at);
     std::wstring value;
-    for (const ULONGLONG end = GetTickCount64() + 3000; value != L"#302010" && GetTickCount64() < end; Sleep(10)) {
+    for (const ULONGLONG end = GetTickCount64() + 10000; value != L"#302010" && GetTickCount64() < end; Sleep(10)) {
         value = Describe(control(ControlId::PanelD)).Value;
     }
     EXPECT_EQ(value, L"#302010");
+
+    // The history's tab, last: 履歴, whose page has a part per cell, named by its place.
+    EXPECT_EQ(Describe(tabs, 5).Name, WidenCp932(kHistoryCaption));
+    SendMessageW(tabs, TCM_SETCURSEL, 4, 0);
+    EXPECT_EQ(Describe(surface).Name, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 \x97\x9A\x97\xF0"));
+    EXPECT_EQ(Describe(surface).Parts, 16);
+    EXPECT_EQ(Describe(surface, 1).Name, WidenCp932(HistoryPlaceName(0, 0x0A0B0C)));
+    EXPECT_EQ(Describe(surface, 2).Name, WidenCp932(HistoryPlaceName(1, std::nullopt)));
+    ASSERT_TRUE(program.Close());
+    CoUninitialize();
+}
+
+TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectAPage) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    WriteBytes(
+        directory / "Tintrel.plt",
+        "[Pallet]\r\nView=1\r\nzCount=3\r\n[Tab1]\r\nNAME=One\r\n[Tab2]\r\nNAME=Two\r\n[Tab3]\r\nNAME=Three\r\n");
+    RunningProgram program(executable);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const HWND main = program.MainWindow();
+    const HWND combo = GetDlgItem(main, static_cast<int>(ControlId::ComboF));
+    const HWND tabs =
+        GetDlgItem(GetDlgItem(main, static_cast<int>(ControlId::PalletPanel)), static_cast<int>(ControlId::PalletTab));
+    const HWND surface = FindWindowExW(tabs, nullptr, L"TintrelPalletView", nullptr);
+    const struct {
+        const char* what;
+        HWND window;
+        long part;
+        long selectFlags;  // 0: the default action
+        HRESULT result;
+        bool dropped;  // the template list is open
+        long page;     // the selected page tab, from 1
+    } steps[] = {
+        {"the list's default action opens it", combo, CHILDID_SELF, 0, S_OK, true, 1},
+        {"and closes it", combo, CHILDID_SELF, 0, S_OK, false, 1},
+        {"a tab's default action selects its page", tabs, 3, 0, S_OK, false, 3},
+        {"accSelect takes the selection", tabs, 2, SELFLAG_TAKESELECTION, S_OK, false, 2},
+        {"the history's tab, last, as any", tabs, 4, 0, S_OK, false, 4},
+        {"and the focus with it", tabs, 1, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, S_OK, false, 1},
+        {"one page at a time", tabs, 3, SELFLAG_ADDSELECTION, E_INVALIDARG, false, 1},
+        {"a selection needs a tab", tabs, CHILDID_SELF, SELFLAG_TAKESELECTION, E_INVALIDARG, false, 1},
+        {"the tab list has no action", tabs, CHILDID_SELF, 0, DISP_E_MEMBERNOTFOUND, false, 1},
+        {"a read-only field has none", GetDlgItem(main, static_cast<int>(ControlId::EditF)), CHILDID_SELF, 0,
+         DISP_E_MEMBERNOTFOUND, false, 1},
+        {"no tab beyond the last", tabs, 5, 0, E_INVALIDARG, false, 1},
+    };
+    const std::wstring pageNames[] = {L"One", L"Two", L"Three", WidenCp932(kHistoryCaption)};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        EXPECT_EQ(ActOn(step.window, step.part, step.selectFlags), step.result);
+        const Described list = Describe(combo);
+        EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0, step.dropped);
+        EXPECT_EQ(list.State & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED),
+                  step.dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
+        EXPECT_EQ(list.DefaultAction, WidenCp932(step.dropped ? kClose : kOpen));
+        for (long tab = 1; tab <= 4; ++tab) {
+            const Described described = Describe(tabs, tab);
+            EXPECT_EQ(described.State & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE),
+                      STATE_SYSTEM_SELECTABLE | (tab == step.page ? STATE_SYSTEM_SELECTED : 0))
+                << "tab " << tab;
+            EXPECT_EQ(described.DefaultAction, WidenCp932(kSwitch));
+        }
+        // The palette follows: its surface is named after the page it shows.
+        EXPECT_EQ(Describe(surface).Name, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 ") + pageNames[step.page - 1]);
+    }
+    EXPECT_NE(Describe(tabs, 1).State & STATE_SYSTEM_FOCUSED, 0) << "the tab that took the focus has it";
     ASSERT_TRUE(program.Close());
     CoUninitialize();
 }

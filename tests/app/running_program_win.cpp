@@ -25,6 +25,9 @@ Described Describe(HWND window, long part) {
     BSTR value = nullptr;
     VARIANT role;
     VariantInit(&role);
+    VARIANT state;
+    VariantInit(&state);
+    BSTR action = nullptr;
     long parts = -1;
     long at[4] = {};  // left, top, width, height
     object->get_accName(child, &name);
@@ -32,8 +35,26 @@ Described Describe(HWND window, long part) {
     object->get_accRole(child, &role);
     object->get_accChildCount(&parts);
     object->accLocation(&at[0], &at[1], &at[2], &at[3], child);
+    object->get_accState(child, &state);
+    object->get_accDefaultAction(child, &action);
     object->Release();
-    return {Taken(name), role.lVal, Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]}};
+    return {Taken(name), role.lVal,    Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]},
+            state.lVal,  Taken(action)};
+}
+
+HRESULT ActOn(HWND window, long part, long selectFlags) {
+    IAccessible* object = nullptr;
+    const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                     reinterpret_cast<void**>(&object));
+    if (FAILED(found)) {
+        return found;
+    }
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = part;
+    const HRESULT result = selectFlags == 0 ? object->accDoDefaultAction(child) : object->accSelect(selectFlags, child);
+    object->Release();
+    return result;
 }
 
 BOOL CALLBACK RunningProgram::FindMainWindow(HWND window, LPARAM self) {

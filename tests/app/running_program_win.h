@@ -23,8 +23,9 @@ public:
             ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
             return;
         }
-        WaitForInputIdle(process_.hProcess, 10000);
-        for (int attempt = 0; attempt < 200 && mainWindow_ == nullptr; ++attempt) {
+        // A start takes a few seconds under Wine, and several times that on a busy machine.
+        WaitForInputIdle(process_.hProcess, 30000);
+        for (const ULONGLONG end = GetTickCount64() + 30000; mainWindow_ == nullptr && GetTickCount64() < end;) {
             EnumWindows(&RunningProgram::FindMainWindow, reinterpret_cast<LPARAM>(this));
             if (mainWindow_ == nullptr || !IsWindowVisible(mainWindow_)) {
                 mainWindow_ = nullptr;
@@ -64,7 +65,7 @@ public:
     // Closes the window as the close box does and waits for the program to end.
     bool Close() {
         PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+        return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
     }
     DWORD ExitCode() const {
         DWORD code = 0;
@@ -86,9 +87,15 @@ struct Described {
     std::wstring Value;
     long Parts = -1;
     RECT Location{};
+    long State = 0;
+    std::wstring DefaultAction;
 };
 
 // Asks the window's client object (of this or another process) as a screen reader does.
 Described Describe(HWND window, long part = CHILDID_SELF);
+
+// What a screen reader's request to act on a part of a window answers: accDoDefaultAction without
+// flags, accSelect with them.
+HRESULT ActOn(HWND window, long part, long selectFlags = 0);
 
 }  // namespace tintrel::testing_win

@@ -19,6 +19,7 @@
 #include "exchange/palette_import.h"
 #include "exchange/swatch_formats.h"
 #include "exchange/text_formats.h"
+#include "exchange/web_palettes.h"
 #include "tests/persist/test_support.h"
 
 namespace tintrel {
@@ -61,6 +62,10 @@ TEST(ExchangeRoundTrip, EveryFormatThatHoldsColoursGivesBackColoursAndName) {
         {ExportFormat::Ase, true, PaletteFormat::Ase, "", 3},
         {ExportFormat::Aco, false, PaletteFormat::Aco, "", 256},
         {ExportFormat::PaintNet, false, PaletteFormat::PaintNet, "", 96},
+        {ExportFormat::Css, false, PaletteFormat::Css, "", 256},
+        {ExportFormat::Css, true, PaletteFormat::Css, "", 3},
+        {ExportFormat::Json, false, PaletteFormat::Json, "", 256},
+        {ExportFormat::Json, true, PaletteFormat::Json, "", 3},
         {ExportFormat::TemplateText, false, PaletteFormat::PlainText, "#\\RR\\GG\\BB", 256},
         {ExportFormat::TemplateText, false, PaletteFormat::PlainText, "\\RR\\GG\\BB", 256},
         {ExportFormat::TemplateText, false, PaletteFormat::PlainText, "\\R,\\G,\\B", 256},
@@ -75,7 +80,7 @@ TEST(ExchangeRoundTrip, EveryFormatThatHoldsColoursGivesBackColoursAndName) {
                                                   TextOptions{lowerCase, ","});
             EXPECT_EQ(DetectFormat(bytes), row.Detected);
             // Formats without a name of their own take the file's, which the export names after the page.
-            const std::vector<ExchangePage> read = ReadPaletteFile(bytes, "C:\\dir.x\\" + kJapaneseName + ".ext");
+            const std::vector<ExchangePage> read = ReadPaletteFile(bytes, "C:\\dir.x\\" + kJapaneseName + ".ext").Pages;
             const std::vector<ExchangePage> expected = row.AllPages ? pages : std::vector{pages[1]};
             ASSERT_EQ(read.size(), expected.size());
             for (std::size_t index = 0; index < read.size(); ++index) {
@@ -159,7 +164,11 @@ TEST(ExchangeReaders, ReadTheFilesOtherToolsWrite) {
                              aco(2, 0xFFFF, 0, 0, 0xFFFF) +                    // magenta and yellow: red
                              aco(7, 10000, 0, 0, 0) + aco(8, 10000, 0, 0, 0);  // white, black
     using Pages = std::vector<std::pair<std::string, std::vector<ColorRef>>>;
-    const std::pair<std::string, Pages> cases[] = {
+    const struct {
+        std::string Bytes;
+        Pages Expected;
+        std::size_t NamesLost = 0;
+    } cases[] = {
         // Lab 50 under D50 is the sRGB grey 119.
         {"ASEF" + Be16(1) + Be16(0) + Be32(7) + AseSwatch("RGB ", {1.0F, 0.5F, 0.0F}) +
              AseBlock(0xC001, AseName(u"\u30B0\u30EB\u30FC\u30D7")) + AseSwatch("CMYK", {0.0F, 1.0F, 1.0F, 0.0F}) +
@@ -172,13 +181,46 @@ TEST(ExchangeReaders, ReadTheFilesOtherToolsWrite) {
         {"\xEF\xBB\xBF#1a2b3c\r\n\r\n 26 , 43 ,60 \rFFFFFF", {{"loose", {0x3C2B1A, 0x3C2B1A, 0xFFFFFF}}}},
         {"; comment\n80FF0000\n", {{"loose", {0x0000FF}}}},
         {"GIMP Palette\r\nName:  \"Spaced\" \r\n#x\r\n1 2 3 a name\r\n", {{"Spaced", {0x030201}}}},
+        // A group name of blanks before its name; a group without colours is no page.
+        {"ASEF" + Be16(1) + Be16(0) + Be32(5) + AseBlock(0xC001, AseName(u"                    Blue")) +
+             AseSwatch("RGB ", {0.0F, 0.0F, 1.0F}) + AseBlock(0xC002, "") + AseBlock(0xC001, AseName(u"empty")) +
+             AseBlock(0xC002, ""),
+         {{"Blue", {0xFF0000}}}},
+        // A whole version 1 section, then a stray byte or a cut version 2 section: the colours, names lost.
+        {aco1 + std::string(1, '\0'), {{"loose", {0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}}}, 5},
+        {aco1 + "x", {{"loose", {0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}}}, 0},
+        {aco1 + Be16(2) + Be16(5) + aco(0, 0, 0, 0xFFFF, 0) + Be32(2) + Be16('n'),
+         {{"loose", {0x0080FF, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000}}},
+         5},
+        // Style sheets as people write them: comments, other rules and properties, rgb() in either syntax.
+        {"/* colours */\n@media print { a { color: red; } }\n:root{--brand:#F00;--gap: 4px;\n"
+         "  --x-1-1: rgb(0 128 255 / 50%); --x-1-2 : RGBA(100%, 0%, 0%, .5) !important;\n"
+         "  --y-1-1: #00ff0080; --bad: rgb(1, 2); --s: \"#fff;\"; --z-1-1: #abc /* unended",
+         {{"loose", {0x0000FF}}, {"x", {0xFF8000, 0x0000FF}}, {"y", {0x00FF00}}}},
+        // Design tokens of the older form, nested groups, a colour token's hex when its space is not read,
+        // and tokens that are no colours or are aliases.
+        {"{\"a\": {\"$type\": \"color\", \"r\": {\"$value\": \"#ff0000\"}, \"in\": {\"g\": {\"$value\": \"#0f0\"}},"
+         " \"b\": {\"$value\": {\"colorSpace\": \"display-p3\", \"components\": [1, 0, 0], \"hex\": \"#0000ff\"}}},"
+         " \"w\": {\"$value\": {\"colorSpace\": \"srgb\", \"components\": [1, \"none\", 0.5], \"alpha\": 1}},"
+         " \"\\u8272\": {\"$type\": \"color\", \"k\": {\"$value\": \"{a.r}\", \"$type\": \"color\"},"
+         " \"d\": {\"$type\": \"dimension\", \"$value\": \"#123\"}, \"n\": {\"$value\": [1, true, null]},"
+         " \"m\": {\"$value\": \"rgb(1,2,3)\"}}}",
+         {{"a", {0x0000FF}},
+          {"in", {0x00FF00}},
+          {"a", {0xFF0000}},
+          {"loose", {0x8000FF}},
+          {"\x90"
+           "F",
+           {0x030201}}}},
     };
-    for (const auto& [bytes, expected] : cases) {
+    for (const auto& row : cases) {
         Pages read;
-        for (const ExchangePage& page : ReadPaletteFile(bytes, "C:\\loose.ase")) {
+        const PaletteFile file = ReadPaletteFile(row.Bytes, "C:\\loose.ase");
+        for (const ExchangePage& page : file.Pages) {
             read.emplace_back(page.Name, page.Colors);
         }
-        EXPECT_EQ(read, expected) << test_support::Escaped(bytes);
+        EXPECT_EQ(read, row.Expected) << test_support::Escaped(row.Bytes);
+        EXPECT_EQ(file.NamesLost, row.NamesLost) << test_support::Escaped(row.Bytes);
     }
 }
 
@@ -188,6 +230,13 @@ TEST(ExchangeReaders, RefuseHostileFilesWithTheReason) {
     const std::string group = AseBlock(0xC001, AseName(u"g"));
     const std::string line2 = std::string(kFileLinePrefix) + "2" + std::string(kLineNotAColor);
     const std::string line3 = std::string(kFileLinePrefix) + "3" + std::string(kLineNotAColor);
+    std::string deepGroups;
+    for (int depth = 0; depth < 2000; ++depth) {
+        deepGroups += "{\"g\": ";
+    }
+    deepGroups += "1" + std::string(2000, '}');
+    const std::string line1Unreadable = std::string(kFileLinePrefix) + "1" + std::string(kLineUnreadable);
+    const std::string line2Unreadable = std::string(kFileLinePrefix) + "2" + std::string(kLineUnreadable);
     const struct {
         const char* What;
         std::string Bytes;
@@ -221,6 +270,20 @@ TEST(ExchangeReaders, RefuseHostileFilesWithTheReason) {
         {"paint.net comments only", "; a\n; b\n", kNoColors},
         {"plain text bad second line", "#000000\n#00000G\n", line2},
         {"plain text component above 255", "1,2,3\n1,2,300\n", line2},
+        {"16 MiB of line breaks", std::string(kMaxExchangeFileBytes, '\n'), kNotAPalette},
+        {"aco version 1 cut", Be16(1) + Be16(2) + std::string(14, '\0'), kClaimsTooMuch},
+        {"css without colours", ":root { --gap: 4px; /* #fff */ }", kNoColors},
+        {"css comment never closed", "/* #ffffff", kNoColors},
+        {"json that is no design tokens", "{\"name\": \"tintrel\", \"version\": [1, 2]}", kNoColors},
+        {"json cut short", "{\"a\": {\"$value\": \"#fff\"}", line1Unreadable},
+        {"json bad escape on line 2", "{\"a\":\n \"\\x\"}", line2Unreadable},
+        {"json control character in a string", "{\"a\": \"\x01\"}", line1Unreadable},
+        {"json trailing text", "{}\n{}", line2Unreadable},
+        {"json groups nested too deep", deepGroups, line1Unreadable},
+        {"json values nested too deep", "{\"a\": " + std::string(2000, '[') + std::string(2000, ']') + "}",
+         line1Unreadable},
+        {"json colour space not read", "{\"a\": {\"$value\": {\"colorSpace\": \"oklch\", \"components\": [1, 0, 0]}}}",
+         kUnknownColorModel},
     };
     for (const auto& row : cases) {
         EXPECT_EQ(ErrorOf([&] { ReadPaletteFile(row.Bytes, "C:\\f.txt"); }), row.Message) << row.What;
@@ -240,14 +303,16 @@ TEST(ExchangeReaders, ReadTheGimpPalettesOfTheSystem) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         SCOPED_TRACE(entry.path().string());
         const std::string text = test_support::ReadBytes(entry.path());
-        const auto colours = std::ranges::count_if(SplitLines(text), [](std::string_view line) {
-            return !line.empty() && (line[0] == ' ' || (line[0] >= '0' && line[0] <= '9'));
-        });
+        std::size_t colours = 0;
+        TextLines lines(text);
+        for (std::string_view line; lines.Next(line);) {
+            colours += !line.empty() && (line[0] == ' ' || (line[0] >= '0' && line[0] <= '9')) ? 1 : 0;
+        }
         const std::size_t nameAt = text.find("\nName: ") + 7;
-        const std::vector<ExchangePage> pages = ReadPaletteFile(text, entry.path().string());
+        const std::vector<ExchangePage> pages = ReadPaletteFile(text, entry.path().string()).Pages;
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_EQ(pages[0].Name, PageNameFrom(text.substr(nameAt, text.find_first_of("\r\n", nameAt) - nameAt)));
-        EXPECT_EQ(pages[0].Colors.size(), static_cast<std::size_t>(colours));
+        EXPECT_EQ(pages[0].Colors.size() + pages[0].ColorsNotKept, colours);
         // And out again as the GIMP palette it was, line for line in its colours.
         EXPECT_EQ(ReadGpl(WriteGpl(pages[0]), "x").Colors, pages[0].Colors);
         ++files;

@@ -90,6 +90,9 @@ TEST(LowestDockedOuterHeight, GivesEveryRowOfCellsEightPixels) {
     for (const auto& [name, outer, cells, rows, expected] : cases) {
         EXPECT_EQ(LowestDockedOuterHeight(outer, cells, rows), expected) << name;
     }
+    // At 150 %: 12 pixels a row and at least 405 pixels, the caller's own.
+    EXPECT_EQ(LowestDockedOuterHeight(450, 102, 4, 12, 405), 405);
+    EXPECT_EQ(LowestDockedOuterHeight(450, 72, 8, 12, 405), 474);
 }
 
 // Hand-edited extremes give a window that shows the cells and fits the screen, never an overflow.
@@ -119,6 +122,7 @@ TEST(PalletSizes, ComputeInSixtyFourBitsAndKeepAUsableSize) {
     EXPECT_EQ(MissingCellHeight(32, 4), 0);
     EXPECT_EQ(MissingCellHeight(30, 4), 2);
     EXPECT_EQ(MissingCellHeight(-5, 16), 133);
+    EXPECT_EQ(MissingCellHeight(45, 4, 12), 3) << "12 pixels a row at 150 %";
 }
 
 }  // namespace

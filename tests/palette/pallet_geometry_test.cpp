@@ -50,7 +50,8 @@ TEST(CellRect, TakesTheMiddleEightTenthsOfTheSlotInExtendedPrecision) {
         EXPECT_EQ(CellRect(column, row, xCount, yCount, width, height), expected)
             << "cell " << column << "," << row << " of " << xCount << "x" << yCount << " in " << width << "x" << height;
     }
-    EXPECT_EQ(SpareRect({4, 1, 41, 15}), (PalletRect{6, 3, 43, 17}));
+    EXPECT_EQ(SpareRect({4, 1, 41, 15}, 2), (PalletRect{6, 3, 43, 17}));
+    EXPECT_EQ(SpareRect({6, 2, 62, 23}, 3), (PalletRect{9, 5, 65, 26})) << "at 150 %";
 }
 
 TEST(HitTestCell, CountsAllFourEdgesAndGivesSharedPixelsToTheLowerCell) {

@@ -32,6 +32,8 @@ TEST(PalletKey, MovesTheFocusWithinThePageAndNamesTheOtherKeys) {
         {"Enter takes", kKeyReturn, kNone, {1, 2}, 4, 4, {Take, {1, 2}}},
         {"Enter on a focus outside the page", kKeyReturn, kNone, {7, 0}, 4, 4, {Take, {3, 0}}},
         {"Ctrl+C copies", kKeyC, kCtrl, {1, 2}, 4, 4, {Copy, {1, 2}}},
+        {"Delete removes from the history", kKeyDel, kNone, {7, 0}, 4, 4, {Remove, {3, 0}}},
+        {"Ctrl+Delete", kKeyDel, kCtrl, {1, 2}, 4, 4, {}},
         {"C alone", kKeyC, kNone, {1, 2}, 4, 4, {}},
         {"Ctrl+PageDown", kKeyPageDown, kCtrl, {1, 2}, 4, 4, {NextPage, {1, 2}}},
         {"PageDown alone", kKeyPageDown, kNone, {1, 2}, 4, 4, {}},

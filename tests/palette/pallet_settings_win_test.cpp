@@ -161,9 +161,11 @@ TEST_F(PalletSettings, IsLaidOutAsDesignedInTabOrder) {
         RECT bounds;
         HFONT font;
     } controls[] = {
-        {dialog.Mtab(), {8, 24, 193, 137}, FixedFont()},      {dialog.Xcol(), {28, 164, 61, 184}, FormFont()},
-        {dialog.Ycol(), {104, 164, 137, 184}, FormFont()},    {dialog.Button1(), {23, 192, 98, 217}, FormFont()},
-        {dialog.Button2(), {105, 192, 180, 217}, FormFont()},
+        {dialog.Mtab(), {8, 24, 193, 137}, FixedFont(DpiScale())},
+        {dialog.Xcol(), {28, 164, 61, 184}, FormFont(DpiScale())},
+        {dialog.Ycol(), {104, 164, 137, 184}, FormFont(DpiScale())},
+        {dialog.Button1(), {23, 192, 98, 217}, FormFont(DpiScale())},
+        {dialog.Button2(), {105, 192, 180, 217}, FormFont(DpiScale())},
     };
     for (std::size_t index = 0; index < std::size(controls); ++index) {
         const auto& [control, bounds, font] = controls[index];
@@ -199,7 +201,7 @@ TEST_F(PalletSettings, PaintsItsFiveTextsDarkOnTheBareFace) {
         {68, 168, L"\u00D7"},
         {86, 168, L"\u7E26"},
     };
-    const HGDIOBJ previousFont = SelectObject(window, FormFont());
+    const HGDIOBJ previousFont = SelectObject(window, FormFont(DpiScale()));
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
     for (const auto& [left, top, text] : texts) {

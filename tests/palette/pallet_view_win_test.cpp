@@ -4,10 +4,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -26,10 +28,21 @@ constexpr std::int32_t kCurrent = 0x003C2B1A;     // the current colour, which t
 constexpr std::int32_t kHandEdited = 0x7F102030;  // cell (2, 1): a value only a hand-edited file gives
 constexpr std::int32_t kOtherPage = 0x00030201;   // cell (1, 2) of page 0
 constexpr CellPosition kCell{1, 2};
+// The pick history, shown on the tab after the three pages: kLastPick at (0, 0), kEarlierPick at (1, 0).
+constexpr std::int32_t kLastPick = 0x00A0B0C0;
+constexpr std::int32_t kEarlierPick = 0x00405000;
 
-enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader };
+enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader, HistoryCell };
 
 int contextMenusSeen = 0;
+// The parts whose names a screen reader was told changed, with their window.
+std::vector<std::pair<HWND, LONG>> renamesHeard;
+
+void CALLBACK HearRename(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) {
+        renamesHeard.emplace_back(window, child);
+    }
+}
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     contextMenusSeen += message == WM_CONTEXTMENU ? 1 : 0;
@@ -45,7 +58,7 @@ HWND CreateHost(int left) {
 using testing_win::SendMouseAt;
 
 // Handles messages until `done` holds, for at most `timeout` milliseconds (the machine may be busy).
-void PumpUntil(const std::function<bool()>& done, DWORD timeout = 2000) {
+void PumpUntil(const std::function<bool()>& done, DWORD timeout = 10000) {
     for (const ULONGLONG end = GetTickCount64() + timeout; !done() && GetTickCount64() < end; Sleep(5)) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -120,7 +133,8 @@ protected:
                                        0, 0, 0, 0, nullptr, nullptr, nullptr));
         SendMessageW(hint.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, 50);
         SendMessageW(hint.Get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, 5000);
-        for (const wchar_t* caption : {L"A", L"B", L"C"}) {
+        TabCtrl_SetMinTabWidth(tabStrip, 0);
+        for (const wchar_t* caption : {L"A", L"B", L"C", L"H"}) {
             TCITEMW item{};
             item.mask = TCIF_TEXT;
             item.pszText = const_cast<wchar_t*>(caption);
@@ -134,7 +148,10 @@ protected:
         view->OnPick = [this](std::int32_t color) { picks.push_back(color); };
         SetForegroundWindow(host.Get());
         UpdateWindow(host.Get());
+        renameHook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &HearRename,
+                                     GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     }
+    void TearDown() override { UnhookWinEvent(renameHook); }
 
     void ResetCells() {
         store.SetPalletSize(0, 0, 0);
@@ -143,9 +160,12 @@ protected:
         store.SetCurrent(kCell.Column, kCell.Row, 0, kOtherPage);
         store.SetCurrent(2, 1, 1, kHandEdited);
         store.SetCurrent(3, 0, 1, static_cast<std::int32_t>(0x80405060u));
+        store.History().Record(kEarlierPick);
+        store.History().Record(kLastPick);
         store.SetPalletModified(false);
         picks.clear();
         contextMenusSeen = 0;
+        renamesHeard.clear();
     }
 
     PalletRect Bounds(CellPosition cell) const {
@@ -157,6 +177,7 @@ protected:
     POINT ScreenPoint(Where where) const {
         const PalletRect cell = Bounds(where == Where::HandEditedCell ? CellPosition{2, 1}
                                        : where == Where::NegativeCell ? CellPosition{3, 0}
+                                       : where == Where::HistoryCell  ? CellPosition{1, 0}
                                                                       : kCell);
         POINT point{where == Where::Gap ? cell.Right + 4 : (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
         const bool offSurface = where == Where::Swatch || where == Where::TabHeader;
@@ -164,6 +185,15 @@ protected:
             point = POINT{8, 8};
         }
         ClientToScreen(offSurface ? (where == Where::Swatch ? swatch.Handle() : tabStrip) : view->Handle(), &point);
+        return point;
+    }
+
+    // The middle of a page's tab, on the screen.
+    POINT TabPoint(int tab) const {
+        RECT header;
+        TabCtrl_GetItemRect(tabStrip, tab, &header);
+        POINT point{(header.left + header.right) / 2, (header.top + header.bottom) / 2};
+        ClientToScreen(tabStrip, &point);
         return point;
     }
 
@@ -176,6 +206,7 @@ protected:
     std::unique_ptr<PalletView> view;
     std::optional<std::int32_t> current = kCurrent;
     std::vector<std::int32_t> picks;
+    HWINEVENTHOOK renameHook = nullptr;
 };
 
 TEST_F(PalletViewTest, PaintsEachCellRaisedOverItsSpareSquare) {
@@ -231,7 +262,8 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
     constexpr CellColors dropped{kCurrent, kCellColor};
     const HCURSOR accept = LoadCursorW(nullptr, IDC_ARROW);
     const HCURSOR refuse = LoadCursorW(nullptr, IDC_NO);
-    enum Input { Presses, DoubleClick, Drag, DragThenEscape };
+    // DragFromHistory starts on the history's page at its second cell and passes over the tab of page B.
+    enum Input { Presses, DoubleClick, Drag, DragThenEscape, DragFromHistory };
     const struct {
         const char* what;
         Input input;
@@ -243,23 +275,79 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
         HCURSOR dragCursor = nullptr;  // over `where`, before the release
         bool hasColor = true;
         bool floating = false;
+        int renames = 0;       // how often a screen reader hears that the cell's name changed
+        bool history = false;  // the history's page is shown first
     } rows[] = {
         {"left press picks", Presses, kLeft, Where::Cell, kept, {kCellColor}},
         {"each press of a double click picks", DoubleClick, kLeft, Where::Cell, kept, {kCellColor, kCellColor}},
         {"a hand-edited value is picked unchanged", Presses, kLeft, Where::HandEditedCell, kept, {kHandEdited}},
         {"a negative value is picked as shown", Presses, kLeft, Where::NegativeCell, kept, {0x00405060}},
-        {"right press swaps", Presses, kRight, Where::Cell, swapped, {}},
-        {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}},
-        {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}},
+        {"right press swaps", Presses, kRight, Where::Cell, swapped, {}, 0, nullptr, true, false, 1},
+        {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}, 0, nullptr, true, false, 1},
+        {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}, 0, nullptr, true, false, 2},
         {"left press in a gap", Presses, kLeft, Where::Gap, kept, {}},
         {"right press in a gap: no menu", Presses, kRight, Where::Gap, kept, {}},
         {"right press on the tab headers: menu", Presses, kRight, Where::TabHeader, kept, {}, 1},
-        {"drag onto a cell", Drag, kLeft, Where::Cell, dropped, {}, 0, accept},
+        {"drag onto a cell", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, false, 1},
         {"drag with no colour current", Drag, kLeft, Where::Cell, kept, {}, 0, refuse, false},
         {"drag onto a gap", Drag, kLeft, Where::Gap, kept, {}, 0, refuse},
         {"drag released on the swatch", Drag, kLeft, Where::Swatch, kept, {}, 0, refuse},
         {"drag cancelled with Esc", DragThenEscape, kLeft, Where::Cell, kept, {}, 0, accept},
-        {"drag onto the floating palette", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, true},
+        {"drag onto the floating palette", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, true, 1},
+        {"left press on a history cell picks",
+         Presses,
+         kLeft,
+         Where::HistoryCell,
+         kept,
+         {kEarlierPick},
+         0,
+         nullptr,
+         true,
+         false,
+         0,
+         true},
+        {"left press on an empty history place",
+         Presses,
+         kLeft,
+         Where::Cell,
+         kept,
+         {},
+         0,
+         nullptr,
+         true,
+         false,
+         0,
+         true},
+        {"right press on a history cell",
+         Presses,
+         kRight,
+         Where::HistoryCell,
+         kept,
+         {},
+         0,
+         nullptr,
+         true,
+         false,
+         0,
+         true},
+        {"drag onto the history's page", Drag, kLeft, Where::Cell, kept, {}, 0, refuse, true, false, 0, true},
+        {"a history cell dragged over page B's tab onto a cell: pinned",
+         DragFromHistory,
+         kLeft,
+         Where::Cell,
+         {kEarlierPick, kCellColor},
+         {kEarlierPick},
+         0,
+         accept,
+         false,
+         false,
+         1,
+         true},
+    };
+    // What a screen reader hears when the cell's name changes `times` times.
+    const auto heard = [this](int times) {
+        return std::vector<std::pair<HWND, LONG>>(static_cast<std::size_t>(times),
+                                                  {view->Handle(), CellPart(kCell, 4)});
     };
     for (const auto& row : rows) {
         if (row.floating) {
@@ -267,6 +355,8 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
             SetParent(tabStrip, floating.Get());
         }
         ResetCells();
+        TabCtrl_SetCurSel(tabStrip, row.history ? 3 : 1);
+        view->Repaint();
         current = row.hasColor ? std::optional(kCurrent) : std::nullopt;
         const POINT at = ScreenPoint(row.where);
         HCURSOR shown = nullptr;
@@ -277,7 +367,9 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
                 steps.insert(steps.end(), {{nullptr, at, row.button}, {nullptr, at, row.button << 1}});
             }
         } else {
-            const POINT from = ScreenPoint(Where::Swatch);
+            const POINT from = ScreenPoint(row.input == DragFromHistory ? Where::HistoryCell : Where::Swatch);
+            const POINT via =
+                row.input == DragFromHistory ? TabPoint(1) : POINT{(from.x + at.x) / 2, (from.y + at.y) / 2};
             const auto atTarget = [&] {
                 shown = GetCursor();
                 if (row.input == DragThenEscape) {
@@ -285,11 +377,8 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
                     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
                 }
             };
-            steps = {{nullptr, from},
-                     {nullptr, from, kLeft},
-                     {nullptr, POINT{(from.x + at.x) / 2, (from.y + at.y) / 2}},
-                     {nullptr, at},
-                     {atTarget, at, kLeft << 1}};
+            steps = {
+                {nullptr, from}, {nullptr, from, kLeft}, {nullptr, via}, {nullptr, at}, {atTarget, at, kLeft << 1}};
         }
         Play(steps);
         EXPECT_EQ(store.Cell(kCell.Column, kCell.Row, 1), row.cell) << row.what;
@@ -297,9 +386,11 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
             << row.what;
         EXPECT_EQ(store.Cell(kCell.Column, kCell.Row, 0), (CellColors{kOtherPage, 0})) << row.what;
         EXPECT_EQ(picks, row.picks) << row.what;
+        EXPECT_EQ(store.History().Colors(), (std::vector<std::int32_t>{kLastPick, kEarlierPick})) << row.what;
         EXPECT_EQ(contextMenusSeen, row.menus) << row.what;
         EXPECT_EQ(shown, row.dragCursor) << row.what;
         EXPECT_EQ(GetCapture(), nullptr) << row.what;
+        EXPECT_EQ(renamesHeard, heard(row.renames)) << row.what;
     }
 }
 
@@ -320,6 +411,7 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         std::wstring text;
         LPCWSTR cursor;
         DWORD press = 0;  // a button pressed and released there first
+        int tab = 1;      // the selected tab
     } rows[] = {
         {"a cell", ScreenPoint(Where::Cell), now + L"C03060" + spare + contrast(L"3.83"), IDC_HAND},
         {"a gap", ScreenPoint(Where::Gap), L"", IDC_ARROW},
@@ -329,6 +421,8 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         {"the same cell swapped under the pointer", ScreenPoint(Where::HandEditedCell),
          now + L"000000" + sparePrefix + L"302010" + contrast(L"1.34"), IDC_HAND, MOUSEEVENTF_RIGHTDOWN},
         {"a gap again", ScreenPoint(Where::Gap), L"", IDC_ARROW},
+        {"a history cell: its colour alone", ScreenPoint(Where::HistoryCell), now + L"005040", IDC_HAND, 0, 3},
+        {"an empty history place", ScreenPoint(Where::Cell), L"", IDC_ARROW, 0, 3},
     };
     const auto tipText = [&] {
         wchar_t buffer[128] = L"";
@@ -341,6 +435,9 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         return std::wstring(buffer);
     };
     for (const auto& row : rows) {
+        if (TabCtrl_GetCurSel(tabStrip) != row.tab) {
+            view->SelectPage(row.tab);
+        }
         const HCURSOR cursor = LoadCursorW(nullptr, row.cursor);
         // A press hides the tip until the pointer moves again; it then shows the cell's new colours.
         const bool shown = !row.text.empty() && row.press == 0;
@@ -362,7 +459,8 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
         ReleaseDC(hint.Get(), dc);
         RECT area;
         GetClientRect(hint.Get(), &area);
-        EXPECT_TRUE(!shown || area.bottom >= 2 * font.tmHeight) << row.what << ": two lines";
+        const auto lines = static_cast<int>(std::ranges::count(row.text, L'\n')) + 1;
+        EXPECT_TRUE(!shown || area.bottom >= lines * font.tmHeight) << row.what << ": " << lines << " lines";
     }
 }
 

@@ -114,7 +114,8 @@ TEST(PalletFileLoad, ReadsHandEditedFilesAsTheirDefaultsAndLimitsSay) {
           .fileAfter = "[Pallet]\r\nxCount=2\r\nyCount=2\r\nzCount=1\r\n[Tab1]\r\nC_0_0=0x0000FF\r\nC_1_1=-1\r\n"
                        "C_0_1=abc\r\nC_1_0=$7F000000\r\nC_2_0=5\r\nC_0_2=6\r\n"}},
         {"Select within the pages", "[Pallet]\r\nSelect=3\r\n", {.select = 3}},
-        {"Select past the pages", "[Pallet]\r\nSelect=4\r\n", {}},
+        {"Select one past the pages: the pick history's page", "[Pallet]\r\nSelect=4\r\n", {.select = 4}},
+        {"Select past the history's page", "[Pallet]\r\nSelect=5\r\n", {}},
         {"Select -1 as saved without a selection", "[Pallet]\r\nSelect=-1\r\n", {}},
     };
     for (const auto& [description, file, expected] : cases) {

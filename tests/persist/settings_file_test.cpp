@@ -41,6 +41,7 @@ TEST(SettingsFile, NoFileGivesTheFirstStartDefaults) {
     EXPECT_EQ(settings.ContrastBack, 0xFFFFFF);
     EXPECT_EQ(settings.ContrastLeft, std::nullopt);
     EXPECT_FALSE(settings.ContrastOpen);
+    EXPECT_TRUE(settings.History);
 }
 
 TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
@@ -65,11 +66,13 @@ TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=0\r\n").SelectedColor, 0);
 
     const Settings options = ReadFrom(
-        directory, "[Options]\r\nPickHotKey= Ctrl+Foo \r\nPickHotKeyOn=0\r\nZoom=$20\r\nSample=x\r\nSimulate=3\r\n");
+        directory,
+        "[Options]\r\nPickHotKey= Ctrl+Foo \r\nPickHotKeyOn=0\r\nZoom=$20\r\nSample=x\r\nHistory=0\r\nSimulate=3\r\n");
     EXPECT_EQ(options.PickHotKey, "Ctrl+Foo") << "kept as read, to be written back";
     EXPECT_FALSE(options.PickHotKeyOn);
     EXPECT_EQ(options.Zoom, 32);
     EXPECT_EQ(options.Sample, 1);
+    EXPECT_FALSE(options.History);
     EXPECT_EQ(options.Simulate, 3);
     for (const char* outside : {"Simulate=5", "Simulate=-1", "Simulate=two"}) {
         EXPECT_EQ(ReadFrom(directory, std::string("[Options]\r\n") + outside + "\r\n").Simulate, 0) << outside;
@@ -135,8 +138,10 @@ TEST(SettingsFile, OptionsAreWrittenOnceChangedOrWhenTheFileHoldsThem) {
     Settings changed;
     changed.Zoom = 16;
     changed.Sample = 9;
-    EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nZoom=16\r\nSample=9\r\n"));
-    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nZoom=4\r\nSample=1\r\n")) << "back to the defaults";
+    changed.History = false;
+    EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nZoom=16\r\nSample=9\r\nHistory=0\r\n"));
+    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nZoom=4\r\nSample=1\r\nHistory=1\r\n"))
+        << "back to the defaults";
     Settings contrast;
     contrast.ContrastBack = 0x1A2B3C;
     contrast.ContrastLeft = -4;

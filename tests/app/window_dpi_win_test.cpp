@@ -1,0 +1,300 @@
+// The windows at the DPI the test prefix runs at (TINTREL_TEST_DPI, 96 when unset): the sizes of the
+// main window and the dialogs, fonts, text that fits its control, the palette's tabs and cells, the
+// magnifier's squares and the exact pick, and the window height kept in design units.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "palette/pallet_geometry.h"
+#include "tests/app/main_form_fixture_win.h"
+#include "tests/persist/test_support.h"
+#include "ui/dpi_win.h"
+
+namespace tintrel::testing_win {
+
+namespace {
+
+using WindowDpi = MainFormTest;
+
+std::string Hex(COLORREF color) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "%06lX", static_cast<unsigned long>(color));
+    return text;
+}
+
+TEST_F(WindowDpi, TheWindowIsLaidOutForTheScreensDpi) {
+    ASSERT_EQ(mainForm->Dpi().Dpi(), RequestedDpi().Dpi()) << "the test prefix runs at another DPI";
+    const DpiScale dpi = RequestedDpi();
+    RECT client;
+    GetClientRect(mainForm->Handle(), &client);
+    EXPECT_EQ(client.right, dpi(192));
+    EXPECT_EQ(client.bottom, dpi(270)) << "the default height of 270 design units";
+    MINMAXINFO limits{};
+    SendMessageW(mainForm->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT outer;
+    GetWindowRect(mainForm->Handle(), &outer);
+    EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, outer.right - outer.left);
+    if (dpi.Dpi() == kDesignDpi) {
+        EXPECT_EQ(outer.right - outer.left, 200);
+    }
+}
+
+// The width and height of `text` in the font `control` uses.
+SIZE TextExtent(HWND control, const std::wstring& text) {
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return extent;
+}
+
+// Fails, naming the control, when `text` in the control's font does not fit inside `room`.
+void ExpectFits(HWND control, const std::wstring& text, SIZE room, const char* name) {
+    const SIZE extent = TextExtent(control, text);
+    EXPECT_TRUE(extent.cx <= room.cx && extent.cy <= room.cy)
+        << name << ": \"" << std::string(text.begin(), text.end()) << "\" needs " << extent.cx << "x" << extent.cy
+        << ", has " << room.cx << "x" << room.cy;
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+// The room for text in a one-line edit box: its client area less the margins it keeps.
+SIZE EditRoom(HWND edit) {
+    const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
+    const SIZE client = ClientSize(edit);
+    return SIZE{client.cx - LOWORD(margins) - HIWORD(margins), client.cy};
+}
+
+TEST_F(WindowDpi, FontsAreMadeForTheDpiAndEveryTextFitsItsControl) {
+    const DpiScale dpi = RequestedDpi();
+    for (const ControlId id : {ControlId::EditF, ControlId::EditR, ControlId::ComboF, ControlId::PalletTab}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(mainForm->Control(id), WM_GETFONT, 0, 0)), sizeof(font), &font);
+        EXPECT_EQ(font.lfHeight, -dpi(12)) << "control " << static_cast<int>(id);
+    }
+    // The widest texts the fields show: a web colour, three digits, a percentage to one decimal.
+    ExpectFits(mainForm->Control(ControlId::EditF), L"#FFFFFF", EditRoom(mainForm->Control(ControlId::EditF)), "EditF");
+    for (const ControlId id : {ControlId::EditR, ControlId::EditK}) {
+        ExpectFits(mainForm->Control(id), L"100.0", EditRoom(mainForm->Control(id)), "component field");
+    }
+    const HWND combo = mainForm->Control(ControlId::ComboF);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    GetComboBoxInfo(combo, &parts);
+    ExpectFits(combo, L"#\\RR\\GG\\BB",
+               SIZE{parts.rcItem.right - parts.rcItem.left, parts.rcItem.bottom - parts.rcItem.top}, "ComboF");
+
+    const HWND tabs = mainForm->Control(ControlId::PalletTab);
+    EXPECT_EQ(TabCtrl_GetRowCount(tabs), 1) << "the four default pages on one row";
+    for (int page = 0; page < TabCtrl_GetItemCount(tabs); ++page) {
+        wchar_t caption[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption;
+        item.cchTextMax = 64;
+        SendMessageW(tabs, TCM_GETITEMW, page, reinterpret_cast<LPARAM>(&item));
+        RECT bounds;
+        TabCtrl_GetItemRect(tabs, page, &bounds);
+        ExpectFits(tabs, caption, SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top}, "tab");
+    }
+}
+
+// Runs `check` while the dialog that `open` shows modally is on the screen, then cancels it.
+void WhileShown(HWND dialog, HWND cancel, const std::function<void()>& check, const std::function<void()>& open) {
+    bool checked = false;
+    std::function<void()> waitForDialog = [&] {
+        if (!IsWindowVisible(dialog)) {
+            CallSoon(waitForDialog);
+            return;
+        }
+        check();
+        checked = true;
+        SendMessageW(cancel, BM_CLICK, 0, 0);
+    };
+    CallSoon(waitForDialog);
+    open();
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(WindowDpi, DialogsAreSizedAndFilledForTheDpi) {
+    const DpiScale dpi = RequestedDpi();
+    const std::wstring cancel = L"\x30AD\x30E3\x30F3\x30BB\x30EB";  // キャンセル
+    WhileShown(
+        formatEditor->Handle(), formatEditor->Button2(),
+        [&] {
+            const SIZE client = ClientSize(formatEditor->Handle());
+            EXPECT_EQ(client.cx, dpi(317));
+            EXPECT_EQ(client.cy, dpi(268));
+            ExpectFits(formatEditor->Button2(), cancel, ClientSize(formatEditor->Button2()), "Cancel");
+            ExpectFits(formatEditor->MFormat(), L"#\\RR\\GG\\BB", ClientSize(formatEditor->MFormat()), "MFormat");
+        },
+        [&] { mainForm->ExecuteCommand(CommandId::NFormat); });
+    WhileShown(
+        palletDialog->Handle(), palletDialog->Button2(),
+        [&] {
+            const SIZE client = ClientSize(palletDialog->Handle());
+            EXPECT_EQ(client.cx, dpi(203));
+            EXPECT_EQ(client.cy, dpi(223));
+            ExpectFits(palletDialog->Button2(), cancel, ClientSize(palletDialog->Button2()), "Cancel");
+            ExpectFits(palletDialog->Xcol(), L"16", EditRoom(palletDialog->Xcol()), "Xcol");
+            // The longest label, drawn 10 design units from the left in the form's font, which the
+            // column field shares: タブの設定(改行で1タブ分、8行まで)
+            ExpectFits(palletDialog->Xcol(),
+                       L"\x30BF\x30D6\x306E\x8A2D\x5B9A(\x6539\x884C\x3067"
+                       L"1\x30BF\x30D6\x5206\x3001"
+                       L"8\x884C\x307E\x3067)",
+                       SIZE{client.cx - dpi(10), client.cy}, "label");
+        },
+        [&] { mainForm->ExecuteCommand(CommandId::NPalDlg); });
+}
+
+TEST_F(WindowDpi, PaletteCellsAndTheirSpareSquaresScale) {
+    test_support::WriteBytes(directory / "Tintrel.plt", "[Pallet]\r\nxCount=4\r\nyCount=4\r\n[Tab1]\r\nC_0_0=255\r\n");
+    RestartProgram();
+    const DpiScale dpi = RequestedDpi();
+    const HWND cells = mainForm->Control(ControlId::PaintPallet);
+    const SIZE area = ClientSize(cells);
+    const PalletRect cell = CellRect(0, 0, 4, 4, area.cx, area.cy);
+    const int middle = (cell.Top + cell.Bottom) / 2;
+    EXPECT_EQ(Hex(PixelOf(cells, (cell.Left + cell.Right) / 2, middle)), Hex(0x0000FF)) << "the current colour";
+    EXPECT_EQ(Hex(PixelOf(cells, cell.Left + dpi(1) - 1, middle)), Hex(GetSysColor(COLOR_BTNHIGHLIGHT)))
+        << "the frame, one design unit wide";
+    EXPECT_EQ(Hex(PixelOf(cells, cell.Left + dpi(1), middle)), Hex(0x0000FF));
+    const int spareRight = cell.Right + dpi(2);
+    EXPECT_EQ(Hex(PixelOf(cells, spareRight - 1, middle)), Hex(GetSysColor(COLOR_BTNSHADOW)))
+        << "the spare square, two design units lower right";
+    EXPECT_EQ(Hex(PixelOf(cells, spareRight, middle)), Hex(GetSysColor(COLOR_BTNFACE)));
+}
+
+// A window of the test's own of one-pixel stripes, so that a square of the wrong size shows.
+class StripeWindow {
+public:
+    static constexpr RECT kBounds{500, 450, 700, 560};
+    static COLORREF ColorAt(int x, int y) {
+        return RGB((x * 7) & 0xFF, (y * 11) & 0xFF, (x + y) % 2 == 0 ? 0x20 : 0xE0);
+    }
+
+    StripeWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &StripeWindow::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"TintrelTestStripes";
+        RegisterClassW(&windowClass);
+        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"TintrelTestStripes", L"",
+                                WS_POPUP | WS_VISIBLE, kBounds.left, kBounds.top, kBounds.right - kBounds.left,
+                                kBounds.bottom - kBounds.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        UpdateWindow(hwnd_);
+    }
+    ~StripeWindow() { DestroyWindow(hwnd_); }
+    StripeWindow(const StripeWindow&) = delete;
+    StripeWindow& operator=(const StripeWindow&) = delete;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_PAINT) {
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        const int width = kBounds.right - kBounds.left;
+        const int height = kBounds.bottom - kBounds.top;
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const COLORREF color = ColorAt(x, y);
+                pixels[static_cast<std::size_t>(y) * width + x] =
+                    (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+            }
+        }
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(hwnd, &paint);
+        SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactly) {
+    const StripeWindow stripes;
+    const POINT pointer{StripeWindow::kBounds.left + 100, StripeWindow::kBounds.top + 50};
+    // The screen shows a new window a moment after it has painted.
+    ASSERT_TRUE(PumpUntil([&] {
+        const HDC screen = GetDC(nullptr);
+        const bool shown = GetPixel(screen, pointer.x + 1, pointer.y + 2) == StripeWindow::ColorAt(101, 52);
+        ReleaseDC(nullptr, screen);
+        return shown;
+    }));
+    SetCursorPos(pointer.x, pointer.y);
+    ASSERT_TRUE(PumpUntil([&] {
+        POINT at{};
+        return GetCursorPos(&at) != FALSE && at.x == pointer.x && at.y == pointer.y;
+    })) << "the pointer reaches the stripes";
+    mainForm->SampleScreen();
+    EXPECT_EQ(Hex(static_cast<COLORREF>(mainForm->Color().CurColor)), Hex(StripeWindow::ColorAt(100, 50)));
+
+    // Four design units a screen pixel at the default factor, the picked pixel's square centred where it
+    // is at 96 DPI, two units right of and below the bitmap's centre pixel.
+    const DpiScale dpi = RequestedDpi();
+    const int block = dpi(4);
+    const RECT box = mainForm->PaintBox1();
+    const int blockLeft = box.left + dpi(68) - block / 2;
+    const int blockTop = box.top + dpi(36) - block / 2;
+    const HWND panel = mainForm->Control(ControlId::PanelDef);
+    const HDC dc = GetDC(panel);
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -3; dx <= 3; ++dx) {
+            const COLORREF expected = StripeWindow::ColorAt(100 + dx, 50 + dy);
+            int wrong = 0;
+            // The picked pixel's square is framed: its frame lies on the neighbours' squares.
+            const int inset = (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1 && (dx != 0 || dy != 0)) ? dpi(1) : 0;
+            for (int y = inset; y < block - inset; ++y) {
+                for (int x = inset; x < block - inset; ++x) {
+                    wrong += GetPixel(dc, blockLeft + dx * block + x, blockTop + dy * block + y) != expected ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(wrong, 0) << "square of screen pixel (" << dx << ", " << dy << ") should be " << Hex(expected);
+        }
+    }
+    EXPECT_EQ(Hex(GetPixel(dc, blockLeft - 1, blockTop)), Hex(GetSysColor(COLOR_BTNHIGHLIGHT))) << "the frame";
+    EXPECT_EQ(Hex(GetPixel(dc, blockLeft + block, blockTop + block)), Hex(GetSysColor(COLOR_BTNSHADOW)));
+    ReleaseDC(panel, dc);
+}
+
+TEST_F(WindowDpi, TheStoredHeightIsInDesignUnits) {
+    std::ofstream(SettingsFile(), std::ios::binary) << "[Window]\r\nHeight=300\r\n";
+    RestartProgram();
+    const DpiScale dpi = RequestedDpi();
+    RECT client;
+    GetClientRect(mainForm->Handle(), &client);
+    EXPECT_EQ(client.bottom, dpi(300));
+    RECT outer;
+    GetWindowRect(mainForm->Handle(), &outer);
+    SetWindowPos(mainForm->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + dpi(20),
+                 SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(CloseProgram());
+    std::ifstream file(SettingsFile(), std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("Height=320\r\n"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace tintrel::testing_win

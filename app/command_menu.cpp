@@ -90,8 +90,8 @@ constexpr std::array kItems{
     MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},   // 9×9の平均(&9)
     MenuItemDef{C::MSimulate, 2,
                 "\x90"
-                "F\x8Ao\x82\xCC\x96\xCD\x8B[",
-                std::nullopt, false, 0},                                          // 色覚の模擬
+                "F\x8Ao\x82\xCC\x96\xCD\x8B[(&M)",
+                std::nullopt, false, 0},                                          // 色覚の模擬(&M)
     MenuItemDef{C::Simulate0, 3, "\x82\xC8\x82\xB5(&N)", std::nullopt, true, 5},  // なし(&N)
     MenuItemDef{C::Simulate1, 3,
                 "1\x8C^\x90"

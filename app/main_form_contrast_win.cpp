@@ -64,6 +64,10 @@ void TFMain::ContrastPickMouse(TFContrast::Side side, UINT message, HWND target)
                 picker_.Finish(message);
                 if (!picker_.IsPicking()) {
                     contrastPickSide_.reset();
+                    // A colour taken off the screen for the pair is a pick like any other.
+                    const ContrastPair& pair = contrast_.Pair();
+                    const Rgb8 taken = side == TFContrast::Side::Text ? pair.Text : pair.Back;
+                    RecordPick(static_cast<ColorRef>(RGB(taken.R, taken.G, taken.B)));
                 }
             }
             break;

@@ -191,6 +191,9 @@ TEST(ContrastWindow, TakesColoursTypedSwappedDroppedAndPickedAndTellsAScreenRead
     EXPECT_NE(settings.find("[Contrast]\r\nText=1056816\r\nLeft=240\r\nTop=400\r\nOpen=1\r\nBack=1056816\r\n"),
               std::string::npos)
         << settings;
+    const std::string palette = ReadBytes(directory / "Tintrel.plt");
+    EXPECT_NE(palette.find("[History]\r\nCount=1\r\nC_0=5649426\r\n"), std::string::npos)
+        << "the colour picked for the pair, and only it, in the pick history: " << palette;
     DestroyWindow(pattern);
     CoUninitialize();
 }

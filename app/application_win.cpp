@@ -5,11 +5,35 @@
 #include <commctrl.h>
 #include <objbase.h>  // CoInitializeEx
 
+#include <csignal>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
+#include "app/start_arguments.h"
+#include "app/start_request_win.h"
+#include "sampler/system_cursors_win.h"
 #include "ui/message_box_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
+
+namespace {
+
+// 使えない引数です:
+constexpr std::string_view kUnknownArgument = "\x8Eg\x82\xA6\x82\xC8\x82\xA2\x88\xF8\x90\x94\x82\xC5\x82\xB7: ";
+
+// Whatever ends the program, the cursors a pick changed for the whole logon go back where it can act.
+LONG WINAPI RestoreOnCrash(EXCEPTION_POINTERS*) {
+    RestoreSystemCursors();
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void RestoreOnAbort(int) {
+    RestoreSystemCursors();
+}
+
+}  // namespace
 
 FilePath ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -47,7 +71,20 @@ bool ApplicationForms::DispatchPending() {
     return MainForm.Handle() != nullptr;
 }
 
-int RunApplication(const FilePath& executablePath) {
+int RunApplication(const FilePath& executablePath, std::span<const std::wstring> arguments) {
+    const StartArguments start = ReadStartArguments(arguments);
+    if (start.Unknown) {
+        ShowErrorBox(std::runtime_error(std::string(kUnknownArgument) + NarrowCp932(*start.Unknown)));
+        return 2;
+    }
+    if (start.Pick && HandOverPick(executablePath, start.Frozen)) {
+        return 0;
+    }
+    SetUnhandledExceptionFilter(&RestoreOnCrash);
+    std::signal(SIGABRT, &RestoreOnAbort);
+    if (FindWindowW(L"TFMain", nullptr) == nullptr) {
+        ReloadSystemCursors();  // a copy killed during a pick could not put them back itself
+    }
     // The accessible objects that screen readers ask the windows for are handed over through COM.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const struct ComScope {
@@ -63,6 +100,9 @@ int RunApplication(const FilePath& executablePath) {
         return 1;
     }
     forms.MainForm.Show();
+    if (start.Pick) {
+        RunGuarded([&] { forms.MainForm.StartPickAnywhere(start.Frozen); });
+    }
 
     // The loop ends when the main window has been destroyed, after a successful close: a normal end.
     while (forms.MainForm.Handle() != nullptr) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <string>
+
 #include "app/main_form_win.h"
 #include "base/file_path.h"
 #include "color/format_editor_win.h"
@@ -28,7 +31,8 @@ struct ApplicationForms {
 };
 
 // Runs the program: creates the forms, shows the main window and runs the event loop until the main
-// window has closed. Returns the exit code.
-int RunApplication(const FilePath& executablePath);
+// window has closed. Returns the exit code. `arguments` (those after the program's name) may hand a
+// pick over to the copy that runs already, which ends this one at once.
+int RunApplication(const FilePath& executablePath, std::span<const std::wstring> arguments = {});
 
 }  // namespace tintrel

@@ -88,6 +88,9 @@ constexpr std::array kItems{
     MenuItemDef{C::Sample3, 3, "3\x81~3\x82\xCC\x95\xBD\x8B\xCF(&3)", std::nullopt, false, 4},   // 3×3の平均(&3)
     MenuItemDef{C::Sample5, 3, "5\x81~5\x82\xCC\x95\xBD\x8B\xCF(&5)", std::nullopt, false, 4},   // 5×5の平均(&5)
     MenuItemDef{C::Sample9, 3, "9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)", std::nullopt, false, 4},   // 9×9の平均(&9)
+    // 画面を止めて取得(&F)
+    MenuItemDef{C::NPickFrozen, 2, "\x89\xE6\x96\xCA\x82\xF0\x8E~\x82\xDF\x82\xC4\x8E\xE6\x93\xBE(&F)", std::nullopt,
+                false, 0},
     MenuItemDef{C::MSimulate, 2,
                 "\x90"
                 "F\x8Ao\x82\xCC\x96\xCD\x8B[(&M)",

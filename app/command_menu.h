@@ -36,6 +36,7 @@ enum class CommandId : unsigned {
     Sample3,
     Sample5,
     Sample9,
+    NPickFrozen,
     MSimulate,
     Simulate0,
     Simulate1,

@@ -9,6 +9,7 @@
 #include "color/format_editor_win.h"
 #include "palette/pallet_page_names.h"
 #include "palette/pallet_settings_win.h"
+#include "sampler/screen_capture_win.h"
 #include "ui/clipboard_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
@@ -19,7 +20,7 @@ namespace tintrel {
 // ---- Keyboard and menu
 
 bool TFMain::PreTranslateMessage(MSG& message) {
-    if (RoutePickingKey(message) || SwitchWindowKey(message) || RouteWheel(message)) {
+    if (pick_.RouteKey(message) || SwitchWindowKey(message) || RouteWheel(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
@@ -123,6 +124,9 @@ void TFMain::ExecuteCommand(CommandId command) {
             case CommandId::Simulate3:
             case CommandId::Simulate4:
                 SimulateClick(command);
+                break;
+            case CommandId::NPickFrozen:
+                NPickFrozenClick();
                 break;
             case CommandId::MVar:
                 MVarClick();
@@ -258,81 +262,21 @@ void TFMain::PaintBox1Paint(HDC dc) {
 // ---- Picking off the screen
 
 void TFMain::SampleScreen() {
-    const std::optional<COLORREF> picked = magnifier_.Capture();
-    if (!picked) {
-        return;
+    if (const std::optional<ScreenPoint> pointer = PointerOnScreen()) {
+        if (const std::optional<COLORREF> picked = magnifier_.Capture(*pointer)) {
+            ShowPicked(*picked);
+        }
     }
+}
+
+void TFMain::ShowPicked(COLORREF picked) {
     // Over a plain area most samples pick the colour that is current already; the readout then stays.
-    const bool changed = !colorState_.HasColor || colorState_.CurColor != static_cast<ColorRef>(*picked);
-    SetColor(static_cast<ColorRef>(*picked));
+    const bool changed = !colorState_.HasColor || colorState_.CurColor != static_cast<ColorRef>(picked);
+    SetColor(static_cast<ColorRef>(picked));
     RepaintMagnifier();
     if (changed) {
         UpdateReadout();
     }
-}
-
-void TFMain::ImageMouse(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            ImageMouseDown(message);
-            break;
-        case WM_MOUSEMOVE:
-            ImageMouseMove();
-            break;
-        default:
-            ImageMouseUp(message);
-            break;
-    }
-}
-
-void TFMain::ImageMouseDown(UINT message) {
-    contrastPickSide_.reset();
-    picker_.Start(message, panelP_.Handle());
-    SampleWhilePicking();
-}
-
-void TFMain::ImageMouseMove() {
-    if (picker_.IsPicking()) {
-        SampleWhilePicking();
-    }
-}
-
-void TFMain::ImageMouseUp(UINT message) {
-    picker_.Finish(message);
-    EndPick(true);
-}
-
-void TFMain::SampleWhilePicking() {
-    try {
-        if (contrastPickSide_) {
-            SampleForContrast();
-        } else {
-            SampleScreen();
-        }
-    } catch (...) {
-        // Picking ends with the first error, so that the moves that follow while its box is shown
-        // (the target still holds the mouse) do not open a box each.
-        picker_.Cancel();
-        contrastPickSide_.reset();
-        throw;
-    }
-}
-
-bool TFMain::RoutePickingKey(const MSG& message) {
-    if ((message.message != WM_KEYDOWN && message.message != WM_KEYUP) ||
-        !ScreenPicker::IsSteeringKey(message.wParam) || !picker_.IsPicking()) {
-        return false;
-    }
-    // While picking, the arrow keys steer the pointer and no control sees them, not even their release.
-    if (message.message == WM_KEYDOWN) {
-        RunGuarded([&] {
-            ScreenPicker::Steer(message.wParam, GetKeyState(VK_SHIFT) < 0);
-            SampleWhilePicking();
-        });
-    }
-    return true;
 }
 
 }  // namespace tintrel

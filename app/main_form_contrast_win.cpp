@@ -2,6 +2,8 @@
 // the current colour and the drags of the swatch and the palette, and its pair reaches the templates.
 #include "app/main_form_win.h"
 
+#include <utility>
+
 namespace tintrel {
 
 void TFMain::CreateContrastForm() {
@@ -43,44 +45,31 @@ void TFMain::StoreContrastSettings(Settings& settings) const {
 }
 
 void TFMain::ContrastPickMouse(TFContrast::Side side, UINT message, HWND target) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            if (picker_.IsPicking()) {
-                return;
-            }
-            contrastPickSide_ = side;
-            picker_.Start(message, target);
-            SampleWhilePicking();
-            break;
-        case WM_MOUSEMOVE:
-            if (picker_.IsPicking() && contrastPickSide_ == side) {
-                SampleWhilePicking();
-            }
-            break;
-        default:
-            if (contrastPickSide_ == side) {
-                picker_.Finish(message);
-                if (!picker_.IsPicking()) {
-                    contrastPickSide_.reset();
-                    // A colour taken off the screen for the pair is a pick like any other.
-                    const ContrastPair& pair = contrast_.Pair();
-                    const Rgb8 taken = side == TFContrast::Side::Text ? pair.Text : pair.Back;
-                    RecordPick(static_cast<ColorRef>(RGB(taken.R, taken.G, taken.B)));
-                }
-            }
-            break;
+    const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    if (press && !pick_.IsPicking()) {
+        contrastPickSide_ = side;
+    }
+    if (contrastPickSide_ != side) {
+        return;  // the other target's pick, or the main window's
+    }
+    const ContrastPair& pair = contrast_.Pair();
+    const Rgb8 before = side == TFContrast::Side::Text ? pair.Text : pair.Back;
+    pick_.TargetMouse(target, message, RGB(before.R, before.G, before.B));
+    if (!pick_.IsPicking()) {
+        contrastPickSide_.reset();
     }
 }
 
-void TFMain::SampleForContrast() {
-    const std::optional<COLORREF> picked = magnifier_.Capture();
-    if (!picked) {
-        return;
-    }
+void TFMain::ShowContrastPick(COLORREF color) {
     RepaintMagnifier();
-    contrast_.SetSideColor(*contrastPickSide_, RgbOf(static_cast<std::int32_t>(*picked)));
+    contrast_.SetSideColor(*contrastPickSide_, RgbOf(static_cast<std::int32_t>(color)));
+}
+
+void TFMain::EndContrastPick(std::optional<COLORREF> color) {
+    const TFContrast::Side side = *std::exchange(contrastPickSide_, std::nullopt);
+    if (color) {
+        contrast_.SetSideColor(side, RgbOf(static_cast<std::int32_t>(*color)));
+    }
 }
 
 }  // namespace tintrel

@@ -1,4 +1,5 @@
-// Picking from anywhere with the hot key, the magnifier's zoom and the area a pick averages over.
+// Picking off the screen wired to the window: the hot key, the options, the magnifier's zoom and the area a
+// pick averages over.
 #include "app/main_form_win.h"
 
 #include <windowsx.h>  // GET_X_LPARAM
@@ -6,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/start_request_win.h"
 #include "sampler/area_average.h"
 #include "sampler/magnifier_geometry.h"
 #include "ui/message_box_win.h"
@@ -16,6 +18,7 @@ namespace tintrel {
 namespace {
 
 constexpr int kPickHotKeyId = 1;
+constexpr UINT kPickRequestMessage = WM_APP + 0x21;
 constexpr UINT_PTR kZoomLabelTimer = 1;
 constexpr UINT kZoomLabelMilliseconds = 1000;
 
@@ -54,6 +57,7 @@ void TFMain::ApplyPickOptions(const Settings& settings) {
     // A text that is no key leaves the default in force; the text itself is written back unchanged.
     pickHotKeyInForce_ = ParseHotKey(settings.PickHotKey).value_or(kDefaultPickHotKey);
     menu_.SetCheck(CommandId::NHotKey, settings.PickHotKeyOn);
+    menu_.SetCheck(CommandId::NPickFrozen, settings.PickFrozen);
     const int sampleSize = SampleSizeFromStored(settings.Sample);
     for (std::size_t index = 0; index < std::size(kSampleItems); ++index) {
         menu_.SetCheck(kSampleItems[index], kSampleSizes[index] == sampleSize);
@@ -66,6 +70,7 @@ void TFMain::ApplyPickOptions(const Settings& settings) {
 void TFMain::StorePickOptions(Settings& settings) const {
     settings.PickHotKey = pickHotKeyText_;
     settings.PickHotKeyOn = IsChecked(CommandId::NHotKey);
+    settings.PickFrozen = IsChecked(CommandId::NPickFrozen);
     settings.Zoom = magnifier_.Zoom();
     settings.Sample = magnifier_.SampleSize();
     for (std::size_t index = 0; index < std::size(kSimulateItems); ++index) {
@@ -116,83 +121,85 @@ void TFMain::SimulateClick(CommandId sender) {
     RepaintMagnifier();
 }
 
-// ---- The pick from the hot key
+// ---- Picks off the screen
+
+ScreenPickClient TFMain::PickClient() {
+    return ScreenPickClient{
+        .Started = [this] { magnifier_.Keep(); },
+        .Sample = [this](ScreenPoint at, const FrozenScreen* frozen) { return magnifier_.Capture(at, frozen); },
+        .Show =
+            [this](COLORREF color) {
+                if (contrastPickSide_) {
+                    ShowContrastPick(color);
+                } else {
+                    ShowPicked(color);
+                }
+            },
+        .PutBack =
+            [this](std::optional<COLORREF> before) {
+                if (contrastPickSide_) {
+                    EndContrastPick(before);
+                } else {
+                    if (before) {
+                        SetColor(static_cast<ColorRef>(*before));
+                    } else {
+                        ClearColor();
+                    }
+                    UpdateReadout();
+                }
+                magnifier_.PutBack();
+                RepaintMagnifier();
+            },
+        .Taken =
+            [this](COLORREF color) {
+                if (contrastPickSide_) {
+                    RecordPick(static_cast<ColorRef>(color));
+                    EndContrastPick(color);
+                } else {
+                    PickTaken();
+                }
+            },
+        .Wheel = [this](int delta) { ZoomBy(delta); },
+        .Window = [this] { return hwnd_; },
+    };
+}
+
+void TFMain::CreatePick() {
+    pick_.Create();
+    // Image1 is drawn by PanelP itself, so the pointer over the picture is the pointer over the panel.
+    panelP_.OnMouse = [this](UINT message) {
+        const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+        if (release && !pick_.IsPicking() && IsChecked(CommandId::Popup1)) {
+            CopyTextLine();  // every release over the target copies, also one that ends no pick
+        }
+        pick_.TargetMouse(panelP_.Handle(), message, ColorBeforePick());
+    };
+}
+
+std::optional<COLORREF> TFMain::ColorBeforePick() const {
+    return colorState_.HasColor ? std::optional<COLORREF>(static_cast<COLORREF>(colorState_.CurColor)) : std::nullopt;
+}
 
 void TFMain::PickHotKeyPressed() {
-    // Not over a pick already running, nor while a dialog or message box holds the program.
-    if (globalPick_.IsActive() || picker_.IsPicking() || !IsWindowEnabled(hwnd_)) {
+    // Not while a dialog or message box holds the program; a pick from anywhere ends by the key again.
+    if (!pick_.IsPicking() && !IsWindowEnabled(hwnd_)) {
         return;
     }
-    colorBeforePick_ = colorState_.HasColor ? std::optional<ColorRef>(colorState_.CurColor) : std::nullopt;
-    magnifier_.Keep();
-    globalPick_.Start(hwnd_);
-    SetScreenCursor(LoadCursorW(nullptr, IDC_CROSS));
-    SampleDuringGlobalPick();
+    pick_.ToggleAnywhere(ColorBeforePick(), IsChecked(CommandId::NPickFrozen));
 }
 
-void TFMain::GlobalPickEvent(GlobalPick::Event event, LPARAM detail) {
-    if (event == GlobalPick::Event::Released) {
-        // Unless a new pick has started since, whose hooks these are now.
-        if (!globalPick_.IsActive()) {
-            globalPick_.RemoveHooks();
-        }
-        return;
-    }
-    if (!globalPick_.IsActive()) {
-        return;  // told before the pick ended, handled after it
-    }
-    switch (event) {
-        case GlobalPick::Event::Move:
-            globalPick_.MoveHandled();
-            SampleDuringGlobalPick();
-            break;
-        case GlobalPick::Event::Take:
-            SampleDuringGlobalPick();
-            FinishGlobalPick(true);
-            break;
-        case GlobalPick::Event::Cancel:
-            if (colorBeforePick_) {
-                SetColor(*colorBeforePick_);
-            } else {
-                ClearColor();
-            }
-            UpdateReadout();
-            magnifier_.PutBack();
-            RepaintMagnifier();
-            FinishGlobalPick(false);
-            break;
-        case GlobalPick::Event::Wheel:
-            ZoomBy(static_cast<int>(detail));
-            break;
-        case GlobalPick::Event::Steer:
-            ScreenPicker::Steer(static_cast<WPARAM>(detail & 0xFF), (detail & GlobalPick::kShiftFlag) != 0);
-            SampleDuringGlobalPick();
-            break;
-        default:
-            break;
+void TFMain::StartPickAnywhere(bool frozen) {
+    if (IsWindowEnabled(hwnd_)) {
+        pick_.StartAnywhere(ColorBeforePick(), frozen || IsChecked(CommandId::NPickFrozen));
     }
 }
 
-void TFMain::SampleDuringGlobalPick() {
-    try {
-        SampleScreen();
-    } catch (...) {
-        FinishGlobalPick(false);
-        throw;
-    }
+void TFMain::NPickFrozenClick() {
+    menu_.SetCheck(CommandId::NPickFrozen, !IsChecked(CommandId::NPickFrozen));
 }
 
-void TFMain::FinishGlobalPick(bool taken) {
-    globalPick_.Finish();
-    SetScreenCursor(nullptr);
-    EndPick(taken);
-}
-
-// Where every pick ends, from the target or from the hot key; `taken` when its colour stays current.
-void TFMain::EndPick(bool taken) {
-    if (!taken) {
-        return;
-    }
+// A colour was taken from the screen, by any kind of pick.
+void TFMain::PickTaken() {
     if (colorState_.HasColor) {
         RecordPick(colorState_.CurColor);
     }
@@ -211,7 +218,7 @@ bool TFMain::RouteWheel(const MSG& message) {
     RECT box = PaintBox1();
     MapWindowPoints(panelDef_.Handle(), nullptr, reinterpret_cast<POINT*>(&box), 2);
     const POINT pointer{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-    if (!picker_.IsPicking() && !(PtInRect(&box, pointer) && IsWindowVisible(hwnd_))) {
+    if (!pick_.IsPicking() && !(PtInRect(&box, pointer) && IsWindowVisible(hwnd_))) {
         return false;
     }
     RunGuarded([&] { ZoomBy(GET_WHEEL_DELTA_WPARAM(message.wParam)); });
@@ -245,25 +252,32 @@ void TFMain::RepaintMagnifier() {
     magnifier_.PaintNow(panelDef_.Handle(), POINT{box.left, box.top});
 }
 
-bool TFMain::HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> TFMain::HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_HOTKEY:
-            if (wParam == kPickHotKeyId) {
-                RunGuarded([this] { PickHotKeyPressed(); });
-                return true;
+            if (wParam != kPickHotKeyId) {
+                return std::nullopt;
             }
-            return false;
-        case GlobalPick::kMessage:
-            RunGuarded([&] { GlobalPickEvent(static_cast<GlobalPick::Event>(wParam), lParam); });
-            return true;
+            RunGuarded([this] { PickHotKeyPressed(); });
+            return 0;
+        case WM_COPYDATA:
+            if (const std::optional<bool> frozen = PickRequested(*reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
+                // Started once the other process has its answer and the window is free again.
+                PostMessageW(hwnd_, kPickRequestMessage, *frozen ? 1 : 0, 0);
+                return TRUE;
+            }
+            return std::nullopt;
+        case kPickRequestMessage:
+            RunGuarded([&] { StartPickAnywhere(wParam != 0); });
+            return 0;
         case WM_TIMER:
-            if (wParam == kZoomLabelTimer) {
-                RunGuarded([this] { HideZoomLabel(); });
-                return true;
+            if (wParam != kZoomLabelTimer) {
+                return std::nullopt;
             }
-            return false;
+            RunGuarded([this] { HideZoomLabel(); });
+            return 0;
         default:
-            return false;
+            return std::nullopt;
     }
 }
 

@@ -115,8 +115,6 @@ void TFMain::CreatePanels() {
     panelP_.Create(hwnd_, ToInt(ControlId::PanelP), layout::kPanelP,
                    Panel::Options{.LoweredBevel = true, .Cursor = LoadCursorW(nullptr, IDC_HAND)});
     panelP_.OnPaint = [this](HDC dc, const RECT&) { PaintImage1(dc); };
-    // Image1 is drawn by PanelP itself, so the pointer over the picture is the pointer over the panel.
-    panelP_.OnMouse = [this](UINT message) { ImageMouse(message); };
 
     panelDef_.Create(hwnd_, ToInt(ControlId::PanelDef), RECT{0, 0, kClientWidth, kPanelDefHeight}, Panel::Options{});
     panelDef_.OnPaint = [this](HDC dc, const RECT&) { PaintBox1Paint(dc); };
@@ -141,6 +139,7 @@ void TFMain::FormCreate() {
     EnableDoubleBuffering();
     accessibility_.Attach(*this);
     magnifier_.Create(layout::kPaintBox1Size);
+    CreatePick();
     ApplyStayOnTop();
     CreateContrastForm();
 }
@@ -253,9 +252,7 @@ void TFMain::ApplySettings(const Settings& settings) {
 }
 
 bool TFMain::FormClose() {
-    if (globalPick_.IsActive()) {
-        FinishGlobalPick(false);
-    }
+    pick_.Cancel();
     palletHost_.BeforeClose();
     // A failed save keeps the window open, and the busy cursor goes at once: closing again retries.
     if (const BusyCursorScope busy; !SaveSettings()) {
@@ -405,8 +402,8 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             }
             return 0;
         default:
-            if (HandlePickMessage(message, wParam, lParam)) {
-                return 0;
+            if (const std::optional<LRESULT> result = HandlePickMessage(message, wParam, lParam)) {
+                return *result;
             }
             break;
     }

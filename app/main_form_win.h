@@ -23,9 +23,8 @@
 #include "palette/pallet_view_win.h"
 #include "persist/pallet_file.h"
 #include "persist/settings_file.h"
-#include "sampler/global_pick_win.h"
 #include "sampler/magnifier_win.h"
-#include "sampler/screen_picker_win.h"
+#include "sampler/screen_pick_win.h"
 #include "ui/base_window_win.h"
 #include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
@@ -82,6 +81,10 @@ public:
     // Captures the screen around the pointer into the magnifier and makes the pointer's pixel the
     // current colour.
     void SampleScreen();
+    // Starts a pick from anywhere, frozen when `frozen` or when the option says so.
+    void StartPickAnywhere(bool frozen);
+    bool IsPicking() const { return pick_.IsPicking(); }
+    bool IsPickFrozen() const { return pick_.IsFrozen(); }
     void UpdateReadout();
     void RebuildFormatList();
     // Has a screen reader read the new colour text: every path that picks a colour calls it.
@@ -149,8 +152,10 @@ private:
     void NContrastClick();
     void ApplyContrastSettings(const Settings& settings);
     void StoreContrastSettings(Settings& settings) const;
+    // A pick for the pair runs on the main window's pick and ends in the pair, not the current colour.
     void ContrastPickMouse(TFContrast::Side side, UINT message, HWND target);
-    void SampleForContrast();
+    void ShowContrastPick(COLORREF color);
+    void EndContrastPick(std::optional<COLORREF> color);
     // The pick history's page.
     void ShowHistory(bool shown);
     void NHistoryClearClick();
@@ -166,15 +171,12 @@ private:
     ReadoutTexts ReadoutFor(const ColorState& color) const;
     void PaintBox1Paint(HDC dc);
 
-    void ImageMouse(UINT message);
-    void ImageMouseDown(UINT message);
-    void ImageMouseMove();
-    void ImageMouseUp(UINT message);
-    void SampleWhilePicking();
-    bool RoutePickingKey(const MSG& message);
-    void EndPick(bool taken);
-
-    // Picking from anywhere with the hot key, the zoom and the picked area.
+    // Picks off the screen, the hot key, the zoom and the picked area.
+    ScreenPickClient PickClient();
+    void CreatePick();
+    std::optional<COLORREF> ColorBeforePick() const;
+    void ShowPicked(COLORREF picked);
+    void PickTaken();
     void ApplyPickOptions(const Settings& settings);
     void StorePickOptions(Settings& settings) const;
     void RegisterPickHotKey();
@@ -183,14 +185,12 @@ private:
     // The colour vision the magnifier shows the screen with.
     void SimulateClick(CommandId sender);
     void PickHotKeyPressed();
-    void GlobalPickEvent(GlobalPick::Event event, LPARAM detail);
-    void SampleDuringGlobalPick();
-    void FinishGlobalPick(bool taken);
+    void NPickFrozenClick();
     bool RouteWheel(const MSG& message);
     void ZoomBy(int wheelDelta);
     void HideZoomLabel();
     void RepaintMagnifier();
-    bool HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> HandlePickMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CarriesMenu(HWND control) const;
     bool RouteShortcut(const MSG& message);
@@ -216,8 +216,7 @@ private:
 
     CommandMenu menu_;
     Magnifier magnifier_;
-    ScreenPicker picker_;
-    GlobalPick globalPick_;
+    ScreenPick pick_{PickClient()};
     HotKeyRegistration pickHotKey_;
     TFContrast contrast_;
     // The contrast window's side a pick from its target is for, while one runs.
@@ -225,8 +224,6 @@ private:
     // The key as the settings file holds it, written back as it is; and the key that text gives.
     std::string pickHotKeyText_ = Settings{}.PickHotKey;
     HotKey pickHotKeyInForce_ = kDefaultPickHotKey;
-    // The colour a pick from the hot key puts back when it is cancelled.
-    std::optional<ColorRef> colorBeforePick_;
     int wheelRemainder_ = 0;
     FormatChoice formatChoice_;
     ReadoutFields readout_;

@@ -7,19 +7,6 @@ namespace {
 
 constexpr std::int64_t kMagnitudeLimit = 2147483648;  // |INT32_MIN|
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::int32_t ParseHex(std::string_view digits, std::int32_t defaultValue) {
     if (digits.empty()) {
         return defaultValue;
@@ -62,6 +49,19 @@ std::int32_t ParseDecimal(std::string_view text, std::int32_t defaultValue) {
 }
 
 }  // namespace
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
 
 std::int32_t ParseInteger(std::string_view text, std::int32_t defaultValue) {
     const auto start = text.find_first_not_of(' ');

@@ -10,4 +10,7 @@ namespace tintrel {
 // digits taken as a 32-bit pattern, and nothing after it. Anything else gives `defaultValue`.
 std::int32_t ParseInteger(std::string_view text, std::int32_t defaultValue);
 
+// The value of one hexadecimal digit of either case, -1 for any other character.
+int HexDigitValue(char c);
+
 }  // namespace tintrel

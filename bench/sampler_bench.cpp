@@ -12,6 +12,7 @@
 
 #include "app/application_win.h"
 #include "bench/bench_clock_win.h"
+#include "sampler/pick_view_win.h"
 
 namespace {
 
@@ -103,9 +104,26 @@ void TimeSetting(const std::filesystem::path& directory, int zoom, int sampleSiz
     forms.DispatchPending();
 }
 
+// From F to the frozen view on the screen: every monitor copied once, the view shown and painted.
+void TimeFreeze() {
+    constexpr int kFreezes = 20;
+    double total = 0;
+    for (int index = 0; index < kFreezes; ++index) {
+        tintrel::PickView view;
+        const double start = Seconds();
+        view.ShowFrozen();
+        GdiFlush();
+        total += Seconds() - start;
+        view.Hide();
+    }
+    std::printf("F to the frozen view on a %dx%d screen: %.1f ms\n", GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                GetSystemMetrics(SM_CYVIRTUALSCREEN), total / kFreezes * 1000.0);
+}
+
 }  // namespace
 
 int main() {
+    TimeFreeze();
     const std::filesystem::path directory = std::filesystem::temp_directory_path() / "tintrel-sampler-bench";
     std::filesystem::create_directories(directory);
     for (const auto& [zoom, sampleSize] : {std::pair{4, 1}, std::pair{32, 1}, std::pair{4, 9}}) {

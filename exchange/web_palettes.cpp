@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/integer_parse.h"
 #include "exchange/exchange_text.h"
 
 namespace tintrel {
@@ -31,26 +32,13 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
            });
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::optional<ColorRef> HexColor(std::string_view digits) {
     if (digits.size() != 3 && digits.size() != 4 && digits.size() != 6 && digits.size() != 8) {
         return std::nullopt;
     }
     int values[8] = {};
     for (std::size_t index = 0; index < digits.size(); ++index) {
-        values[index] = HexDigit(digits[index]);
+        values[index] = HexDigitValue(digits[index]);
         if (values[index] < 0) {
             return std::nullopt;
         }

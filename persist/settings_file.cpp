@@ -90,6 +90,7 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.Height = file.ReadInteger(kWindow, "Height", defaults.Height);
     settings.PickHotKey = file.ReadString(kOptions, "PickHotKey", defaults.PickHotKey);
     settings.PickHotKeyOn = file.ReadBool(kOptions, "PickHotKeyOn", defaults.PickHotKeyOn);
+    settings.PickFrozen = file.ReadBool(kOptions, "PickFrozen", defaults.PickFrozen);
     settings.Zoom = file.ReadInteger(kOptions, "Zoom", defaults.Zoom);
     settings.Sample = file.ReadInteger(kOptions, "Sample", defaults.Sample);
     settings.Simulate = file.ReadInteger(kOptions, "Simulate", defaults.Simulate);
@@ -115,6 +116,7 @@ void WriteSettings(ProfileFile& file, const Settings& settings) {
     const Settings defaults;
     WriteOption(file, "PickHotKey", settings.PickHotKey, defaults.PickHotKey);
     WriteOption(file, "PickHotKeyOn", settings.PickHotKeyOn ? "1" : "0", defaults.PickHotKeyOn ? "1" : "0");
+    WriteOption(file, "PickFrozen", settings.PickFrozen ? "1" : "0", defaults.PickFrozen ? "1" : "0");
     WriteOption(file, "Zoom", std::to_string(settings.Zoom), std::to_string(defaults.Zoom));
     WriteOption(file, "Sample", std::to_string(settings.Sample), std::to_string(defaults.Sample));
     WriteOption(file, "Simulate", std::to_string(settings.Simulate), std::to_string(defaults.Simulate));

@@ -24,6 +24,7 @@ struct Settings {
     // The pick hot key as written (see ParseHotKey); a text that is no key is kept to be written back.
     std::string PickHotKey = "Ctrl+Alt+C";
     bool PickHotKeyOn = true;
+    bool PickFrozen = false;  // a pick from anywhere starts with the screen frozen
     std::int32_t Zoom = 4;    // the magnifier's factor
     std::int32_t Sample = 1;  // the side of the square a pick averages over
     // The colour vision the magnifier simulates, in the order of ColorVision: 0 for none.

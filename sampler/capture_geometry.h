@@ -6,6 +6,8 @@ namespace tintrel {
 struct ScreenPoint {
     int X = 0;
     int Y = 0;
+
+    bool operator==(const ScreenPoint&) const = default;
 };
 
 // A half-open rectangle of screen pixels: Right and Bottom are excluded.

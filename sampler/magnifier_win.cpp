@@ -113,12 +113,12 @@ void Magnifier::PutBack() {
     std::copy(kept_.begin(), kept_.end(), pixels_);
 }
 
-std::optional<COLORREF> Magnifier::Capture() {
+std::optional<COLORREF> Magnifier::Capture(ScreenPoint at, const FrozenScreen* frozen) {
     if (pixels_ == nullptr) {
         return std::nullopt;
     }
     const std::optional<CaptureCopy> copy =
-        CaptureAroundPointer(magBitmap_.Dc->Get(), size_, POINT{magCenterX_, magCenterY_});
+        CaptureAround(magBitmap_.Dc->Get(), size_, POINT{magCenterX_, magCenterY_}, at, frozen);
     if (!copy) {
         return std::nullopt;
     }

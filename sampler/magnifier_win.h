@@ -14,6 +14,8 @@
 
 namespace tintrel {
 
+class FrozenScreen;
+
 // The magnifier: `MagBitmap`, the screen area around the pointer as last captured, and its centre
 // pixel, drawn enlarged (4 times unless the user chose another factor) into a paint box of the
 // bitmap's size in design units. Each screen pixel is a sharp square of the factor's design units in
@@ -33,10 +35,11 @@ public:
     // Releases `MagBitmap`; nothing draws or captures after it.
     void Release();
 
-    // Captures the screen around the pointer into `MagBitmap` and returns the colour picked there:
-    // the pointer's pixel, or the average of the square around it that lies on the screen; nothing
-    // when the pointer cannot be read. Throws std::runtime_error when the screen cannot be read.
-    std::optional<COLORREF> Capture();
+    // Captures the screen around `at` (the live screen, or `frozen` when given) into `MagBitmap` and
+    // returns the colour picked there: that pixel, or the average of the square around it that lies on
+    // the screen; nothing when the screen cannot be read at the moment. Throws std::runtime_error when
+    // the screen cannot be read.
+    std::optional<COLORREF> Capture(ScreenPoint at, const FrozenScreen* frozen = nullptr);
 
     // Draws the bitmap enlarged with the centre pixel's block at the centre, a raised frame around the
     // picked square and one around the whole box at `origin` of `dc`, and the factor in a corner while

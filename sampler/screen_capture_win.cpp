@@ -1,8 +1,10 @@
 #include "sampler/screen_capture_win.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "sampler/capture_geometry.h"
+#include "sampler/pick_view_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/physical_pixels_win.h"
 
@@ -34,39 +36,60 @@ ScreenRect VirtualScreen() {
 
 }  // namespace
 
-std::optional<CaptureCopy> CaptureAroundPointer(HDC target, SIZE size, POINT center) {
+std::optional<CaptureCopy> CaptureAround(HDC target,
+                                         SIZE size,
+                                         POINT center,
+                                         ScreenPoint at,
+                                         const FrozenScreen* frozen) {
     // The pointer, the screen's extent and the copy must all be read in the same pixels.
+    const PhysicalPixelScope physical;
+    POINT pointer;
+    if (frozen == nullptr && !GetCursorPos(&pointer)) {
+        return std::nullopt;
+    }
+    const ScreenRect screen = frozen != nullptr ? frozen->Bounds() : VirtualScreen();
+    // Only what lies on the screen is copied: beyond it some drivers return noise rather than nothing.
+    const CaptureCopy copy = ClipCapture(at, size.cx, size.cy, center.x, center.y, screen);
+    if (copy.Width != size.cx || copy.Height != size.cy) {
+        const RECT all{0, 0, size.cx, size.cy};
+        FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    if (copy.Width <= 0 || copy.Height <= 0) {
+        return copy;
+    }
+    if (frozen != nullptr) {
+        BitBlt(target, copy.DestX, copy.DestY, copy.Width, copy.Height, frozen->Dc(), copy.SourceX - screen.Left,
+               copy.SourceY - screen.Top, SRCCOPY);
+        return copy;
+    }
+    const WindowDC live(nullptr);
+    if (live.Get() == nullptr || !BitBlt(target, copy.DestX, copy.DestY, copy.Width, copy.Height, live.Get(),
+                                         copy.SourceX, copy.SourceY, SRCCOPY)) {
+        throw std::runtime_error(kCannotReadScreen);
+    }
+    return copy;
+}
+
+std::optional<ScreenPoint> PointerOnScreen() {
     const PhysicalPixelScope physical;
     POINT pointer;
     if (!GetCursorPos(&pointer)) {
         return std::nullopt;
     }
-    // Only what lies on the screen is copied: beyond it some drivers return noise rather than nothing.
-    const CaptureCopy copy =
-        ClipCapture(ScreenPoint{pointer.x, pointer.y}, size.cx, size.cy, center.x, center.y, VirtualScreen());
-    if (copy.Width != size.cx || copy.Height != size.cy) {
-        const RECT all{0, 0, size.cx, size.cy};
-        FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    }
-    const WindowDC screen(nullptr);
-    if (screen.Get() == nullptr || (copy.Width > 0 && copy.Height > 0 &&
-                                    !BitBlt(target, copy.DestX, copy.DestY, copy.Width, copy.Height, screen.Get(),
-                                            copy.SourceX, copy.SourceY, SRCCOPY))) {
-        throw std::runtime_error(kCannotReadScreen);
-    }
-    return copy;
+    return ScreenPoint{pointer.x, pointer.y};
 }
 
 void ForgetVirtualScreen() {
     KnownVirtualScreen().reset();
 }
 
-void MovePointerBy(int dx, int dy) {
+ScreenPoint MovePointerTo(ScreenPoint to) {
     const PhysicalPixelScope physical;
-    POINT pointer;
-    if (GetCursorPos(&pointer)) {
-        SetCursorPos(pointer.x + dx, pointer.y + dy);
-    }
+    const ScreenRect screen = VirtualScreen();
+    const ScreenPoint kept{std::clamp(to.X, screen.Left, screen.Right - 1),
+                           std::clamp(to.Y, screen.Top, screen.Bottom - 1)};
+    SetCursorPos(kept.X, kept.Y);
+    return kept;
 }
 
 }  // namespace tintrel

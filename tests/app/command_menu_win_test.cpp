@@ -65,8 +65,11 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
     EXPECT_EQ(ItemText(menu, CommandId::Sample9), WidenCp932("9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)"));
     EXPECT_EQ(ItemText(menu, CommandId::MSample), WidenCp932("\x8E\xE6\x93\xBE\x94\xCD\x88\xCD(&R)"));  // 取得範囲
     const HMENU settings = GetSubMenu(menu, 2);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 2)), 4);
-    // 色覚の模擬 last, with なし and the four kinds of colour vision as one radio group
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 3)), 4);
+    // 画面を止めて取得(&F), then 色覚の模擬 last, with なし and the four kinds of colour vision as one group
+    EXPECT_EQ(GetMenuItemID(settings, GetMenuItemCount(settings) - 2), static_cast<UINT>(CommandId::NPickFrozen));
+    EXPECT_EQ(ItemText(menu, CommandId::NPickFrozen),
+              WidenCp932("\x89\xE6\x96\xCA\x82\xF0\x8E~\x82\xDF\x82\xC4\x8E\xE6\x93\xBE(&F)"));
     const HMENU simulate = GetSubMenu(settings, GetMenuItemCount(settings) - 1);
     EXPECT_EQ(GetMenuItemCount(simulate), 5);
     EXPECT_EQ(ItemText(menu, CommandId::Simulate0), WidenCp932("\x82\xC8\x82\xB5(&N)"));
@@ -75,7 +78,7 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
     EXPECT_TRUE(ItemType(menu, CommandId::Simulate2) & MFT_RADIOCHECK);
     EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);
     // The three submenus hold the options and the two notation groups.
-    EXPECT_EQ(GetMenuItemCount(settings), 14);
+    EXPECT_EQ(GetMenuItemCount(settings), 15);
     // 履歴 holding 履歴を表示(&H) and 履歴を消去(&C)
     EXPECT_EQ(ItemText(menu, CommandId::NHistory), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x95\x5C\x8E\xA6(&H)"));
     EXPECT_EQ(ItemText(menu, CommandId::NHistoryClear), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E(&C)"));

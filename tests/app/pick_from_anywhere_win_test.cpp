@@ -12,22 +12,19 @@
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
 #include "ui/clipboard_win.h"
-#include "ui/screen_cursor_win.h"
 
 namespace tintrel::testing_win {
 namespace {
 
 constexpr COLORREF kUpper = RGB(0x12, 0x34, 0x56);
 constexpr COLORREF kLower = RGB(0xAB, 0xCD, 0xEF);
+// The lower colour once the other window has changed it.
+constexpr COLORREF kLowerChanged = RGB(0x22, 0x44, 0x66);
 // Points of the other window at (440, 400): its two plain colours, and a white pixel of its checkerboard
 // far enough inside it for a 9 by 9 square.
 constexpr POINT kUpperAt{620, 440};
 constexpr POINT kLowerAt{620, 520};
 constexpr POINT kWhiteAt{500, 480};
-
-bool IsPicking() {
-    return ScreenCursor() == LoadCursorW(nullptr, IDC_CROSS);
-}
 
 LONG PointerX() {
     POINT pointer;
@@ -54,6 +51,7 @@ protected:
         SetForegroundWindow(other);
         SetFocus(other);
         inputSeen = 0;
+        changed = false;
         ASSERT_TRUE(PumpUntil([] {
             const HDC screen = GetDC(nullptr);
             const bool shown = GetPixel(screen, kLowerAt.x, kLowerAt.y) == kLower;
@@ -63,7 +61,7 @@ protected:
     }
 
     void TearDown() override {
-        if (IsPicking()) {
+        if (mainForm->IsPicking()) {
             SendKey(VK_ESCAPE);
             PickEnded();
         }
@@ -85,7 +83,8 @@ protected:
         std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
-                pixels.push_back(x >= 120 ? (y < 80 ? 0x123456 : 0xABCDEF) : ((x + y) % 2 == 0 ? 0xFFFFFF : 0));
+                const std::uint32_t lower = changed ? 0x224466 : 0xABCDEF;
+                pixels.push_back(x >= 120 ? (y < 80 ? 0x123456 : lower) : ((x + y) % 2 == 0 ? 0xFFFFFF : 0));
             }
         }
         BITMAPINFO info{};
@@ -94,17 +93,26 @@ protected:
         const HDC dc = BeginPaint(hwnd, &paint);
         SetDIBitsToDevice(dc, 0, 0, kWidth, kHeight, 0, 0, 0, kHeight, pixels.data(), &info, DIB_RGB_COLORS);
         EndPaint(hwnd, &paint);
+        ++paints;
         return 0;
+    }
+
+    // Has the other window change its lower colour and waits until it has painted it.
+    void ChangeColour() {
+        changed = true;
+        const int before = paints;
+        InvalidateRect(other, nullptr, FALSE);
+        ASSERT_TRUE(PumpUntil([before] { return paints > before; }));
     }
 
     void StartPickAt(POINT at) {
         SendMouseAt(at);
         SendKey('C', false, true, true);
-        ASSERT_TRUE(PumpUntil([] { return IsPicking(); })) << "the hot key did not start a pick";
+        ASSERT_TRUE(PumpUntil([this] { return mainForm->IsPicking(); })) << "the hot key did not start a pick";
     }
 
     bool PickEnded() {
-        return PumpUntil([] { return !IsPicking(); });
+        return PumpUntil([this] { return !mainForm->IsPicking(); });
     }
 
     bool Picked(COLORREF color) {
@@ -135,6 +143,8 @@ protected:
 
     HWND other = nullptr;
     static inline int inputSeen = 0;
+    static inline bool changed = false;
+    static inline int paints = 0;
     static constexpr WORD kMarkerKey = VK_F9;  // a key that picking leaves alone
     static inline bool markerSeen = false;
 };
@@ -176,6 +186,76 @@ TEST_F(PickFromAnywhere, TheHotKeyPicksWithAClickAndEscPutsTheColourBack) {
     EXPECT_TRUE(PickEnded()) << "a right click cancels";
     EXPECT_FALSE(mainForm->Color().HasColor) << "no colour before, none after";
     EXPECT_EQ(InputSeenByOther(), 0);
+}
+
+TEST_F(PickFromAnywhere, FIsTheScreenOfThatMomentUntilTheClickAndTheHotKeyAgainCancels) {
+    const auto frozenView = [] { return FindWindowW(L"TintrelPickView", nullptr); };
+    mainForm->ExecuteCommand(CommandId::Popup1);
+    StartPickAt(kUpperAt);
+    SendKey('F');
+    ASSERT_TRUE(PumpUntil([&] { return mainForm->IsPickFrozen() && frozenView() != nullptr; }));
+    EXPECT_TRUE(Picked(kUpper));
+    ChangeColour();
+    SendMouseAt(kLowerAt);
+    EXPECT_TRUE(Picked(kLower)) << "the magnifier and the readout read the frozen screen";
+    SendMouseAt(kLowerAt, MOUSEEVENTF_LEFTDOWN);
+    SendMouseAt(kLowerAt, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(PickEnded());
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L"#ABCDEF"; })) << "the colour of the moment of F";
+    EXPECT_EQ(frozenView(), nullptr) << "the frozen view went with the pick";
+    EXPECT_EQ(InputSeenByOther(), 0);
+
+    StartPickAt(kLowerAt);
+    EXPECT_TRUE(Picked(kLowerChanged)) << "a new pick is live";
+    SendKey('F');
+    ASSERT_TRUE(PumpUntil([&] { return frozenView() != nullptr; }));
+    SendKey('F');
+    EXPECT_TRUE(PumpUntil([&] { return !mainForm->IsPickFrozen() && frozenView() == nullptr; })) << "F again: live";
+    SendKey('C', false, true, true);
+    EXPECT_TRUE(PickEnded()) << "the hot key again cancels";
+    EXPECT_TRUE(Picked(kLower)) << "and puts the colour of before back";
+    EXPECT_EQ(ClipboardText(), L"#ABCDEF");
+
+    mainForm->ExecuteCommand(CommandId::NPickFrozen);
+    StartPickAt(kUpperAt);
+    EXPECT_TRUE(mainForm->IsPickFrozen()) << "the option starts every pick from anywhere frozen";
+    SendKey(VK_ESCAPE);
+    EXPECT_TRUE(PickEnded());
+    EXPECT_EQ(frozenView(), nullptr);
+    EXPECT_EQ(GetFocus(), other) << "the focus stayed where it was all along";
+}
+
+// Hooks installed after the pick's that pass every event on without calling the hooks before them: to the
+// pick it is as if the system had removed its hooks.
+LRESULT CALLBACK Deaf(int, WPARAM, LPARAM) {
+    return 0;
+}
+
+TEST_F(PickFromAnywhere, APickThatNoLongerHearsItsInputEndsAndEscNeverClosesTheProgram) {
+    SetForegroundWindow(mainForm->Handle());
+    SetFocus(mainForm->Control(ControlId::ComboF));
+    mainForm->SetColor(ColorRef(kLower));
+    StartPickAt(kUpperAt);
+    EXPECT_TRUE(Picked(kUpper));
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, &Deaf, instance, 0);
+    const HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, &Deaf, instance, 0);
+    SendMouseAt(kLowerAt);
+    ASSERT_TRUE(PumpUntil([] { return PointerX() == kLowerAt.x; })) << "the pointer moved all the same";
+    EXPECT_FALSE(Picked(kLower)) << "the pick no longer hears the moves";
+    SendKey(VK_ESCAPE);
+    EXPECT_TRUE(PickEnded()) << "Esc reaching the program's window cancels the pick";
+    EXPECT_NE(mainForm->Handle(), nullptr) << "and does not close the program";
+    EXPECT_TRUE(Picked(kLower));
+
+    StartPickAt(kUpperAt);
+    const ULONGLONG started = GetTickCount64();
+    SendMouseAt(kWhiteAt);
+    EXPECT_TRUE(PickEnded()) << "a move the pick did not hear ends it by itself";
+    EXPECT_LE(GetTickCount64() - started, 1500u);
+    EXPECT_TRUE(Picked(kLower)) << "as cancelled";
+    UnhookWindowsHookEx(keyboard);
+    UnhookWindowsHookEx(mouse);
 }
 
 TEST_F(PickFromAnywhere, ArrowsSteerAndEnterTakesTheLinearLightAverage) {
@@ -232,7 +312,7 @@ TEST_F(PickFromAnywhere, EveryPickIsKeptInTheHistoryNewestFirstAcrossARestart) {
     // A drag from the pick target: the main window comes in front for it.
     const POINT target = CenterOf(mainForm->Control(ControlId::PanelP));
     SendMouseAt(target, MOUSEEVENTF_LEFTDOWN);
-    ASSERT_TRUE(PumpUntil([] { return IsPicking(); }));
+    ASSERT_TRUE(PumpUntil([this] { return mainForm->IsPicking(); }));
     SendMouseAt(kWhiteAt);
     ASSERT_TRUE(Picked(RGB(255, 255, 255)));
     SendMouseAt(kWhiteAt, MOUSEEVENTF_LEFTUP);

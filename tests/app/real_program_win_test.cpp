@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +19,9 @@
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_geometry.h"
 #include "palette/pick_history.h"
-#include "tests/app/running_program_win.h"
+#include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
+#include "tests/real_input_win.h"
 #include "ui/window_text_win.h"
 
 namespace tintrel {
@@ -34,16 +36,159 @@ using test_support::Escaped;
 using test_support::ReadBytes;
 using test_support::TemporaryDirectory;
 using test_support::WriteBytes;
-using testing_win::ActOn;
-using testing_win::Describe;
-using testing_win::Described;
-using testing_win::RunningProgram;
+
+// A running copy of Tintrel.exe and its main window.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::filesystem::path& executable,
+                            const std::wstring& arguments = L"",
+                            bool showsWindow = true) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring commandLine = L"\"" + executable.wstring() + L"\" " + arguments;
+        if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process_)) {
+            ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
+            return;
+        }
+        if (!showsWindow) {
+            return;
+        }
+        // A start takes a few seconds under Wine, and several times that on a busy machine.
+        WaitForInputIdle(process_.hProcess, 30000);
+        for (const ULONGLONG end = GetTickCount64() + 30000; mainWindow_ == nullptr && GetTickCount64() < end;) {
+            EnumWindows(&RunningProgram::FindMainWindow, reinterpret_cast<LPARAM>(this));
+            if (mainWindow_ == nullptr || !IsWindowVisible(mainWindow_)) {
+                mainWindow_ = nullptr;
+                Sleep(50);
+            }
+        }
+        EXPECT_NE(mainWindow_, nullptr) << "the main window did not show";
+    }
+    ~RunningProgram() {
+        if (process_.hProcess != nullptr) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_.hProcess, 1);
+            }
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    HWND MainWindow() const { return mainWindow_; }
+    // The main window's outer top-left corner, as "left,top".
+    std::string Position() const {
+        RECT window;
+        GetWindowRect(mainWindow_, &window);
+        return std::to_string(window.left) + "," + std::to_string(window.top);
+    }
+    HWND Child(const wchar_t* className, int index = 0) const {
+        HWND child = nullptr;
+        for (int skipped = 0; skipped <= index; ++skipped) {
+            child = FindWindowExW(mainWindow_, child, className, nullptr);
+        }
+        return child;
+    }
+    // Closes the window as the close box does and waits for the program to end.
+    bool Close() {
+        PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
+    }
+    // Waits for the program to end by itself; false after 30 s.
+    bool Ended() const { return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0; }
+    // A window of the program's of this class, nullptr when none shows.
+    HWND WindowOfClass(const wchar_t* wanted) const {
+        for (HWND window = FindWindowExW(nullptr, nullptr, wanted, nullptr); window != nullptr;
+             window = FindWindowExW(nullptr, window, wanted, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process_.dwProcessId && IsWindowVisible(window)) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+    DWORD ExitCode() const {
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+private:
+    static BOOL CALLBACK FindMainWindow(HWND window, LPARAM self) {
+        auto* program = reinterpret_cast<RunningProgram*>(self);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        if (owner == program->process_.dwProcessId && std::wstring(className) == L"TFMain") {
+            program->mainWindow_ = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND mainWindow_ = nullptr;
+};
 
 // A control's text; GetWindowText does not ask the controls of another process.
 std::wstring TextOf(HWND control) {
     wchar_t text[256] = {};
     SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+// Waits up to 10 s for `done`.
+template <class Condition>
+bool WaitFor(Condition done) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (done()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return done();
+}
+
+TEST(RealProgram, PickStartedByAnotherProcessPicksInTheRunningCopyAndAnUnknownArgumentStartsNothing) {
+    TemporaryDirectory directory;
+    const auto executable = directory / "Tintrel.exe";
+    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
+    WriteBytes(directory / "Tintrel.ini", "[System]\r\nWriteClip=1\r\nStayOnTop=0\r\n");
+    RunningProgram program(executable);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    const POINT at{5, 700};
+    const HDC screen = GetDC(nullptr);
+    const COLORREF expected = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    wchar_t expectedText[8];
+    swprintf(expectedText, 8, L"#%02X%02X%02X", GetRValue(expected), GetGValue(expected), GetBValue(expected));
+    testing_win::SendMouseAt(at);
+
+    RunningProgram request(executable, L"/pick /frozen", false);
+    ASSERT_TRUE(request.Ended());
+    EXPECT_EQ(request.ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([&] { return program.WindowOfClass(L"TintrelPickView") != nullptr; }))
+        << "the running copy shows the frozen screen";
+    testing_win::SendMouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    testing_win::SendMouseAt(at, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitFor([&] { return program.WindowOfClass(L"TintrelPickView") == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return testing_win::ClipboardText() == expectedText; })) << "auto-copy";
+
+    RunningProgram unknown(executable, L"/pick /bogus", false);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = unknown.WindowOfClass(L"#32770")) != nullptr; }));
+    const std::wstring told = TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(told.find(L"/bogus"), std::wstring::npos);
+    EXPECT_NE(told.find(L"\u5F15\u6570"), std::wstring::npos) << "in Japanese";  // 引数
+    EXPECT_EQ(program.WindowOfClass(L"TintrelPickView"), nullptr) << "and starts nothing else";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(unknown.Ended());
+    EXPECT_EQ(unknown.ExitCode(), 2u);
+    EXPECT_TRUE(program.Close());
 }
 
 TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {
@@ -117,6 +262,70 @@ TEST(RealProgram, StartsWithAHandEditedPaletteFileAndKeepsWhatItDoesNotOwn) {
     }
     EXPECT_NE(file.find("[Tab3]\r\nNAME=" + odd + "\r\n"), std::string::npos) << Escaped(file);
     EXPECT_EQ(file.find("[Tab6]"), std::string::npos) << "a page above the count with keys goes";
+}
+
+// What a screen reader learns of a window's client object, or of one of its parts.
+struct Described {
+    std::wstring Name;
+    long Role = 0;
+    std::wstring Value;
+    long Parts = -1;
+    RECT Location{};
+    long State = 0;
+    std::wstring DefaultAction;
+};
+
+std::wstring Taken(BSTR text) {
+    std::wstring copy = text != nullptr ? text : L"";
+    SysFreeString(text);
+    return copy;
+}
+
+Described Describe(HWND window, long part = CHILDID_SELF) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return {};
+    }
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = part;
+    BSTR name = nullptr;
+    BSTR value = nullptr;
+    VARIANT role;
+    VariantInit(&role);
+    VARIANT state;
+    VariantInit(&state);
+    BSTR action = nullptr;
+    long parts = -1;
+    long at[4] = {};  // left, top, width, height
+    object->get_accName(child, &name);
+    object->get_accValue(child, &value);
+    object->get_accRole(child, &role);
+    object->get_accChildCount(&parts);
+    object->accLocation(&at[0], &at[1], &at[2], &at[3], child);
+    object->get_accState(child, &state);
+    object->get_accDefaultAction(child, &action);
+    object->Release();
+    return {Taken(name), role.lVal,    Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]},
+            state.lVal,  Taken(action)};
+}
+
+// What a screen reader's request to act on a part of a window answers: accDoDefaultAction without
+// flags, accSelect with them.
+HRESULT ActOn(HWND window, long part, long selectFlags = 0) {
+    IAccessible* object = nullptr;
+    const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                     reinterpret_cast<void**>(&object));
+    if (FAILED(found)) {
+        return found;
+    }
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = part;
+    const HRESULT result = selectFlags == 0 ? object->accDoDefaultAction(child) : object->accSelect(selectFlags, child);
+    object->Release();
+    return result;
 }
 
 std::string TextOf(const RECT& rect) {

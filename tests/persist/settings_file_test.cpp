@@ -34,6 +34,7 @@ TEST(SettingsFile, NoFileGivesTheFirstStartDefaults) {
     EXPECT_EQ(settings.Height, 270);
     EXPECT_EQ(settings.PickHotKey, "Ctrl+Alt+C");
     EXPECT_TRUE(settings.PickHotKeyOn);
+    EXPECT_FALSE(settings.PickFrozen);
     EXPECT_EQ(settings.Zoom, 4);
     EXPECT_EQ(settings.Sample, 1);
     EXPECT_EQ(settings.Simulate, 0);
@@ -65,11 +66,13 @@ TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=255abc\r\n").SelectedColor, -1);
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=0\r\n").SelectedColor, 0);
 
-    const Settings options = ReadFrom(
-        directory,
-        "[Options]\r\nPickHotKey= Ctrl+Foo \r\nPickHotKeyOn=0\r\nZoom=$20\r\nSample=x\r\nHistory=0\r\nSimulate=3\r\n");
+    const Settings options =
+        ReadFrom(directory,
+                 "[Options]\r\nPickHotKey= Ctrl+Foo "
+                 "\r\nPickHotKeyOn=0\r\nPickFrozen=1\r\nZoom=$20\r\nSample=x\r\nHistory=0\r\nSimulate=3\r\n");
     EXPECT_EQ(options.PickHotKey, "Ctrl+Foo") << "kept as read, to be written back";
     EXPECT_FALSE(options.PickHotKeyOn);
+    EXPECT_TRUE(options.PickFrozen);
     EXPECT_EQ(options.Zoom, 32);
     EXPECT_EQ(options.Sample, 1);
     EXPECT_FALSE(options.History);
@@ -138,9 +141,10 @@ TEST(SettingsFile, OptionsAreWrittenOnceChangedOrWhenTheFileHoldsThem) {
     Settings changed;
     changed.Zoom = 16;
     changed.Sample = 9;
+    changed.PickFrozen = true;
     changed.History = false;
-    EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nZoom=16\r\nSample=9\r\nHistory=0\r\n"));
-    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nZoom=4\r\nSample=1\r\nHistory=1\r\n"))
+    EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nPickFrozen=1\r\nZoom=16\r\nSample=9\r\nHistory=0\r\n"));
+    EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nPickFrozen=0\r\nZoom=4\r\nSample=1\r\nHistory=1\r\n"))
         << "back to the defaults";
     Settings contrast;
     contrast.ContrastBack = 0x1A2B3C;

@@ -1,4 +1,4 @@
-#include "sampler/global_pick_win.h"
+#include "sampler/pick_hooks_win.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -14,28 +14,10 @@ constexpr const char* kCannotHook =
     "F\x82\xF0\x8E\xE6\x93\xBE\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1";
 
 // The pick whose hooks are installed; the hooks are functions and find it here.
-GlobalPick* hooked = nullptr;
+PickHooks* hooked = nullptr;
 
-// The system's cursors that windows choose from (OCR_NORMAL, OCR_IBEAM, OCR_WAIT, OCR_UP, the four
-// sizing arrows, OCR_SIZEALL, OCR_NO, OCR_HAND, OCR_APPSTARTING, OCR_HELP), all of which show the
-// cross while a pick runs: the windows under the pointer belong to other programs, which choose
-// their own cursors.
-constexpr DWORD kSystemCursors[] = {32512, 32513, 32514, 32516, 32642, 32643, 32644,
-                                    32645, 32646, 32648, 32649, 32650, 32651};
-
-bool ReplaceSystemCursors() {
-    const HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
-    bool replaced = false;
-    for (const DWORD cursor : kSystemCursors) {
-        // The system takes the copy over.
-        replaced = SetSystemCursor(CopyCursor(cross), cursor) != FALSE || replaced;
-    }
-    return replaced;
-}
-
-void RestoreSystemCursors() {
-    SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
-}
+// How long the hooks wait after a pick for the release of the press that ended it.
+constexpr UINT kReleaseWait = 30'000;
 
 unsigned ButtonBit(WPARAM message) {
     switch (message) {
@@ -61,7 +43,7 @@ bool IsArrow(DWORD key) {
 }
 
 LPARAM SteerDetail(DWORD key) {
-    return static_cast<LPARAM>(key) | (GetAsyncKeyState(VK_SHIFT) < 0 ? GlobalPick::kShiftFlag : 0);
+    return static_cast<LPARAM>(key) | (GetAsyncKeyState(VK_SHIFT) < 0 ? PickHooks::kShiftFlag : 0);
 }
 
 bool IsButtonDown(WPARAM message) {
@@ -88,19 +70,19 @@ void HotKeyRegistration::Unregister() {
     }
 }
 
-GlobalPick::~GlobalPick() {
+PickHooks::~PickHooks() {
     if (active_) {
         Finish();
     }
     RemoveHooks();
 }
 
-void GlobalPick::Start(HWND window) {
+void PickHooks::Start(HWND window) {
     RemoveHooks();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     hooked = this;
-    mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, &GlobalPick::MouseHook, instance, 0);
-    keyboardHook_ = SetWindowsHookExW(WH_KEYBOARD_LL, &GlobalPick::KeyboardHook, instance, 0);
+    mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, &PickHooks::MouseHook, instance, 0);
+    keyboardHook_ = SetWindowsHookExW(WH_KEYBOARD_LL, &PickHooks::KeyboardHook, instance, 0);
     if (mouseHook_ == nullptr || keyboardHook_ == nullptr) {
         RemoveHooks();
         throw std::runtime_error(kCannotHook);
@@ -110,20 +92,15 @@ void GlobalPick::Start(HWND window) {
     movePosted_ = false;
     heldButtons_ = 0;
     std::fill(std::begin(heldKeys_), std::end(heldKeys_), 0);
-    cursorsReplaced_ = ReplaceSystemCursors();
 }
 
-void GlobalPick::Finish() {
+void PickHooks::Finish() {
     active_ = false;
-    if (cursorsReplaced_) {
-        RestoreSystemCursors();
-        cursorsReplaced_ = false;
-    }
-    removalTimer_ = SetTimer(nullptr, 0, 1000, &GlobalPick::RemoveHooksLater);
+    removalTimer_ = SetTimer(nullptr, 0, kReleaseWait, &PickHooks::RemoveHooksLater);
     PostReleasedWhenNothingHeld();
 }
 
-void GlobalPick::RemoveHooks() {
+void PickHooks::RemoveHooks() {
     if (removalTimer_ != 0) {
         KillTimer(nullptr, removalTimer_);
         removalTimer_ = 0;
@@ -141,20 +118,20 @@ void GlobalPick::RemoveHooks() {
     }
 }
 
-void CALLBACK GlobalPick::RemoveHooksLater(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK PickHooks::RemoveHooksLater(HWND, UINT, UINT_PTR, DWORD) {
     if (hooked != nullptr && !hooked->active_) {
         hooked->RemoveHooks();
     }
 }
 
-LRESULT CALLBACK GlobalPick::MouseHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK PickHooks::MouseHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && hooked != nullptr && hooked->OnMouse(wParam, *reinterpret_cast<MSLLHOOKSTRUCT*>(lParam))) {
         return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT CALLBACK GlobalPick::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK PickHooks::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && hooked != nullptr && hooked->OnKey(wParam, *reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam))) {
         return 1;
     }
@@ -163,7 +140,7 @@ LRESULT CALLBACK GlobalPick::KeyboardHook(int code, WPARAM wParam, LPARAM lParam
 
 // The hooks only decide and post: what the events cause runs in the window's own message handling,
 // where GetCursorPos already gives the position a move brought.
-bool GlobalPick::OnMouse(WPARAM message, const MSLLHOOKSTRUCT& event) {
+bool PickHooks::OnMouse(WPARAM message, const MSLLHOOKSTRUCT& event) {
     const unsigned button = ButtonBit(message);
     if (button != 0 && !IsButtonDown(message)) {
         const bool held = (heldButtons_ & button) != 0;
@@ -196,7 +173,7 @@ bool GlobalPick::OnMouse(WPARAM message, const MSLLHOOKSTRUCT& event) {
     return false;
 }
 
-bool GlobalPick::OnKey(WPARAM message, const KBDLLHOOKSTRUCT& event) {
+bool PickHooks::OnKey(WPARAM message, const KBDLLHOOKSTRUCT& event) {
     const DWORD key = event.vkCode & 0xFF;
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
     if (heldKeys_[key] != 0) {
@@ -221,6 +198,9 @@ bool GlobalPick::OnKey(WPARAM message, const KBDLLHOOKSTRUCT& event) {
         case VK_ESCAPE:
             Post(Event::Cancel);
             break;
+        case 'F':
+            Post(Event::Freeze);
+            break;
         case VK_LEFT:
         case VK_UP:
         case VK_RIGHT:
@@ -234,11 +214,11 @@ bool GlobalPick::OnKey(WPARAM message, const KBDLLHOOKSTRUCT& event) {
     return true;
 }
 
-void GlobalPick::Post(Event event, LPARAM detail) const {
+void PickHooks::Post(Event event, LPARAM detail) const {
     PostMessageW(window_, kMessage, static_cast<WPARAM>(event), detail);
 }
 
-void GlobalPick::PostReleasedWhenNothingHeld() {
+void PickHooks::PostReleasedWhenNothingHeld() {
     if (!active_ && heldButtons_ == 0 &&
         std::none_of(std::begin(heldKeys_), std::end(heldKeys_), [](unsigned char held) { return held != 0; })) {
         Post(Event::Released);

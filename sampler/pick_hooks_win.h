@@ -25,11 +25,11 @@ private:
     int id_ = 0;
 };
 
-// A pick that runs without the pick target holding the mouse, started from anywhere: the window that
-// has the focus keeps it, and the system's hooks bring the pointer's moves and the keys and buttons
-// that steer the pick. While it runs the pointer shows the cross over every window, and the presses
-// that take or cancel the pick reach no other window (nor do their releases).
-class GlobalPick {
+// The input of a pick that runs without the pick target holding the mouse, started from anywhere: the
+// window that has the focus keeps it, and the system's hooks bring the pointer's moves and the keys and
+// buttons that steer the pick. The presses that take or cancel the pick reach no other window, nor do
+// their releases, however long they are held.
+class PickHooks {
 public:
     // What the hooks tell the window given to Start: a message kMessage with one of these as wParam.
     enum class Event : WPARAM {
@@ -38,21 +38,22 @@ public:
         Cancel,    // a right click or Esc: put back the colour there was before
         Wheel,     // lParam is the wheel's turn, in multiples of WHEEL_DELTA forward
         Steer,     // lParam is an arrow key, with kShiftFlag when Shift was held
+        Freeze,    // F: freeze the screen, or let it go live again
         Released,  // the press that ended the pick has been released: RemoveHooks()
     };
     static constexpr UINT kMessage = WM_APP + 0x20;
     static constexpr LPARAM kShiftFlag = 0x10000;
 
-    GlobalPick() = default;
-    ~GlobalPick();
-    GlobalPick(const GlobalPick&) = delete;
-    GlobalPick& operator=(const GlobalPick&) = delete;
+    PickHooks() = default;
+    ~PickHooks();
+    PickHooks(const PickHooks&) = delete;
+    PickHooks& operator=(const PickHooks&) = delete;
 
     // Starts a pick whose events go to `window`. Throws std::runtime_error when the hooks cannot be
     // installed; nothing is left changed then.
     void Start(HWND window);
-    // Ends the pick: the cursors come back, and the hooks go once the press that ended the pick has
-    // been released (at the latest after a second).
+    // Ends the pick: the hooks go once the press that ended the pick has been released (or after half
+    // a minute, should the hooks no longer hear it).
     void Finish();
     bool IsActive() const { return active_; }
     void MoveHandled() { movePosted_ = false; }
@@ -73,7 +74,6 @@ private:
     UINT_PTR removalTimer_ = 0;
     bool active_ = false;
     bool movePosted_ = false;
-    bool cursorsReplaced_ = false;
     // Releases still to be kept from other windows: mouse button-up messages, and keys by code.
     unsigned heldButtons_ = 0;
     unsigned char heldKeys_[256] = {};

@@ -24,7 +24,12 @@ constexpr std::string_view kSeparator = "-";
 // Captions are code page 932 bytes; the comment beside each gives the text.
 constexpr std::array kItems{
     MenuItemDef{C::Clear1, 1, "\x8F\xC1\x8B\x8E(&D)", Plain(kKeyDelete), false, 0},  // 消去(&D)
-    MenuItemDef{C::MI1, 1, "\x90\xDD\x92\xE8(&T)", std::nullopt, false, 0},          // 設定(&T)
+    // コントラストの確認(&K)...
+    MenuItemDef{C::NContrast, 1,
+                "\x83R\x83\x93\x83g\x83\x89\x83X\x83g\x82\xCC\x8Am\x94"
+                "F(&K)...",
+                ShiftCtrlKey('K'), false, 0},
+    MenuItemDef{C::MI1, 1, "\x90\xDD\x92\xE8(&T)", std::nullopt, false, 0},  // 設定(&T)
     // 文字列を自動でクリップボードにコピー(&C)
     MenuItemDef{C::Popup1, 2,
                 "\x95\xB6\x8E\x9A\x97\xF1\x82\xF0\x8E\xA9\x93\xAE\x82\xC5\x83N\x83\x8A\x83"
@@ -86,6 +91,27 @@ constexpr std::array kItems{
     // 画面を止めて取得(&F)
     MenuItemDef{C::NPickFrozen, 2, "\x89\xE6\x96\xCA\x82\xF0\x8E~\x82\xDF\x82\xC4\x8E\xE6\x93\xBE(&F)", std::nullopt,
                 false, 0},
+    MenuItemDef{C::MSimulate, 2,
+                "\x90"
+                "F\x8Ao\x82\xCC\x96\xCD\x8B[(&M)",
+                std::nullopt, false, 0},                                          // 色覚の模擬(&M)
+    MenuItemDef{C::Simulate0, 3, "\x82\xC8\x82\xB5(&N)", std::nullopt, true, 5},  // なし(&N)
+    MenuItemDef{C::Simulate1, 3,
+                "1\x8C^\x90"
+                "F\x8Ao(&P)",
+                std::nullopt, false, 5},  // 1型色覚(&P)
+    MenuItemDef{C::Simulate2, 3,
+                "2\x8C^\x90"
+                "F\x8Ao(&D)",
+                std::nullopt, false, 5},  // 2型色覚(&D)
+    MenuItemDef{C::Simulate3, 3,
+                "3\x8C^\x90"
+                "F\x8Ao(&T)",
+                std::nullopt, false, 5},  // 3型色覚(&T)
+    MenuItemDef{C::Simulate4, 3,
+                "1\x90"
+                "F\x8Ao(&A)",
+                std::nullopt, false, 5},  // 1色覚(&A)
     MenuItemDef{C::MS1, 1, kSeparator, std::nullopt, false, 0},
     MenuItemDef{C::MI3, 1, "RGB\x95\x5C\x8E\xA6\x90\xDD\x92\xE8(&R)", std::nullopt, false, 0},   // RGB表示設定(&R)
     MenuItemDef{C::RGB1, 2, "10\x90i\x90\x94(&A)", std::nullopt, true, 2},                       // 10進数(&A)

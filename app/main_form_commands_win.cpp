@@ -26,6 +26,9 @@ bool TFMain::PreTranslateMessage(MSG& message) {
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
         return true;
     }
+    if (contrast_.PreTranslateMessage(message)) {
+        return true;
+    }
     return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
@@ -64,6 +67,9 @@ void TFMain::ExecuteCommand(CommandId command) {
         switch (command) {
             case CommandId::Clear1:
                 Clear1Click();
+                break;
+            case CommandId::NContrast:
+                NContrastClick();
                 break;
             case CommandId::Popup1:
             case CommandId::Popup2:
@@ -111,6 +117,13 @@ void TFMain::ExecuteCommand(CommandId command) {
             case CommandId::Sample5:
             case CommandId::Sample9:
                 SampleClick(command);
+                break;
+            case CommandId::Simulate0:
+            case CommandId::Simulate1:
+            case CommandId::Simulate2:
+            case CommandId::Simulate3:
+            case CommandId::Simulate4:
+                SimulateClick(command);
                 break;
             case CommandId::NPickFrozen:
                 NPickFrozenClick();
@@ -194,7 +207,7 @@ void TFMain::ClearColor() {
 }
 
 TextOptions TFMain::CurrentTextOptions() const {
-    return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_};
+    return TextOptions{IsChecked(CommandId::Popup2), decimalSeparator_, contrast_.Pair()};
 }
 
 void TFMain::UpdateReadout() {

@@ -33,6 +33,9 @@ constexpr std::string_view kHotKeyTakenAfter =
     "\xA2\x82\xE9\x82\xBD\x82\xDF\x8Eg\x82\xA6\x82\xDC\x82\xB9\x82\xF1";
 
 constexpr CommandId kSampleItems[] = {CommandId::Sample1, CommandId::Sample3, CommandId::Sample5, CommandId::Sample9};
+// In the order of ColorVision, which the settings file stores.
+constexpr CommandId kSimulateItems[] = {CommandId::Simulate0, CommandId::Simulate1, CommandId::Simulate2,
+                                        CommandId::Simulate3, CommandId::Simulate4};
 
 // Another copy of Tintrel runs (on this desktop): it holds the key, and nobody needs telling.
 bool AnotherCopyRuns(HWND own) {
@@ -61,6 +64,7 @@ void TFMain::ApplyPickOptions(const Settings& settings) {
     }
     magnifier_.SetSampleSize(sampleSize);
     magnifier_.SetZoom(ZoomFromStored(settings.Zoom));
+    SimulateClick(kSimulateItems[settings.Simulate]);
 }
 
 void TFMain::StorePickOptions(Settings& settings) const {
@@ -69,6 +73,11 @@ void TFMain::StorePickOptions(Settings& settings) const {
     settings.PickFrozen = IsChecked(CommandId::NPickFrozen);
     settings.Zoom = magnifier_.Zoom();
     settings.Sample = magnifier_.SampleSize();
+    for (std::size_t index = 0; index < std::size(kSimulateItems); ++index) {
+        if (IsChecked(kSimulateItems[index])) {
+            settings.Simulate = static_cast<std::int32_t>(index);
+        }
+    }
 }
 
 void TFMain::RegisterPickHotKey() {
@@ -102,25 +111,54 @@ void TFMain::SampleClick(CommandId sender) {
     RepaintMagnifier();
 }
 
+void TFMain::SimulateClick(CommandId sender) {
+    menu_.CheckRadio(sender);
+    for (std::size_t index = 0; index < std::size(kSimulateItems); ++index) {
+        if (kSimulateItems[index] == sender) {
+            magnifier_.SetVision(static_cast<ColorVision>(index));
+        }
+    }
+    RepaintMagnifier();
+}
+
 // ---- Picks off the screen
 
 ScreenPickClient TFMain::PickClient() {
     return ScreenPickClient{
         .Started = [this] { magnifier_.Keep(); },
         .Sample = [this](ScreenPoint at, const FrozenScreen* frozen) { return magnifier_.Capture(at, frozen); },
-        .Show = [this](COLORREF color) { ShowPicked(color); },
+        .Show =
+            [this](COLORREF color) {
+                if (contrastPickSide_) {
+                    ShowContrastPick(color);
+                } else {
+                    ShowPicked(color);
+                }
+            },
         .PutBack =
             [this](std::optional<COLORREF> before) {
-                if (before) {
-                    SetColor(static_cast<ColorRef>(*before));
+                if (contrastPickSide_) {
+                    EndContrastPick(before);
                 } else {
-                    ClearColor();
+                    if (before) {
+                        SetColor(static_cast<ColorRef>(*before));
+                    } else {
+                        ClearColor();
+                    }
+                    UpdateReadout();
                 }
-                UpdateReadout();
                 magnifier_.PutBack();
                 RepaintMagnifier();
             },
-        .Taken = [this](COLORREF) { PickTaken(); },
+        .Taken =
+            [this](COLORREF color) {
+                if (contrastPickSide_) {
+                    RecordPick(static_cast<ColorRef>(color));
+                    EndContrastPick(color);
+                } else {
+                    PickTaken();
+                }
+            },
         .Wheel = [this](int delta) { ZoomBy(delta); },
         .Window = [this] { return hwnd_; },
     };

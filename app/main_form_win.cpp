@@ -141,6 +141,7 @@ void TFMain::FormCreate() {
     magnifier_.Create(layout::kPaintBox1Size);
     CreatePick();
     ApplyStayOnTop();
+    CreateContrastForm();
 }
 
 void TFMain::SetHintTiming() {
@@ -246,6 +247,7 @@ void TFMain::ApplySettings(const Settings& settings) {
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     palletHost_.SetPalletHeight(settings.Height);
     ApplyPickOptions(settings);
+    ApplyContrastSettings(settings);
     ShowHistory(settings.History);
 }
 
@@ -304,6 +306,7 @@ Settings TFMain::CurrentSettings() const {
     settings.Left = window.left;
     settings.Height = palletHost_.SavedHeight();
     StorePickOptions(settings);
+    StoreContrastSettings(settings);
     settings.History = IsChecked(CommandId::NHistory);
     return settings;
 }

@@ -13,6 +13,7 @@
 #include "app/main_form_accessible_win.h"
 #include "base/file_path.h"
 #include "color/color_state.h"
+#include "color/contrast_form_win.h"
 #include "color/format_choice_win.h"
 #include "color/readout_fields_win.h"
 #include "color/readout_text.h"
@@ -146,6 +147,15 @@ private:
     void NFormatClick();
     void NPalDlgClick();
     void MVarClick();
+    // The contrast window: opened from the menu, its picks run here, its pair kept in the settings.
+    void CreateContrastForm();
+    void NContrastClick();
+    void ApplyContrastSettings(const Settings& settings);
+    void StoreContrastSettings(Settings& settings) const;
+    // A pick for the pair runs on the main window's pick and ends in the pair, not the current colour.
+    void ContrastPickMouse(TFContrast::Side side, UINT message, HWND target);
+    void ShowContrastPick(COLORREF color);
+    void EndContrastPick(std::optional<COLORREF> color);
     // The pick history's page.
     void ShowHistory(bool shown);
     void NHistoryClearClick();
@@ -172,6 +182,8 @@ private:
     void RegisterPickHotKey();
     void NHotKeyClick();
     void SampleClick(CommandId sender);
+    // The colour vision the magnifier shows the screen with.
+    void SimulateClick(CommandId sender);
     void PickHotKeyPressed();
     void NPickFrozenClick();
     bool RouteWheel(const MSG& message);
@@ -206,6 +218,9 @@ private:
     Magnifier magnifier_;
     ScreenPick pick_{PickClient()};
     HotKeyRegistration pickHotKey_;
+    TFContrast contrast_;
+    // The contrast window's side a pick from its target is for, while one runs.
+    std::optional<TFContrast::Side> contrastPickSide_;
     // The key as the settings file holds it, written back as it is; and the key that text gives.
     std::string pickHotKeyText_ = Settings{}.PickHotKey;
     HotKey pickHotKeyInForce_ = kDefaultPickHotKey;

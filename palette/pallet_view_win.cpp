@@ -4,11 +4,13 @@
 #include <windowsx.h>  // GET_X_LPARAM
 
 #include <algorithm>
+#include <cstdlib>  // std::abs
 #include <iterator>
 
 #include "color/color_models.h"
 #include "color/number_text.h"
 #include "palette/pallet_cell_text.h"
+#include "ui/drag_source_win.h"
 #include "ui/frames_win.h"
 #include "ui/gdi_handles_win.h"
 #include "ui/message_box_win.h"
@@ -230,10 +232,28 @@ void PalletView::PaintPalletMouseDown(UINT button, POINT client) {
         TakeCell(*target);
         if (OnHistory()) {
             DragHistoryCell(*target);
+        } else {
+            pressedAt_ = client;
         }
     } else {
         SwapCell(*target);
     }
+}
+
+void PalletView::DragCellOnMove(WPARAM keys, POINT client) {
+    if (!pressedAt_ || (keys & MK_LBUTTON) == 0) {
+        pressedAt_.reset();
+        return;
+    }
+    if (std::abs(client.x - pressedAt_->x) < GetSystemMetrics(SM_CXDRAG) &&
+        std::abs(client.y - pressedAt_->y) < GetSystemMetrics(SM_CYDRAG)) {
+        return;
+    }
+    pressedAt_.reset();
+    // The cell's hint would stand under the pointer, over the places a drop is meant for.
+    SetHintText(L"");
+    DragFrom(hwnd_);
+    RefreshHint();
 }
 
 void PalletView::TakeCell(CellPosition cell) {
@@ -453,12 +473,14 @@ LRESULT PalletView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
+            pressedAt_.reset();
             RelayToHint(message, wParam, lParam);
             break;
         case WM_MOUSEMOVE:
             // Where the pointer is now: the moves made up when a window under the pointer shows or hides
             // (the hint itself) can carry an earlier position.
             RunGuarded([&] { PaintPalletMouseMove(PointerPosition()); });
+            RunGuarded([&] { DragCellOnMove(wParam, PointOf(lParam)); });
             RelayToHint(message, wParam, lParam);
             return 0;
         case WM_SETCURSOR:

@@ -109,6 +109,9 @@ private:
     void Paint();
     void PaintPalletPaint(HDC dc, const RECT& client) const;
     void PaintPalletMouseDown(UINT button, POINT client);
+    // A press on a cell that moves on by the system's drag distance drags the colour it took, so that
+    // it can be dropped on another cell or on any other target of the program's drags.
+    void DragCellOnMove(WPARAM keys, POINT client);
     void PaintPalletMouseMove(POINT client);
     bool PaintPalletDragOver(POINT client) const;
     void PaintPalletDragDrop(POINT client);
@@ -135,6 +138,7 @@ private:
     TabStripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR object);
 
     PalletStore& store_;
+    std::optional<POINT> pressedAt_;
     std::optional<std::int32_t> dragged_;
     PageTurner pageTurner_{*this};
     HWND tabStrip_ = nullptr;

@@ -1,6 +1,7 @@
 #include "persist/settings_file.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace tintrel {
@@ -11,14 +12,61 @@ constexpr std::string_view kSystem = "System";
 constexpr std::string_view kColor = "Color";
 constexpr std::string_view kWindow = "Window";
 constexpr std::string_view kOptions = "Options";
+constexpr std::string_view kContrast = "Contrast";
+constexpr std::int32_t kLastColor = 0xFFFFFF;
+constexpr std::int32_t kLastSimulation = 4;
 
 // The options came after the files that older versions wrote: one still at its default is left out of
 // a file that does not hold it yet, so that such a file changes only where the user changed something.
-void WriteOption(ProfileFile& file, std::string_view key, const std::string& value, const std::string& defaultValue) {
-    constexpr std::string_view kAbsent = "\n";  // no value read from a file holds a line break
-    if (value != defaultValue || file.ReadString(kOptions, key, kAbsent) != kAbsent) {
-        file.WriteString(kOptions, key, value);
+constexpr std::string_view kAbsent = "\n";  // no value read from a file holds a line break
+
+void WriteLater(ProfileFile& file,
+                std::string_view section,
+                std::string_view key,
+                const std::string& value,
+                const std::string& defaultValue) {
+    if (value != defaultValue || file.ReadString(section, key, kAbsent) != kAbsent) {
+        file.WriteString(section, key, value);
     }
+}
+
+void WriteOption(ProfileFile& file, std::string_view key, const std::string& value, const std::string& defaultValue) {
+    WriteLater(file, kOptions, key, value, defaultValue);
+}
+
+std::int32_t ReadColorNumber(const ProfileFile& file, std::string_view key, std::int32_t defaultValue) {
+    const std::int32_t value = file.ReadInteger(kContrast, key, defaultValue);
+    return value >= 0 && value <= kLastColor ? value : defaultValue;
+}
+
+std::optional<std::int32_t> ReadPlace(const ProfileFile& file, std::string_view key) {
+    constexpr std::int32_t kNoNumber = std::numeric_limits<std::int32_t>::min();
+    const std::int32_t value = file.ReadInteger(kContrast, key, kNoNumber);
+    return value == kNoNumber ? std::nullopt : std::optional<std::int32_t>(value);
+}
+
+void ReadContrast(const ProfileFile& file, Settings& settings) {
+    const Settings defaults;
+    settings.ContrastText = ReadColorNumber(file, "Text", defaults.ContrastText);
+    settings.ContrastBack = ReadColorNumber(file, "Back", defaults.ContrastBack);
+    settings.ContrastLeft = ReadPlace(file, "Left");
+    settings.ContrastTop = ReadPlace(file, "Top");
+    if (!settings.ContrastLeft || !settings.ContrastTop) {
+        settings.ContrastLeft.reset();
+        settings.ContrastTop.reset();
+    }
+    settings.ContrastOpen = file.ReadBool(kContrast, "Open", defaults.ContrastOpen);
+}
+
+void WriteContrast(ProfileFile& file, const Settings& settings) {
+    const Settings defaults;
+    WriteLater(file, kContrast, "Text", std::to_string(settings.ContrastText), std::to_string(defaults.ContrastText));
+    WriteLater(file, kContrast, "Back", std::to_string(settings.ContrastBack), std::to_string(defaults.ContrastBack));
+    if (settings.ContrastLeft && settings.ContrastTop) {
+        file.WriteInteger(kContrast, "Left", *settings.ContrastLeft);
+        file.WriteInteger(kContrast, "Top", *settings.ContrastTop);
+    }
+    WriteLater(file, kContrast, "Open", settings.ContrastOpen ? "1" : "0", defaults.ContrastOpen ? "1" : "0");
 }
 
 }  // namespace
@@ -45,6 +93,11 @@ Settings ReadSettings(const ProfileFile& file) {
     settings.PickFrozen = file.ReadBool(kOptions, "PickFrozen", defaults.PickFrozen);
     settings.Zoom = file.ReadInteger(kOptions, "Zoom", defaults.Zoom);
     settings.Sample = file.ReadInteger(kOptions, "Sample", defaults.Sample);
+    settings.Simulate = file.ReadInteger(kOptions, "Simulate", defaults.Simulate);
+    if (settings.Simulate < 0 || settings.Simulate > kLastSimulation) {
+        settings.Simulate = defaults.Simulate;
+    }
+    ReadContrast(file, settings);
     settings.History = file.ReadBool(kOptions, "History", defaults.History);
     return settings;
 }
@@ -66,6 +119,8 @@ void WriteSettings(ProfileFile& file, const Settings& settings) {
     WriteOption(file, "PickFrozen", settings.PickFrozen ? "1" : "0", defaults.PickFrozen ? "1" : "0");
     WriteOption(file, "Zoom", std::to_string(settings.Zoom), std::to_string(defaults.Zoom));
     WriteOption(file, "Sample", std::to_string(settings.Sample), std::to_string(defaults.Sample));
+    WriteOption(file, "Simulate", std::to_string(settings.Simulate), std::to_string(defaults.Simulate));
+    WriteContrast(file, settings);
     WriteOption(file, "History", settings.History ? "1" : "0", defaults.History ? "1" : "0");
 }
 

@@ -27,7 +27,16 @@ struct Settings {
     bool PickFrozen = false;  // a pick from anywhere starts with the screen frozen
     std::int32_t Zoom = 4;    // the magnifier's factor
     std::int32_t Sample = 1;  // the side of the square a pick averages over
-    bool History = true;      // the pick history's page is shown (it records either way)
+    // The colour vision the magnifier simulates, in the order of ColorVision: 0 for none.
+    std::int32_t Simulate = 0;
+    // The contrast window's pair as colour numbers (0x00BBGGRR) and its place; a number that is no
+    // colour gives the default. Without a place of its own the window opens beside the main window.
+    std::int32_t ContrastText = 0x000000;
+    std::int32_t ContrastBack = 0xFFFFFF;
+    std::optional<std::int32_t> ContrastLeft;
+    std::optional<std::int32_t> ContrastTop;
+    bool ContrastOpen = false;
+    bool History = true;  // the pick history's page is shown (it records either way)
 };
 
 // Reads the keys in the order they are written; a missing or unparsable value gives its default.

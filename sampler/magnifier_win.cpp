@@ -76,6 +76,8 @@ void Magnifier::SetDpi(DpiScale dpi) {
 
 void Magnifier::Release() {
     magBitmap_.Reset();
+    simulated_.Reset();
+    simulatedPixels_ = nullptr;
     buffer_.Reset();
     pixels_ = nullptr;
 }
@@ -121,6 +123,7 @@ std::optional<COLORREF> Magnifier::Capture(ScreenPoint at, const FrozenScreen* f
         return std::nullopt;
     }
     GdiFlush();  // the copy must have reached the bitmap's memory before it is read
+    SimulateVision();
     return Pick(*copy);
 }
 
@@ -170,7 +173,7 @@ void Magnifier::Draw(HDC dc) const {
     const MagnifierLayout layout = LayOutMagnifier(size_.cx, size_.cy, magCenterX_, magCenterY_, scale, sampleSize_);
     SetStretchBltMode(dc, STRETCH_DELETESCANS);
     StretchBlt(dc, layout.Dest.Left, layout.Dest.Top, layout.Dest.Right - layout.Dest.Left,
-               layout.Dest.Bottom - layout.Dest.Top, magBitmap_.Dc->Get(), layout.Source.Left, layout.Source.Top,
+               layout.Dest.Bottom - layout.Dest.Top, SourceDc(), layout.Source.Left, layout.Source.Top,
                layout.Source.Right - layout.Source.Left, layout.Source.Bottom - layout.Source.Top, SRCCOPY);
     const PixelRect& frame = layout.Frame;
     DrawRaisedFrame(dc, RECT{frame.Left, frame.Top, frame.Right, frame.Bottom}, scale.Line);
@@ -183,6 +186,7 @@ void Magnifier::Draw(HDC dc) const {
         SetBkMode(dc, OPAQUE);
         TextOutW(dc, dpi_(2), dpi_(2), label.c_str(), static_cast<int>(label.size()));
     }
+    DrawVisionLabel(dc);
 }
 
 }  // namespace tintrel

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "color/vision_simulation.h"
 #include "sampler/capture_geometry.h"
 #include "ui/dpi_win.h"
 #include "ui/gdi_handles_win.h"
@@ -53,6 +54,8 @@ public:
     void SetSampleSize(int size);
     // Shows or hides the factor in the corner.
     void ShowZoomLabel(bool shown);
+    // Shows the screen as seen with `vision`, named in the lower corner; a pick keeps the true colour.
+    void SetVision(ColorVision vision);
     // Keeps what the box shows now, to put it back when a pick is cancelled.
     void Keep();
     void PutBack();
@@ -62,6 +65,10 @@ public:
 
 private:
     void Draw(HDC dc) const;
+    // What the box enlarges: the captured bitmap, or its copy as seen with the simulated vision.
+    HDC SourceDc() const;
+    void SimulateVision();
+    void DrawVisionLabel(HDC dc) const;
     void CreateBuffer();
     COLORREF Pick(const CaptureCopy& copy) const;
 
@@ -77,6 +84,9 @@ private:
     };
 
     Surface magBitmap_;
+    Surface simulated_;
+    std::uint32_t* simulatedPixels_ = nullptr;
+    ColorVision vision_ = ColorVision::Normal;
     Surface buffer_;                   // where PaintNow composes the box before showing it
     std::uint32_t* pixels_ = nullptr;  // the bitmap's own memory, 0x00RRGGBB, rows top to bottom
     // What the box last showed, so that a sample over an unchanged screen paints nothing.

@@ -25,6 +25,8 @@ TEST(CommandForShortcut, MatchesKeyAndModifiersExactly) {
     EXPECT_EQ(CommandForShortcut(Shortcut{'F', true, true}), CommandId::NFormat);
     EXPECT_EQ(CommandForShortcut(Shortcut{'S', true, true}), CommandId::NExport);
     EXPECT_EQ(CommandForShortcut(Shortcut{'O', true, true}), CommandId::NImport);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'K', true, true}), CommandId::NContrast);
+    EXPECT_EQ(CommandForShortcut(Shortcut{'K', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'S', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'F', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'P', false, false}), std::nullopt);
@@ -40,9 +42,10 @@ TEST(CommandMenuItems, EveryRadioGroupStartsWithExactlyOneCheckedItem) {
             checkedPerGroup[item.RadioGroup] += item.CheckedAtDesign ? 1 : 0;
         }
     }
-    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}, {4, 4}}));
-    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(itemsPerGroup, (std::map<int, int>{{2, 4}, {3, 4}, {4, 4}, {5, 5}}));
+    EXPECT_EQ(checkedPerGroup, (std::map<int, int>{{2, 1}, {3, 1}, {4, 1}, {5, 1}}));
     EXPECT_EQ(RadioGroupRange(4), std::pair(CommandId::Sample1, CommandId::Sample9));
+    EXPECT_EQ(RadioGroupRange(5), std::pair(CommandId::Simulate0, CommandId::Simulate4));
 }
 
 TEST(CommandMenuItems, KeepTheirIdentifiersInDisplayOrder) {

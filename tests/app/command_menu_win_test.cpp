@@ -30,7 +30,11 @@ UINT ItemType(HMENU menu, CommandId item) {
 
 TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
     const HMENU menu = mainForm->PopupMenu1();
-    EXPECT_EQ(GetMenuItemCount(menu), 8);
+    EXPECT_EQ(GetMenuItemCount(menu), 9);
+    // コントラストの確認(&K)... right after 消去
+    EXPECT_EQ(GetMenuItemID(menu, 1), static_cast<UINT>(CommandId::NContrast));
+    EXPECT_EQ(ItemText(menu, CommandId::NContrast), WidenCp932("\x83R\x83\x93\x83g\x83\x89\x83X\x83g\x82\xCC\x8Am\x94"
+                                                               "F(&K)...\tShift+Ctrl+K"));
     EXPECT_EQ(ItemText(menu, CommandId::Clear1), WidenCp932("\x8F\xC1\x8B\x8E(&D)\tDel"));  // 消去
     EXPECT_EQ(ItemText(menu, CommandId::NPallet),
               WidenCp932("\x83p\x83\x8C\x83"
@@ -60,20 +64,26 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
                                                              "F\x82\xF0\x8E\xE6\x93\xBE\x81iCtrl+Alt+C\x81j(&H)"));
     EXPECT_EQ(ItemText(menu, CommandId::Sample9), WidenCp932("9\x81~9\x82\xCC\x95\xBD\x8B\xCF(&9)"));
     EXPECT_EQ(ItemText(menu, CommandId::MSample), WidenCp932("\x8E\xE6\x93\xBE\x94\xCD\x88\xCD(&R)"));  // 取得範囲
-    const HMENU settings = GetSubMenu(menu, 1);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 2)), 4);
-    // 画面を止めて取得(&F), last
-    EXPECT_EQ(GetMenuItemID(settings, GetMenuItemCount(settings) - 1), static_cast<UINT>(CommandId::NPickFrozen));
+    const HMENU settings = GetSubMenu(menu, 2);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(settings, GetMenuItemCount(settings) - 3)), 4);
+    // 画面を止めて取得(&F), then 色覚の模擬 last, with なし and the four kinds of colour vision as one group
+    EXPECT_EQ(GetMenuItemID(settings, GetMenuItemCount(settings) - 2), static_cast<UINT>(CommandId::NPickFrozen));
     EXPECT_EQ(ItemText(menu, CommandId::NPickFrozen),
               WidenCp932("\x89\xE6\x96\xCA\x82\xF0\x8E~\x82\xDF\x82\xC4\x8E\xE6\x93\xBE(&F)"));
+    const HMENU simulate = GetSubMenu(settings, GetMenuItemCount(settings) - 1);
+    EXPECT_EQ(GetMenuItemCount(simulate), 5);
+    EXPECT_EQ(ItemText(menu, CommandId::Simulate0), WidenCp932("\x82\xC8\x82\xB5(&N)"));
+    EXPECT_EQ(ItemText(menu, CommandId::Simulate4), WidenCp932("1\x90"
+                                                               "F\x8Ao(&A)"));
+    EXPECT_TRUE(ItemType(menu, CommandId::Simulate2) & MFT_RADIOCHECK);
     EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);
     // The three submenus hold the options and the two notation groups.
-    EXPECT_EQ(GetMenuItemCount(settings), 14);
+    EXPECT_EQ(GetMenuItemCount(settings), 15);
     // 履歴 holding 履歴を表示(&H) and 履歴を消去(&C)
     EXPECT_EQ(ItemText(menu, CommandId::NHistory), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x95\x5C\x8E\xA6(&H)"));
     EXPECT_EQ(ItemText(menu, CommandId::NHistoryClear), WidenCp932("\x97\x9A\x97\xF0\x82\xF0\x8F\xC1\x8B\x8E(&C)"));
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 3)), 4);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 4)), 4);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 5)), 4);
     EXPECT_TRUE(ItemType(menu, CommandId::RGB2) & MFT_RADIOCHECK);
     EXPECT_FALSE(ItemType(menu, CommandId::Popup1) & MFT_RADIOCHECK);
 }
@@ -87,6 +97,7 @@ TEST_F(CommandMenu, StartsWithTheDefaultsOfAFirstStart) {
     EXPECT_TRUE(mainForm->IsChecked(CommandId::CMYK1));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NHotKey));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::Sample1));
+    EXPECT_TRUE(mainForm->IsChecked(CommandId::Simulate0));
     EXPECT_TRUE(mainForm->IsChecked(CommandId::NHistory));
 }
 

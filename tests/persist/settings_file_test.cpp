@@ -37,6 +37,11 @@ TEST(SettingsFile, NoFileGivesTheFirstStartDefaults) {
     EXPECT_FALSE(settings.PickFrozen);
     EXPECT_EQ(settings.Zoom, 4);
     EXPECT_EQ(settings.Sample, 1);
+    EXPECT_EQ(settings.Simulate, 0);
+    EXPECT_EQ(settings.ContrastText, 0x000000);
+    EXPECT_EQ(settings.ContrastBack, 0xFFFFFF);
+    EXPECT_EQ(settings.ContrastLeft, std::nullopt);
+    EXPECT_FALSE(settings.ContrastOpen);
     EXPECT_TRUE(settings.History);
 }
 
@@ -61,15 +66,42 @@ TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=255abc\r\n").SelectedColor, -1);
     EXPECT_EQ(ReadFrom(directory, "[Color]\r\nSelectedColor=0\r\n").SelectedColor, 0);
 
-    const Settings options = ReadFrom(directory,
-                                      "[Options]\r\nPickHotKey= Ctrl+Foo "
-                                      "\r\nPickHotKeyOn=0\r\nPickFrozen=1\r\nZoom=$20\r\nSample=x\r\nHistory=0\r\n");
+    const Settings options =
+        ReadFrom(directory,
+                 "[Options]\r\nPickHotKey= Ctrl+Foo "
+                 "\r\nPickHotKeyOn=0\r\nPickFrozen=1\r\nZoom=$20\r\nSample=x\r\nHistory=0\r\nSimulate=3\r\n");
     EXPECT_EQ(options.PickHotKey, "Ctrl+Foo") << "kept as read, to be written back";
     EXPECT_FALSE(options.PickHotKeyOn);
     EXPECT_TRUE(options.PickFrozen);
     EXPECT_EQ(options.Zoom, 32);
     EXPECT_EQ(options.Sample, 1);
     EXPECT_FALSE(options.History);
+    EXPECT_EQ(options.Simulate, 3);
+    for (const char* outside : {"Simulate=5", "Simulate=-1", "Simulate=two"}) {
+        EXPECT_EQ(ReadFrom(directory, std::string("[Options]\r\n") + outside + "\r\n").Simulate, 0) << outside;
+    }
+
+    // The contrast pair: a number that is no colour gives black on white, key by key.
+    const struct {
+        const char* section;
+        std::int32_t text, back;
+        std::optional<std::int32_t> left, top;
+        bool open;
+    } contrast[] = {
+        {"Text=7895160\r\nBack=$1A2B3C\r\nLeft=-300\r\nTop=40\r\nOpen=1", 7895160, 0x1A2B3C, -300, 40, true},
+        {"Text=-1\r\nBack=16777216", 0, 0xFFFFFF, std::nullopt, std::nullopt, false},
+        {"Text=x\r\nBack=\r\nOpen=yes", 0, 0xFFFFFF, std::nullopt, std::nullopt, false},
+        {"Text=16777215\r\nBack=0\r\nLeft=5", 0xFFFFFF, 0, std::nullopt, std::nullopt, false},  // half a place
+        {"Left=5\r\nTop=$zz", 0, 0xFFFFFF, std::nullopt, std::nullopt, false},
+    };
+    for (const auto& row : contrast) {
+        const Settings read = ReadFrom(directory, std::string("[Contrast]\r\n") + row.section + "\r\n");
+        EXPECT_EQ(read.ContrastText, row.text) << row.section;
+        EXPECT_EQ(read.ContrastBack, row.back) << row.section;
+        EXPECT_EQ(read.ContrastLeft, row.left) << row.section;
+        EXPECT_EQ(read.ContrastTop, row.top) << row.section;
+        EXPECT_EQ(read.ContrastOpen, row.open) << row.section;
+    }
 }
 
 TEST(SettingsFile, WritesTheTenKeysInOrderIntoANewFile) {
@@ -114,6 +146,13 @@ TEST(SettingsFile, OptionsAreWrittenOnceChangedOrWhenTheFileHoldsThem) {
     EXPECT_EQ(Escaped(save(changed)), Escaped("[Options]\r\nPickFrozen=1\r\nZoom=16\r\nSample=9\r\nHistory=0\r\n"));
     EXPECT_EQ(Escaped(save(Settings{})), Escaped("[Options]\r\nPickFrozen=0\r\nZoom=4\r\nSample=1\r\nHistory=1\r\n"))
         << "back to the defaults";
+    Settings contrast;
+    contrast.ContrastBack = 0x1A2B3C;
+    contrast.ContrastLeft = -4;
+    contrast.ContrastTop = 30;
+    const std::string withContrast = save(contrast);
+    EXPECT_NE(withContrast.find("[Contrast]\r\nBack=1715004\r\nLeft=-4\r\nTop=30\r\n"), std::string::npos)
+        << "the pair's changed colour and the window's place: " << Escaped(withContrast);
 
     WriteBytes(path, "[Options]\r\nPickHotKey=Ctrl+Foo\r\n");
     const std::string kept = save(ReadSettings(ProfileFile(path)));

@@ -20,6 +20,7 @@
 #include "palette/pallet_geometry.h"
 #include "palette/pick_history.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "tests/app/running_program_win.h"
 #include "tests/persist/test_support.h"
 #include "tests/real_input_win.h"
 #include "ui/window_text_win.h"
@@ -264,69 +265,9 @@ TEST(RealProgram, StartsWithAHandEditedPaletteFileAndKeepsWhatItDoesNotOwn) {
     EXPECT_EQ(file.find("[Tab6]"), std::string::npos) << "a page above the count with keys goes";
 }
 
-// What a screen reader learns of a window's client object, or of one of its parts.
-struct Described {
-    std::wstring Name;
-    long Role = 0;
-    std::wstring Value;
-    long Parts = -1;
-    RECT Location{};
-    long State = 0;
-    std::wstring DefaultAction;
-};
-
-std::wstring Taken(BSTR text) {
-    std::wstring copy = text != nullptr ? text : L"";
-    SysFreeString(text);
-    return copy;
-}
-
-Described Describe(HWND window, long part = CHILDID_SELF) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
-        return {};
-    }
-    VARIANT child;
-    child.vt = VT_I4;
-    child.lVal = part;
-    BSTR name = nullptr;
-    BSTR value = nullptr;
-    VARIANT role;
-    VariantInit(&role);
-    VARIANT state;
-    VariantInit(&state);
-    BSTR action = nullptr;
-    long parts = -1;
-    long at[4] = {};  // left, top, width, height
-    object->get_accName(child, &name);
-    object->get_accValue(child, &value);
-    object->get_accRole(child, &role);
-    object->get_accChildCount(&parts);
-    object->accLocation(&at[0], &at[1], &at[2], &at[3], child);
-    object->get_accState(child, &state);
-    object->get_accDefaultAction(child, &action);
-    object->Release();
-    return {Taken(name), role.lVal,    Taken(value), parts, RECT{at[0], at[1], at[0] + at[2], at[1] + at[3]},
-            state.lVal,  Taken(action)};
-}
-
-// What a screen reader's request to act on a part of a window answers: accDoDefaultAction without
-// flags, accSelect with them.
-HRESULT ActOn(HWND window, long part, long selectFlags = 0) {
-    IAccessible* object = nullptr;
-    const HRESULT found = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                                     reinterpret_cast<void**>(&object));
-    if (FAILED(found)) {
-        return found;
-    }
-    VARIANT child;
-    child.vt = VT_I4;
-    child.lVal = part;
-    const HRESULT result = selectFlags == 0 ? object->accDoDefaultAction(child) : object->accSelect(selectFlags, child);
-    object->Release();
-    return result;
-}
+using testing_win::ActOn;
+using testing_win::Describe;
+using testing_win::Described;
 
 std::string TextOf(const RECT& rect) {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + "-" + std::to_string(rect.right) + "," +

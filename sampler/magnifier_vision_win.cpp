@@ -25,15 +25,7 @@ void Magnifier::SimulateVision() {
     }
     if (!simulated_.Dc) {
         const WindowDC screen(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = size_.cx;
-        info.bmiHeader.biHeight = -size_.cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        simulated_.Create(screen.Get(), CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        simulatedPixels_ = static_cast<std::uint32_t*>(bits);
+        simulated_.Create(screen.Get(), CreatePixelBitmap(screen.Get(), size_, simulatedPixels_));
     }
     if (simulatedPixels_ == nullptr) {
         return;

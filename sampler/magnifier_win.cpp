@@ -12,6 +12,19 @@
 
 namespace tintrel {
 
+HBITMAP CreatePixelBitmap(HDC dc, SIZE size, std::uint32_t*& pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<std::uint32_t*>(bits);
+    return bitmap;
+}
+
 namespace {
 
 constexpr COLORREF kSilver = 0x00C0C0C0;
@@ -38,17 +51,8 @@ void Magnifier::Surface::Reset() {
 void Magnifier::Create(SIZE size) {
     size_ = size;
     WindowDC screen(nullptr);
-    // A top-down 32-bit bitmap whose memory a pick reads directly: one pixel or a whole square costs
-    // no call into the system.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    magBitmap_.Create(screen.Get(), CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels_ = static_cast<std::uint32_t*>(bits);
+    // Its memory a pick reads directly: one pixel or a whole square costs no call into the system.
+    magBitmap_.Create(screen.Get(), CreatePixelBitmap(screen.Get(), size, pixels_));
     CreateBuffer();
     Brush silver(CreateSolidBrush(kSilver));
     const RECT all{0, 0, size.cx, size.cy};

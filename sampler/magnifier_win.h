@@ -16,6 +16,10 @@ namespace tintrel {
 
 class FrozenScreen;
 
+// A top-down 32-bit bitmap compatible with `dc` whose pixels (0x00RRGGBB) are at `pixels`, which
+// stays valid as long as the bitmap; nullptr when it cannot be made.
+HBITMAP CreatePixelBitmap(HDC dc, SIZE size, std::uint32_t*& pixels);
+
 // The magnifier: `MagBitmap`, the screen area around the pointer as last captured, and its centre
 // pixel, drawn enlarged (4 times unless the user chose another factor) into a paint box of the
 // bitmap's size in design units. Each screen pixel is a sharp square of the factor's design units in

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "base/decimal_parse.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/exchange_text.h"
 #include "exchange/web_palettes.h"
@@ -71,14 +72,11 @@ public:
         while (pos_ < text_.size() && std::string_view("+-0123456789.eE").find(text_[pos_]) != std::string_view::npos) {
             ++pos_;
         }
-        double value = 0.0;
-        const char* first = text_.data() + start;
-        const char* last = text_.data() + pos_;
-        const auto [end, error] = std::from_chars(first, last, value);
-        if (start == pos_ || text_[start] == '+' || error != std::errc() || end != last) {
+        const auto value = ParseDecimal(text_.substr(start, pos_ - start));
+        if (!value) {
             Fail();
         }
-        return value;
+        return *value;
     }
 
     void Literal() {

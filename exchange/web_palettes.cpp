@@ -1,10 +1,9 @@
 #include "exchange/web_palettes.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <string>
 
+#include "base/decimal_parse.h"
 #include "base/integer_parse.h"
 #include "exchange/exchange_text.h"
 
@@ -62,12 +61,11 @@ std::optional<int> RgbComponent(std::string_view text) {
     if (text.starts_with('+')) {
         text.remove_prefix(1);
     }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    const auto value = ParseDecimal(text);
+    if (!value) {
         return std::nullopt;
     }
-    return UnitToByte(percent ? value / 100.0 : value / 255.0);
+    return UnitToByte(percent ? *value / 100.0 : *value / 255.0);
 }
 
 std::optional<ColorRef> RgbFunction(std::string_view arguments) {

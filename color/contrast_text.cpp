@@ -1,7 +1,8 @@
 #include "color/contrast_text.h"
 
 #include <array>
-#include <cstdio>
+
+#include "color/number_text.h"
 
 namespace tintrel {
 
@@ -124,9 +125,7 @@ std::optional<Rgb8> ParseColorEntry(std::string_view text) {
 }
 
 std::string ColorEntryText(Rgb8 color) {
-    std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02X%02X%02X", color.R, color.G, color.B);
-    return std::string(text.data(), 7);
+    return "#" + FormatHex2(color.R) + FormatHex2(color.G) + FormatHex2(color.B);
 }
 
 std::string ContrastRatioText(double ratio, std::string_view separator) {

@@ -184,8 +184,8 @@ LRESULT TFPallet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noex
 
 void TFPallet::FormShow() {
     SetWindowTextW(mtab_, WidenCp932(JoinPageNames(shownNames_)).c_str());
-    SetWindowTextW(xcol_, std::to_wstring(shownColumns_).c_str());
-    SetWindowTextW(ycol_, std::to_wstring(shownRows_).c_str());
+    SetWindowTextW(xcol_, WidenCp932(std::to_string(shownColumns_)).c_str());
+    SetWindowTextW(ycol_, WidenCp932(std::to_string(shownRows_)).c_str());
     // A multi-line box reports no change for text set this way, and a box given the text it held may not
     // either: OK must match the values on screen all the same.
     DataChange();

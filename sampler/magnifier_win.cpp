@@ -9,6 +9,7 @@
 #include "sampler/screen_capture_win.h"
 #include "ui/fonts_win.h"
 #include "ui/frames_win.h"
+#include "ui/window_text_win.h"
 
 namespace tintrel {
 
@@ -183,7 +184,7 @@ void Magnifier::Draw(HDC dc) const {
     DrawRaisedFrame(dc, RECT{frame.Left, frame.Top, frame.Right, frame.Bottom}, scale.Line);
     DrawRaisedFrame(dc, RECT{0, 0, box.cx, box.cy}, scale.Line);
     if (labelShown_) {
-        const std::wstring label = L"\u00D7" + std::to_wstring(zoom_);
+        const std::wstring label = L"\u00D7" + WidenCp932(std::to_string(zoom_));
         const ScopedSelect font(dc, FixedFont(dpi_));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

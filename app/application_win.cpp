@@ -6,12 +6,12 @@
 #include <objbase.h>  // CoInitializeEx
 
 #include <csignal>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "app/start_arguments.h"
 #include "app/start_request_win.h"
+#include "base/error.h"
 #include "sampler/system_cursors_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
@@ -74,7 +74,7 @@ bool ApplicationForms::DispatchPending() {
 int RunApplication(const FilePath& executablePath, std::span<const std::wstring> arguments) {
     const StartArguments start = ReadStartArguments(arguments);
     if (start.Unknown) {
-        ShowErrorBox(std::runtime_error(std::string(kUnknownArgument) + NarrowCp932(*start.Unknown)));
+        ShowErrorBox(Error(std::string(kUnknownArgument) + NarrowCp932(*start.Unknown)));
         return 2;
     }
     if (start.Pick && HandOverPick(executablePath, start.Frozen)) {

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
+
+#include "base/error.h"
 
 namespace tintrel {
 
@@ -139,7 +140,7 @@ const MenuItemDef& CommandMenuItem(CommandId id) {
     const auto found =
         std::find_if(kItems.begin(), kItems.end(), [id](const MenuItemDef& item) { return item.Id == id; });
     if (found == kItems.end()) {
-        throw std::out_of_range("unknown command");
+        throw Error("unknown command");
     }
     return *found;
 }

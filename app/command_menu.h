@@ -83,7 +83,7 @@ struct MenuItemDef {
 // The items in display order.
 std::span<const MenuItemDef> CommandMenuItems();
 
-// The item with this identifier; throws std::out_of_range for an unknown one.
+// The item with this identifier; throws Error for an unknown one.
 const MenuItemDef& CommandMenuItem(CommandId id);
 
 // The item whose shortcut is exactly this key with these modifiers, if any.

@@ -15,7 +15,7 @@ class TFMain;
 // template list and the read-only fields). The palette's surface describes itself.
 class MainFormAccessibility {
 public:
-    // Throws std::runtime_error when a control cannot be hooked.
+    // Throws Error when a control cannot be hooked.
     void Attach(const TFMain& form);
 
     // Tells assistive technology that the swatch's colour changed, so that a screen reader reads the

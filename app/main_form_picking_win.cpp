@@ -4,10 +4,10 @@
 
 #include <windowsx.h>  // GET_X_LPARAM
 
-#include <stdexcept>
 #include <string>
 
 #include "app/start_request_win.h"
+#include "base/error.h"
 #include "sampler/area_average.h"
 #include "sampler/magnifier_geometry.h"
 #include "ui/message_box_win.h"
@@ -92,7 +92,7 @@ void TFMain::RegisterPickHotKey() {
     if (!pickHotKey_.Register(hwnd_, kPickHotKeyId, pickHotKeyInForce_) && !AnotherCopyRuns(hwnd_)) {
         std::string message(kHotKeyTakenBefore);
         message.append(keyText).append(kHotKeyTakenAfter);
-        throw std::runtime_error(message);
+        throw Error(message);
     }
 }
 

@@ -31,7 +31,7 @@ public:
     TFContrast();
     ~TFContrast();
 
-    // Creates the window hidden. Throws std::runtime_error when a window cannot be created.
+    // Creates the window hidden. Throws Error when a window cannot be created.
     void Create();
     // Shows the window, or brings it to the front when it is shown already; `stayOnTop` as the main
     // window does. Opened for the first time, it goes beside `anchor`.

@@ -1,9 +1,9 @@
 #include "color/format_editor_win.h"
 
 #include <algorithm>  // std::min
-#include <stdexcept>
-#include <utility>  // std::move
+#include <utility>    // std::move
 
+#include "base/error.h"
 #include "color/format_template.h"
 #include "color/memo_lines_win.h"
 #include "ui/fonts_win.h"
@@ -91,7 +91,7 @@ void TFFormat::SetMemoText(std::string_view text) {
     std::wstring shown = ShownText(text);
     // Only the memo's limit is checked: filling the memo to find out more would lay the text out.
     if (shown.size() > static_cast<DWORD>(SendMessageW(memo_, EM_GETLIMITTEXT, 0, 0))) {
-        throw std::runtime_error(std::string(kMemoTooLarge));
+        throw Error(std::string(kMemoTooLarge));
     }
     memoSource_ = text;
     shownText_ = std::move(shown);
@@ -197,7 +197,7 @@ void TFFormat::EndFill() {
     StopFill();
     // A memo that ran out of memory must not offer a cut list to OK.
     if (!whole) {
-        throw std::runtime_error(std::string(kMemoTooLarge));
+        throw Error(std::string(kMemoTooLarge));
     }
 }
 

@@ -28,7 +28,7 @@ public:
     // must keep its bytes.
     std::string MemoText() const;
     // Makes `text` the list, of which the memo shows the part up to the first zero byte, as a window shows
-    // text. Throws std::runtime_error ("文字列の大きさが メモ の制限を越えました") when that part is longer
+    // text. Throws Error ("文字列の大きさが メモ の制限を越えました") when that part is longer
     // than the memo's limit; the list then stays as it was.
     void SetMemoText(std::string_view text);
 

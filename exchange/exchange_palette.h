@@ -2,10 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "color/color_state.h"
 #include "palette/pallet_store.h"
 
@@ -60,9 +60,9 @@ inline constexpr std::size_t kMaxExchangeFileBytes = std::size_t{16} * 1024 * 10
 
 // A palette file that cannot be taken in, or a palette that a format cannot hold. The message is code
 // page 932 text; one with "%s" names the file there.
-class ExchangeError : public std::runtime_error {
+class ExchangeError : public Error {
 public:
-    explicit ExchangeError(const std::string& messageFormat) : std::runtime_error(messageFormat) {}
+    explicit ExchangeError(const std::string& messageFormat) : Error(messageFormat) {}
 };
 
 }  // namespace tintrel

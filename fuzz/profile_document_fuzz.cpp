@@ -2,8 +2,8 @@
 // section name erases it, otherwise section, key and value separated by 0x1F are written. Checks that
 // an unchanged file gives back its bytes, that a value written reads back when the rules let it, and
 // that the bytes written parse to a document that reads as the edited one did.
-#include <stdexcept>
 
+#include "base/error.h"
 #include "fuzz/fuzz_input.h"
 #include "persist/profile_document.h"
 #include "persist/text_codec.h"
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         names.emplace_back(key);
         try {
             document->Set(section, key, value);
-        } catch (const std::invalid_argument&) {
+        } catch (const tintrel::Error&) {
             continue;
         }
         if (ReadsBack(value, utf16)) {

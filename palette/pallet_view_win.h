@@ -36,7 +36,7 @@ public:
 
     // Creates the surface as a child of `tabStrip` (a tab control whose selected tab is the page),
     // filling its display area from then on, and makes it a tool of `hintWindow` (a tool-tip window of
-    // the same thread). Throws std::runtime_error when a window cannot be created.
+    // the same thread). Throws Error when a window cannot be created.
     void Create(HWND tabStrip, HWND hintWindow);
 
     // Paints the cells again at once, for changes made elsewhere (the store, the selected tab).

@@ -5,6 +5,6 @@
 namespace tintrel {
 
 FileError::FileError(std::string messageFormat, FilePath path)
-    : std::runtime_error(messageFormat), messageFormat_(std::move(messageFormat)), path_(std::move(path)) {}
+    : Error(messageFormat), messageFormat_(std::move(messageFormat)), path_(std::move(path)) {}
 
 }  // namespace tintrel

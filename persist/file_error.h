@@ -1,9 +1,9 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "base/error.h"
 #include "base/file_path.h"
 
 namespace tintrel {
@@ -11,7 +11,7 @@ namespace tintrel {
 // A file that could not be read or written. The message is a code page 932 text with one "%s",
 // where the file's full path goes; the path stays in the system's own spelling so that no character of
 // it is lost on its way to the user.
-class FileError : public std::runtime_error {
+class FileError : public Error {
 public:
     FileError(std::string messageFormat, FilePath path);
 

@@ -3,10 +3,10 @@
 #include <algorithm>  // std::min
 #include <cstdint>
 #include <deque>
-#include <stdexcept>  // std::invalid_argument
 #include <utility>
 
 #include "base/cp932_text.h"
+#include "base/error.h"
 #include "persist/profile_line.h"
 #include "persist/text_codec.h"
 
@@ -88,7 +88,7 @@ void CheckStorable(std::string_view section, std::string_view key, std::string_v
                           !HoldsBreakOrZero(value) && header.kind == Kind::kHeader && header.name == section &&
                           keyLine.kind == Kind::kKey && keyLine.name == key;
     if (!storable) {
-        throw std::invalid_argument("profile file: a section, key or value that the file cannot hold");
+        throw Error("profile file: a section, key or value that the file cannot hold");
     }
 }
 

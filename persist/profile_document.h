@@ -49,7 +49,7 @@ public:
 
     // Sets the value of `key`: edits its line in place, or adds the key after the last entry of the
     // first section named `section`, or appends a new section at the end. The value is written as
-    // it is. Throws std::invalid_argument, changing nothing, for a name or value that the file could
+    // it is. Throws Error, changing nothing, for a name or value that the file could
     // not give back: one holding a line break or a zero byte, or a name that would not read back as itself (a
     // section name holding "]", a key name holding "=" or starting with "[" or ";", a name with tabs
     // at its ends), or an empty key name, which a listing of the section's keys does not count.

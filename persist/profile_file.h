@@ -40,7 +40,7 @@ public:
     // Read as an integer with the default 1 or 0; true when that integer is not 0.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
-    // Sets the key's value as it stands (see ProfileDocument::Set, which throws std::invalid_argument
+    // Sets the key's value as it stands (see ProfileDocument::Set, which throws Error
     // for what the file cannot hold). Pending until Commit().
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Writes `value` in signed decimal.

@@ -3,7 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <stdexcept>
+
+#include "base/error.h"
 
 namespace tintrel {
 namespace {
@@ -12,7 +13,7 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr): iconv's failure value
-            throw std::runtime_error("iconv cannot convert code page 932");
+            throw Error("iconv cannot convert code page 932");
         }
     }
     ~Converter() { iconv_close(handle_); }

@@ -3,7 +3,8 @@
 #include <windows.h>
 
 #include <limits>
-#include <stdexcept>
+
+#include "base/error.h"
 
 namespace tintrel {
 namespace {
@@ -12,7 +13,7 @@ constexpr UINT kCodePage = 932;
 
 int CheckedLength(std::size_t length) {
     if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw std::length_error("text too long to convert");
+        throw Error("text too long to convert");
     }
     return static_cast<int>(length);
 }

@@ -41,7 +41,7 @@ public:
 
     // Captures the screen around `at` (the live screen, or `frozen` when given) into `MagBitmap` and
     // returns the colour picked there: that pixel, or the average of the square around it that lies on
-    // the screen; nothing when the screen cannot be read at the moment. Throws std::runtime_error when
+    // the screen; nothing when the screen cannot be read at the moment. Throws Error when
     // the screen cannot be read.
     std::optional<COLORREF> Capture(ScreenPoint at, const FrozenScreen* frozen = nullptr);
 

@@ -1,7 +1,8 @@
 #include "sampler/pick_hooks_win.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "base/error.h"
 
 namespace tintrel {
 
@@ -85,7 +86,7 @@ void PickHooks::Start(HWND window) {
     keyboardHook_ = SetWindowsHookExW(WH_KEYBOARD_LL, &PickHooks::KeyboardHook, instance, 0);
     if (mouseHook_ == nullptr || keyboardHook_ == nullptr) {
         RemoveHooks();
-        throw std::runtime_error(kCannotHook);
+        throw Error(kCannotHook);
     }
     window_ = window;
     active_ = true;

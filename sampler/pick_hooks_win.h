@@ -49,7 +49,7 @@ public:
     PickHooks(const PickHooks&) = delete;
     PickHooks& operator=(const PickHooks&) = delete;
 
-    // Starts a pick whose events go to `window`. Throws std::runtime_error when the hooks cannot be
+    // Starts a pick whose events go to `window`. Throws Error when the hooks cannot be
     // installed; nothing is left changed then.
     void Start(HWND window);
     // Ends the pick: the hooks go once the press that ended the pick has been released (or after half

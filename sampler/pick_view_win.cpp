@@ -1,7 +1,6 @@
 #include "sampler/pick_view_win.h"
 
-#include <stdexcept>
-
+#include "base/error.h"
 #include "ui/physical_pixels_win.h"
 
 namespace tintrel {
@@ -42,11 +41,11 @@ FrozenScreen::FrozenScreen() {
     bounds_ = VirtualScreenNow();
     const WindowDC screen(nullptr);
     if (screen.Get() == nullptr) {
-        throw std::runtime_error(kCannotReadScreen);
+        throw Error(kCannotReadScreen);
     }
     picture_.Reset(CreateCompatibleBitmap(screen.Get(), bounds_.Right - bounds_.Left, bounds_.Bottom - bounds_.Top));
     if (picture_.Get() == nullptr) {
-        throw std::runtime_error(kCannotReadScreen);
+        throw Error(kCannotReadScreen);
     }
     dc_ = std::make_unique<MemoryDC>(screen.Get());
     selection_ = std::make_unique<ScopedSelect>(dc_->Get(), picture_.Get());
@@ -54,7 +53,7 @@ FrozenScreen::FrozenScreen() {
     MonitorCopy copy{screen.Get(), dc_->Get(), bounds_};
     EnumDisplayMonitors(nullptr, nullptr, &CopyMonitor, reinterpret_cast<LPARAM>(&copy));
     if (copy.Failed) {
-        throw std::runtime_error(kCannotReadScreen);
+        throw Error(kCannotReadScreen);
     }
 }
 

@@ -15,7 +15,7 @@ namespace tintrel {
 // virtual screen; what lies between monitors is black.
 class FrozenScreen {
 public:
-    // Throws std::runtime_error when the screen cannot be read or the picture not kept.
+    // Throws Error when the screen cannot be read or the picture not kept.
     FrozenScreen();
     FrozenScreen(const FrozenScreen&) = delete;
     FrozenScreen& operator=(const FrozenScreen&) = delete;
@@ -42,7 +42,7 @@ public:
     ~PickView();
 
     // Freezes the screen as it is and shows it, with `keepInSight` (a top-level window, or nullptr)
-    // above it until Hide; throws std::runtime_error when the screen cannot be read.
+    // above it until Hide; throws Error when the screen cannot be read.
     void ShowFrozen(HWND keepInSight);
     // Lets the frozen picture go and destroys the window.
     void Hide();

@@ -1,8 +1,8 @@
 #include "sampler/screen_capture_win.h"
 
 #include <algorithm>
-#include <stdexcept>
 
+#include "base/error.h"
 #include "sampler/capture_geometry.h"
 #include "sampler/pick_view_win.h"
 #include "ui/gdi_handles_win.h"
@@ -65,7 +65,7 @@ std::optional<CaptureCopy> CaptureAround(HDC target,
     const WindowDC live(nullptr);
     if (live.Get() == nullptr || !BitBlt(target, copy.DestX, copy.DestY, copy.Width, copy.Height, live.Get(),
                                          copy.SourceX, copy.SourceY, SRCCOPY)) {
-        throw std::runtime_error(kCannotReadScreen);
+        throw Error(kCannotReadScreen);
     }
     return copy;
 }

@@ -15,7 +15,7 @@ class FrozenScreen;
 // the live one, or the picture `frozen` when given. Positions and sizes are physical screen pixels.
 // Returns the part of the bitmap that shows the screen, or nothing when the live screen cannot be
 // read at the moment (while a secure desktop such as the lock screen is shown). Throws
-// std::runtime_error when the screen cannot be read; the screen's drawing context is released on
+// Error when the screen cannot be read; the screen's drawing context is released on
 // every path.
 std::optional<CaptureCopy> CaptureAround(HDC target,
                                          SIZE size,

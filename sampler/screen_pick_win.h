@@ -18,7 +18,7 @@ struct ScreenPickClient {
     std::function<void()> Started;
     // Reads the screen around `at` (physical pixels) into the client's magnifier, from `frozen` when
     // it is given, and returns the colour a pick there takes; nothing when the screen cannot be read at
-    // the moment. Throws std::runtime_error when it cannot be read at all.
+    // the moment. Throws Error when it cannot be read at all.
     std::function<std::optional<COLORREF>(ScreenPoint at, const FrozenScreen* frozen)> Sample;
     // Shows what the last Sample read: at most once a display refresh while the pointer moves.
     std::function<void(COLORREF color)> Show;
@@ -42,14 +42,14 @@ public:
     explicit ScreenPick(ScreenPickClient client);
     ~ScreenPick();
 
-    // Creates the window that the pick's input and timers reach. Throws std::runtime_error.
+    // Creates the window that the pick's input and timers reach. Throws Error.
     void Create();
 
     // A mouse message of the pick target `target`: a press starts a drag (the left button's drag holds
     // the mouse), a move follows it, the release takes. `before` is what a cancel puts back.
     void TargetMouse(HWND target, UINT message, std::optional<COLORREF> before);
     // Starts a pick from anywhere, frozen at once when `frozen`; cancels one that runs from anywhere.
-    // Throws std::runtime_error when the hooks cannot be installed (nothing is left changed then).
+    // Throws Error when the hooks cannot be installed (nothing is left changed then).
     void ToggleAnywhere(std::optional<COLORREF> before, bool frozen);
     // Starts a pick from anywhere unless a pick runs.
     void StartAnywhere(std::optional<COLORREF> before, bool frozen);

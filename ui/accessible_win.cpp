@@ -3,11 +3,11 @@
 #include <oleauto.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/error.h"
 #include "ui/base_window_win.h"  // kCannotCreateWindow
 #include "ui/window_text_win.h"
 
@@ -354,7 +354,7 @@ void AccessibleControl::Attach(HWND window, std::wstring name, long role, long s
     const auto original = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleControl::Procedure)));
     if (original == nullptr && GetLastError() != 0) {
-        throw std::runtime_error(std::string(kCannotCreateWindow));
+        throw Error(std::string(kCannotCreateWindow));
     }
     HookedWindows().push_back(HookedWindow{window, original, this});
 }

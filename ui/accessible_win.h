@@ -77,7 +77,7 @@ public:
     AccessibleControl() : answer_(*this) {}
     ~AccessibleControl() { Detach(); }
 
-    // Throws std::runtime_error when the procedure cannot be installed.
+    // Throws Error when the procedure cannot be installed.
     void Attach(HWND window, std::wstring name, long role, long state = 0);
     // Attaches to a drop-down list, described as the platform describes a combo box: its value is the
     // selected item, its state says whether the list is open, and its default action opens or closes it.

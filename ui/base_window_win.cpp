@@ -1,6 +1,6 @@
 #include "ui/base_window_win.h"
 
-#include <stdexcept>
+#include "base/error.h"
 
 namespace tintrel {
 
@@ -32,7 +32,7 @@ LPCWSTR RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR 
     windowClass.lpszClassName = name;
     windowClass.hIcon = LoadIconW(instance, kProgramIconName);
     if (RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error(kCannotRegisterClass);
+        throw Error(kCannotRegisterClass);
     }
     return name;
 }
@@ -51,7 +51,7 @@ HWND CreateWindowChecked(DWORD exStyle,
     const HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
                                       GetModuleHandleW(nullptr), creationParameter);
     if (hwnd == nullptr) {
-        throw std::runtime_error(std::string(kCannotCreateWindow));
+        throw Error(std::string(kCannotCreateWindow));
     }
     return hwnd;
 }

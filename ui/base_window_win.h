@@ -72,14 +72,14 @@ inline constexpr std::string_view kCannotCreateWindow =
 inline constexpr const wchar_t* kProgramIconName = L"TINTREL";
 
 // Registers a window class once per process; returns its atom as a name for CreateWindowExW.
-// Throws std::runtime_error ("ウィンドウクラスを登録できません") when the class cannot be registered.
+// Throws Error ("ウィンドウクラスを登録できません") when the class cannot be registered.
 LPCWSTR RegisterWindowClassOnce(const wchar_t* name,
                                 WNDPROC procedure,
                                 HCURSOR cursor,
                                 HBRUSH background,
                                 UINT style = 0);
 
-// Creates a window; throws std::runtime_error ("ウィンドウを作成できません") when the platform refuses.
+// Creates a window; throws Error ("ウィンドウを作成できません") when the platform refuses.
 HWND CreateWindowChecked(DWORD exStyle,
                          LPCWSTR className,
                          LPCWSTR title,

@@ -1,7 +1,8 @@
 #include "ui/clipboard_win.h"
 
 #include <cstring>  // std::memcpy
-#include <stdexcept>
+
+#include "base/error.h"
 
 namespace tintrel {
 
@@ -32,7 +33,7 @@ public:
             }
         }
         if (!open_) {
-            throw std::runtime_error(kCannotOpenClipboard);
+            throw Error(kCannotOpenClipboard);
         }
     }
     ~ClipboardLock() { CloseClipboard(); }
@@ -81,7 +82,7 @@ void PutTextOnClipboard(HWND owner, std::wstring_view text) {
 
     ClipboardLock lock(owner);
     if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
-        throw std::runtime_error(kCannotSetClipboardData);
+        throw Error(kCannotSetClipboardData);
     }
     memory.Release();
 }

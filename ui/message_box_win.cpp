@@ -2,10 +2,10 @@
 
 #include <algorithm>  // std::any_of
 #include <new>        // std::bad_alloc
-#include <stdexcept>
 #include <utility>
 
 #include "base/application_title.h"
+#include "base/error.h"
 #include "persist/file_error.h"
 #include "ui/window_text_win.h"
 
@@ -88,7 +88,7 @@ void ShowErrorBox(const std::exception& error) noexcept {
 
 void ShowUnexpectedErrorBox() noexcept {
     try {
-        ShowErrorBox(std::runtime_error(kUnexpectedError));
+        ShowErrorBox(Error(kUnexpectedError));
     } catch (...) {
         ShowLastResortBox();
     }

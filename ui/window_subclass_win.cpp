@@ -1,8 +1,8 @@
 #include "ui/window_subclass_win.h"
 
-#include <stdexcept>
 #include <string>
 
+#include "base/error.h"
 #include "ui/base_window_win.h"
 
 namespace tintrel {
@@ -10,7 +10,7 @@ namespace tintrel {
 void WindowSubclass::Install(HWND window, SUBCLASSPROC procedure, DWORD_PTR object) {
     Remove();
     if (!SetWindowSubclass(window, procedure, 0, object)) {
-        throw std::runtime_error(std::string(kCannotCreateWindow));
+        throw Error(std::string(kCannotCreateWindow));
     }
     window_ = window;
     procedure_ = procedure;

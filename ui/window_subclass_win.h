@@ -15,7 +15,7 @@ public:
     WindowSubclass(const WindowSubclass&) = delete;
     WindowSubclass& operator=(const WindowSubclass&) = delete;
 
-    // Throws std::runtime_error when the procedure cannot be installed.
+    // Throws Error when the procedure cannot be installed.
     void Install(HWND window, SUBCLASSPROC procedure, DWORD_PTR object);
     void Remove();
 

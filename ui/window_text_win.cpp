@@ -3,7 +3,8 @@
 #include <windows.h>
 
 #include <climits>  // INT_MAX
-#include <stdexcept>
+
+#include "base/error.h"
 
 namespace tintrel {
 
@@ -16,7 +17,7 @@ constexpr const char* kTextTooLong = "\x95\xB6\x8E\x9A\x97\xF1\x82\xAA\x92\xB7\x
 
 int CheckedLength(std::size_t size) {
     if (size > INT_MAX) {
-        throw std::length_error(kTextTooLong);
+        throw Error(kTextTooLong);
     }
     return static_cast<int>(size);
 }

@@ -2,10 +2,11 @@
 
 #include <cctype>
 #include <map>
-#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "base/error.h"
 
 namespace tintrel {
 namespace {
@@ -87,7 +88,7 @@ TEST(CommandMenuItems, EachItemHasAnAccessKeyNoSiblingShares) {
 
 TEST(CommandMenuItem, RejectsAnUnknownIdentifier) {
     EXPECT_EQ(CommandMenuItem(CommandId::MVar).Level, 1);
-    EXPECT_THROW(CommandMenuItem(CommandId::None), std::out_of_range);
+    EXPECT_THROW(CommandMenuItem(CommandId::None), Error);
 }
 
 }  // namespace

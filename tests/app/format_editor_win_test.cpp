@@ -4,10 +4,10 @@
 
 #include <functional>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "color/format_template.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/persist/test_support.h"
@@ -150,7 +150,7 @@ TEST_F(FormatEditor, AListLongerThanTheMemoLimitIsRefusedAndTheListKept) {
         try {
             formatEditor->SetMemoText(text);
             EXPECT_TRUE(taken) << Escaped(text);
-        } catch (const std::runtime_error& error) {
+        } catch (const Error& error) {
             EXPECT_FALSE(taken) << Escaped(text);
             EXPECT_EQ(WidenCp932(error.what()),
                       L"\u6587\u5B57\u5217\u306E\u5927\u304D\u3055\u304C \u30E1\u30E2 "

@@ -4,13 +4,13 @@
 
 #include <functional>
 #include <new>  // std::bad_alloc
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/resource_ids.h"
+#include "base/error.h"
 #include "persist/file_error.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "ui/clipboard_win.h"
@@ -69,13 +69,12 @@ TEST_F(ErrorBox, ShowsTheProgramsJapaneseMessageAndNeverALibrarysEnglishOne) {
         std::function<void()> fail;
         std::wstring expected;
     } cases[] = {
-        {"a message of the program", [] { throw std::runtime_error(kDiskFull); }, kDiskFullText + L"."},
-        {"one ending in a full stop", [] { throw std::runtime_error(std::string(kDiskFull) + "."); },
-         kDiskFullText + L"."},
-        {"one ending in a character before it", [] { throw std::runtime_error(std::string(kDiskFull) + "!"); },
+        {"a message of the program", [] { throw Error(kDiskFull); }, kDiskFullText + L"."},
+        {"one ending in a full stop", [] { throw Error(std::string(kDiskFull) + "."); }, kDiskFullText + L"."},
+        {"one ending in a character before it", [] { throw Error(std::string(kDiskFull) + "!"); },
          kDiskFullText + L"!"},
-        {"an English message", [] { throw std::runtime_error("Disk full"); }, kUnexpectedText},
-        {"an empty message", [] { throw std::runtime_error(""); }, kUnexpectedText},
+        {"an English message", [] { throw Error("Disk full"); }, kUnexpectedText},
+        {"an empty message", [] { throw Error(""); }, kUnexpectedText},
         {"the library's own", [] { std::string().reserve(std::string().max_size() + 1); }, kUnexpectedText},
         {"memory that ran out", [] { throw std::bad_alloc(); },
          L"\x30E1\x30E2\x30EA\x304C\x8DB3\x308A\x307E\x305B\x3093."},
@@ -100,7 +99,7 @@ TEST_F(ErrorBox, SplicesTheFullPathIntoAFileError) {
 TEST_F(ErrorBox, AnErrorEndsTheHandlerAndReachesTheUser) {
     bool finished = false;
     const bool succeeded = RunGuarded([&] {
-        throw std::runtime_error(kDiskFull);
+        throw Error(kDiskFull);
         finished = true;
     });
     EXPECT_FALSE(succeeded);

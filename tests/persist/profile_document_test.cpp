@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <stdexcept>  // std::invalid_argument
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "tests/persist/test_support.h"
 
 namespace tintrel {
@@ -176,7 +176,7 @@ TEST(ProfileDocumentWrite, RefusesWhatTheFileCouldNotGiveBack) {
     };
     for (const auto& [section, key, value] : cases) {
         ProfileDocument document("[s]\r\nk=1\r\n");
-        EXPECT_THROW(document.Set(section, key, value), std::invalid_argument)
+        EXPECT_THROW(document.Set(section, key, value), Error)
             << "section " << Escaped(section) << ", key " << Escaped(key) << ", value " << Escaped(value);
         EXPECT_EQ(document.Bytes(), "[s]\r\nk=1\r\n");
     }

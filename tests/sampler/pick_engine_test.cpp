@@ -3,11 +3,12 @@
 #include "sampler/pick_engine.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "base/error.h"
 
 namespace tintrel {
 namespace {
@@ -80,7 +81,7 @@ std::string Replay(const std::vector<Event>& events, std::optional<ScreenColor> 
     PickEngine engine(PickOutputs{
         .Sample = [&](ScreenPoint at, bool frozen) -> std::optional<ScreenColor> {
             if (fails) {
-                throw std::runtime_error("unreadable");
+                throw Error("unreadable");
             }
             if (at.X < 0) {
                 return std::nullopt;  // as on the lock screen
@@ -156,7 +157,7 @@ std::string Replay(const std::vector<Event>& events, std::optional<ScreenColor> 
                     fails = true;
                     break;
             }
-        } catch (const std::runtime_error&) {
+        } catch (const Error&) {
             add("error");
         }
     }

@@ -38,16 +38,12 @@ TEST(ParseDecimal, RoundsAsTheLibraryDoesWhenOneMultiplyOrDivideIsExact) {
                                    "0.3",
                                    "0.123456789",
                                    "0.0039215686",
-                                   "0.99999999999999994",
                                    "9007199254740992",
-                                   "9007199254740993",
                                    "1e22",
                                    "1e-22",
                                    "1.5e-22",
                                    "000000000000000000000000000001",
-                                   "0.00000000000000000000000000000001e31",
-                                   "123456789012345678901234567890e-29",
-                                   "3.14159265358979323846"}) {
+                                   "0.00000000000000000000000000000001e31"}) {
         const auto value = ParseDecimal(text);
         ASSERT_TRUE(value.has_value()) << "text \"" << text << "\"";
         EXPECT_EQ(*value, LibraryValue(text)) << "text \"" << text << "\"";
@@ -58,7 +54,8 @@ TEST(ParseDecimal, RoundsAsTheLibraryDoesWhenOneMultiplyOrDivideIsExact) {
 TEST(ParseDecimal, ComesWithinAUnitInTheLastPlaceBeyondTheExactCase) {
     for (const std::string text :
          {"1e23", "1e-23", "123456789e30", "6.02214076e23", "1.7976931348623157e308", "2.2250738585072014e-308",
-          "4.9406564584124654e-324", "1e-310", "12345678901234567890123", "0.1234567890123456789012345"}) {
+          "4.9406564584124654e-324", "1e-310", "12345678901234567890123", "0.1234567890123456789012345",
+          "0.99999999999999994", "9007199254740993", "123456789012345678901234567890e-29", "3.14159265358979323846"}) {
         const auto value = ParseDecimal(text);
         ASSERT_TRUE(value.has_value()) << "text \"" << text << "\"";
         const double expected = LibraryValue(text);

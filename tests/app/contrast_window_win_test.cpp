@@ -41,23 +41,29 @@ void Click(HWND window) {
     SendMouseAt(at, MOUSEEVENTF_LEFTUP);
 }
 
-// Presses at `from`, moves to `to` in steps as a hand does, and releases there.
-void Drag(POINT from, POINT to) {
+// What the program's thread holds, asked from this process: its focus and the mouse capture.
+GUITHREADINFO ThreadOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info;
+}
+
+// Presses at `from` in `source` and moves a little, as a hand does, until the program holds the mouse
+// for the drag; then moves on to `to` and releases there.
+void Drag(HWND source, POINT from, POINT to) {
     SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
-    Sleep(50);
-    constexpr int kSteps = 8;
-    for (int step = 1; step <= kSteps; ++step) {
-        SendMouseAt(POINT{from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
-        Sleep(30);
-    }
-    Sleep(100);
+    SendMouseAt(POINT{from.x + 2 * GetSystemMetrics(SM_CXDRAG) * (to.x < from.x ? -1 : 1), from.y});
+    EXPECT_TRUE(Eventually([source] { return ThreadOf(source).hwndCapture != nullptr; })) << "no drag began";
+    SendMouseAt(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2});
+    SendMouseAt(to);
     SendMouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
 // Replaces a box's text by typing `digits` (digits and commas) and Enter.
 void TypeInto(HWND edit, const std::string& digits) {
     Click(edit);
-    Sleep(50);
+    EXPECT_TRUE(Eventually([edit] { return ThreadOf(edit).hwndFocus == edit; })) << "the box took no focus";
     SendMessageW(edit, EM_SETSEL, 0, -1);
     for (const char key : digits) {
         SendKey(key == ',' ? VK_OEM_COMMA : static_cast<WORD>(key));
@@ -123,11 +129,11 @@ TEST(ContrastWindow, TakesColoursTypedSwappedDroppedAndPickedAndTellsAScreenRead
     const PalletRect cell = CellRect(1, 1, 4, 4, client.right, client.bottom);
     POINT cellMiddle{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
     ClientToScreen(surface, &cellMiddle);
-    Drag(cellMiddle, CenterOf(item(layout::kTextSwatchId)));
+    Drag(surface, cellMiddle, CenterOf(item(layout::kTextSwatchId)));
     EXPECT_TRUE(shows(layout::kTextSwatchId, L"#302010")) << value(layout::kTextSwatchId);
 
     // Picked off the screen into the background.
-    Drag(CenterOf(item(layout::kBackPickId)), POINT{970, 60});
+    Drag(item(layout::kBackPickId), CenterOf(item(layout::kBackPickId)), POINT{970, 60});
     EXPECT_TRUE(shows(layout::kBackSwatchId, L"#287840")) << value(layout::kBackSwatchId);
 
     // The main window's current colour (the cell's, taken by the press) by the button's mnemonic.
@@ -141,7 +147,7 @@ TEST(ContrastWindow, TakesColoursTypedSwappedDroppedAndPickedAndTellsAScreenRead
     GetWindowRect(program.MainWindow(), &main);
     SendMouseAt(POINT{(main.left + main.right) / 2, main.top + 8}, MOUSEEVENTF_LEFTDOWN);
     SendMouseAt(POINT{(main.left + main.right) / 2, main.top + 8}, MOUSEEVENTF_LEFTUP);
-    Sleep(100);
+    ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == program.MainWindow(); }));
     SendKey('K', true, true);
     EXPECT_TRUE(Eventually([&] { return IsWindowVisible(form) != FALSE; })) << "Shift+Ctrl+K opens it again";
 

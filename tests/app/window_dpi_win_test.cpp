@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -193,7 +192,7 @@ TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactl
 }
 
 TEST_F(WindowDpi, TheStoredHeightIsInDesignUnits) {
-    std::ofstream(SettingsFile(), std::ios::binary) << "[Window]\r\nHeight=300\r\n";
+    test_support::WriteBytes(SettingsFile(), "[Window]\r\nHeight=300\r\n");
     RestartProgram();
     const DpiScale dpi = RequestedDpi();
     RECT client;
@@ -204,8 +203,7 @@ TEST_F(WindowDpi, TheStoredHeightIsInDesignUnits) {
     SetWindowPos(mainForm->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + dpi(20),
                  SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(CloseProgram());
-    std::ifstream file(SettingsFile(), std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text = test_support::ReadBytes(SettingsFile());
     EXPECT_NE(text.find("Height=320\r\n"), std::string::npos) << text;
 }
 

@@ -79,6 +79,7 @@ void TFMain::ExecuteCommand(CommandId command) {
                 break;
             case CommandId::NImport:
                 exchange_.Import();
+                palletHost_.KeepCellsVisible();
                 break;
             case CommandId::NHistory:
                 ShowHistory(!IsChecked(CommandId::NHistory));

@@ -14,7 +14,10 @@ void TFMain::InstallPalletPanelHook() {
     focus_.FocusOther = [this] { palletHost_.FocusFloatWindow(); };
     palletHost_.OnPlaced = [this] { focus_.KeepVisible(); };
     palletHost_.OnPageChange = [this] { PalletTabChange(); };
-    palletHost_.OnDropFiles = [this](HDROP drop) { exchange_.Drop(drop); };
+    palletHost_.OnDropFiles = [this](HDROP drop) {
+        exchange_.Drop(drop);
+        palletHost_.KeepCellsVisible();  // new pages may take the tabs onto another row
+    };
     palletHost_.OnDpiChanged = [this](DpiScale dpi) {
         palletTab_.SetDpi(dpi);
         paintPallet_.SetDpi(dpi);

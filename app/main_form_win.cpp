@@ -290,11 +290,8 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             }
             break;
         case WM_SETCURSOR:
-            if (ApplyScreenCursor()) {
-                return TRUE;
-            }
-            if (reinterpret_cast<HWND>(wParam) != hwnd_) {
-                return FALSE;  // a control under the pointer chooses its own cursor
+            if (const std::optional<LRESULT> result = SetTopLevelCursor(hwnd_, wParam)) {
+                return *result;
             }
             break;
         case WM_ACTIVATE:

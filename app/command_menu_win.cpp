@@ -106,4 +106,19 @@ std::optional<CommandId> CommandMenu::Track(HWND owner, HWND control, LPARAM scr
     return static_cast<CommandId>(chosen);
 }
 
+std::optional<CommandId> ShortcutCommand(const MSG& message, HWND top, const std::function<bool(HWND)>& carriesMenu) {
+    if (GetKeyState(VK_MENU) < 0) {
+        return std::nullopt;
+    }
+    const Shortcut pressed{static_cast<unsigned>(message.wParam), GetKeyState(VK_SHIFT) < 0,
+                           GetKeyState(VK_CONTROL) < 0};
+    const std::optional<CommandId> command = CommandForShortcut(pressed);
+    for (HWND window = message.hwnd; command && window != nullptr && window != top; window = GetParent(window)) {
+        if (carriesMenu(window)) {
+            return command;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace tintrel

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -12,7 +13,7 @@
 namespace tintrel {
 
 // The context menu `PopupMenu1` built from the command menu's data. Its check marks are the options'
-// values: whoever needs an option reads its check mark here.
+// values, except the pick's options, which the picking keeps and the menu shows.
 class CommandMenu {
 public:
     // Builds the menu with every item, shortcut text and the check marks of the design.
@@ -38,5 +39,9 @@ public:
 private:
     OwnedMenu menu_;
 };
+
+// The command a key press names, Alt not held, when the focus is in a control that carries the menu:
+// `carriesMenu` is asked for the focused control, then for each window around it below `top`.
+std::optional<CommandId> ShortcutCommand(const MSG& message, HWND top, const std::function<bool(HWND)>& carriesMenu);
 
 }  // namespace tintrel

@@ -2,14 +2,9 @@
 
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/version_info.h"
 #include "color/format_editor_win.h"
-#include "palette/pallet_page_names.h"
-#include "palette/pallet_settings_win.h"
-#include "sampler/screen_capture_win.h"
 #include "ui/clipboard_win.h"
 #include "ui/message_box_win.h"
 #include "ui/modal_form_win.h"
@@ -20,7 +15,7 @@ namespace tintrel {
 // ---- Keyboard and menu
 
 bool TFMain::PreTranslateMessage(MSG& message) {
-    if (pick_.RouteKey(message) || SwitchWindowKey(message) || RouteWheel(message)) {
+    if (pickHost_.PreTranslateMessage(message) || focus_.SwitchWindowKey(message)) {
         return true;
     }
     if (message.message == WM_KEYDOWN && RouteShortcut(message)) {
@@ -36,24 +31,15 @@ bool TFMain::RouteShortcut(const MSG& message) {
     if (message.hwnd == formatChoice_.Handle() && SendMessageW(formatChoice_.Handle(), CB_GETDROPPEDSTATE, 0, 0)) {
         return false;  // the open list takes its keys itself
     }
-    if (GetKeyState(VK_MENU) < 0 ||
-        (message.hwnd == paintPallet_.Handle() && paintPallet_.OwnsKey(static_cast<unsigned>(message.wParam)))) {
+    if (message.hwnd == paintPallet_.Handle() && paintPallet_.OwnsKey(static_cast<unsigned>(message.wParam))) {
         return false;
     }
-    const Shortcut pressed{static_cast<unsigned>(message.wParam), GetKeyState(VK_SHIFT) < 0,
-                           GetKeyState(VK_CONTROL) < 0};
-    const std::optional<CommandId> command = CommandForShortcut(pressed);
-    if (!command) {
-        return false;
+    const std::optional<CommandId> command =
+        ShortcutCommand(message, hwnd_, [this](HWND control) { return CarriesMenu(control); });
+    if (command) {
+        ExecuteCommand(*command);
     }
-    // The key is tried against the menu of the focused control, then of each control around it.
-    for (HWND window = message.hwnd; window != nullptr && window != hwnd_; window = GetParent(window)) {
-        if (CarriesMenu(window)) {
-            ExecuteCommand(*command);
-            return true;
-        }
-    }
-    return false;
+    return command.has_value();
 }
 
 bool TFMain::CarriesMenu(HWND control) const {
@@ -63,18 +49,21 @@ bool TFMain::CarriesMenu(HWND control) const {
 }
 
 void TFMain::ExecuteCommand(CommandId command) {
+    const auto within = [command](CommandId first, CommandId last) { return command >= first && command <= last; };
     RunGuarded([&] {
+        if (within(CommandId::NHotKey, CommandId::Simulate4)) {
+            PickOptionClick(command);
+        } else if (within(CommandId::RGB1, CommandId::RGB4) || within(CommandId::CMYK1, CommandId::CMYK4)) {
+            PopupToClick(command);
+        } else if (within(CommandId::Popup1, CommandId::Popup3)) {
+            PopupClick(command);
+        }
         switch (command) {
             case CommandId::Clear1:
                 Clear1Click();
                 break;
             case CommandId::NContrast:
                 NContrastClick();
-                break;
-            case CommandId::Popup1:
-            case CommandId::Popup2:
-            case CommandId::Popup3:
-                PopupClick(command);
                 break;
             case CommandId::NPallet:
                 SysPalletClick();
@@ -89,7 +78,8 @@ void TFMain::ExecuteCommand(CommandId command) {
                 NExportClick();
                 break;
             case CommandId::NImport:
-                NImportClick();
+                exchange_.Import();
+                palletHost_.KeepCellsVisible();
                 break;
             case CommandId::NHistory:
                 ShowHistory(!IsChecked(CommandId::NHistory));
@@ -98,35 +88,6 @@ void TFMain::ExecuteCommand(CommandId command) {
                 break;
             case CommandId::NHistoryClear:
                 NHistoryClearClick();
-                break;
-            case CommandId::RGB1:
-            case CommandId::RGB2:
-            case CommandId::RGB3:
-            case CommandId::RGB4:
-            case CommandId::CMYK1:
-            case CommandId::CMYK2:
-            case CommandId::CMYK3:
-            case CommandId::CMYK4:
-                PopupToClick(command);
-                break;
-            case CommandId::NHotKey:
-                NHotKeyClick();
-                break;
-            case CommandId::Sample1:
-            case CommandId::Sample3:
-            case CommandId::Sample5:
-            case CommandId::Sample9:
-                SampleClick(command);
-                break;
-            case CommandId::Simulate0:
-            case CommandId::Simulate1:
-            case CommandId::Simulate2:
-            case CommandId::Simulate3:
-            case CommandId::Simulate4:
-                SimulateClick(command);
-                break;
-            case CommandId::NPickFrozen:
-                NPickFrozenClick();
                 break;
             case CommandId::MVar:
                 MVarClick();
@@ -168,18 +129,7 @@ void TFMain::NFormatClick() {
 }
 
 void TFMain::NPalDlgClick() {
-    const std::int32_t selected = palletTab_.Selected();
-    const bool onHistory = palletTab_.HistorySelected();
-    palletDialog_.SetValues(palletTab_.PageNames(), pallet_.XCount(), pallet_.YCount());
-    if (palletDialog_.ShowModal(hwnd_) == kModalResultOk) {
-        std::vector<std::string> names = palletDialog_.PageNames();
-        const auto pages = static_cast<std::int32_t>(names.size());
-        pallet_.SetPalletSize(palletDialog_.Columns(), palletDialog_.Rows(), pages);
-        palletTab_.SetPages(std::move(names));
-        palletTab_.Select(onHistory ? palletTab_.HistoryTab() : PageAfterSettings(selected, pages));
-        palletHost_.KeepCellsVisible();
-    }
-    paintPallet_.Repaint();
+    palletHost_.EditSettings(palletDialog_, hwnd_);
 }
 
 void TFMain::MVarClick() {
@@ -214,13 +164,14 @@ void TFMain::UpdateReadout() {
     readout_.Show(ReadoutFor(colorState_));
 }
 
+std::string TFMain::SelectedTemplate() const {
+    const int selected = formatChoice_.Selected();
+    return selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
+}
+
 ReadoutTexts TFMain::ReadoutFor(const ColorState& color) const {
-    std::string formatTemplate;
-    if (color.HasColor) {
-        const int selected = formatChoice_.Selected();
-        formatTemplate = selected <= 0 ? std::string(kWebColorTemplate) : formatEditor_.FormatLine(selected);
-    }
-    return ComposeReadout(color, formatTemplate, NotationFromChecks(menu_.GroupChecks(CommandId::RGB1)),
+    return ComposeReadout(color, color.HasColor ? SelectedTemplate() : std::string(),
+                          NotationFromChecks(menu_.GroupChecks(CommandId::RGB1)),
                           NotationFromChecks(menu_.GroupChecks(CommandId::CMYK1)), CurrentTextOptions());
 }
 
@@ -255,28 +206,7 @@ void TFMain::ReadDecimalSeparator() {
 }
 
 void TFMain::PaintBox1Paint(HDC dc) {
-    const RECT box = PaintBox1();
-    magnifier_.Paint(dc, POINT{box.left, box.top});
-}
-
-// ---- Picking off the screen
-
-void TFMain::SampleScreen() {
-    if (const std::optional<ScreenPoint> pointer = PointerOnScreen()) {
-        if (const std::optional<COLORREF> picked = magnifier_.Capture(*pointer)) {
-            ShowPicked(*picked);
-        }
-    }
-}
-
-void TFMain::ShowPicked(COLORREF picked) {
-    // Over a plain area most samples pick the colour that is current already; the readout then stays.
-    const bool changed = !colorState_.HasColor || colorState_.CurColor != static_cast<ColorRef>(picked);
-    SetColor(static_cast<ColorRef>(picked));
-    RepaintMagnifier();
-    if (changed) {
-        UpdateReadout();
-    }
+    pickHost_.Paint(dc);
 }
 
 }  // namespace tintrel

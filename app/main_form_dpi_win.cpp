@@ -7,21 +7,6 @@
 
 namespace tintrel {
 
-namespace {
-
-int DropperResource(DpiScale dpi) {
-    switch (PictureScalePercent(dpi.Dpi())) {
-        case 200:
-            return IDB_DROPPER200;
-        case 150:
-            return IDB_DROPPER150;
-        default:
-            return IDB_DROPPER;
-    }
-}
-
-}  // namespace
-
 RECT TFMain::PaintBox1() const {
     return dpi_(layout::kPaintBox1);
 }
@@ -38,15 +23,14 @@ void TFMain::SetDpi(DpiScale dpi) {
         PlaceControl(panel->Handle(), bounds, dpi_);
         panel->SetDpi(dpi_);
     }
-    dropperBitmap_.Reset(static_cast<HBITMAP>(LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(DropperResource(dpi_)), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    image1_.Load({IDB_DROPPER, IDB_DROPPER150, IDB_DROPPER200}, dpi_);
     // A floating palette keeps the DPI of its own window.
     palletHost_.SetDpi(dpi_);
     if (palletHost_.FloatingWindow() == nullptr) {
         palletTab_.SetDpi(dpi_);
         paintPallet_.SetDpi(dpi_);
     }
-    magnifier_.SetDpi(dpi_);
+    pickHost_.SetDpi(dpi_);
     WindowSize();
 }
 
@@ -56,18 +40,6 @@ void TFMain::WindowDpiChanged(const DpiChange& change) {
     // the system's scaling of the old size leaves no pixel too many or too few.
     palletHost_.TakeSuggestedRect(change.Suggested, WindowWidth());
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void TFMain::PaintImage1(HDC dc) const {
-    // Drawn transparently: pixels of the bottom-left pixel's colour let the panel show through.
-    MemoryDC source(dc);
-    ScopedSelect select(source.Get(), dropperBitmap_.Get());
-    BITMAP info;
-    GetObjectW(dropperBitmap_.Get(), sizeof(info), &info);
-    const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
-    const POINT centre = dpi_(layout::kImage1Centre);
-    TransparentBlt(dc, centre.x - info.bmWidth / 2, centre.y - info.bmHeight / 2, info.bmWidth, info.bmHeight,
-                   source.Get(), 0, 0, info.bmWidth, info.bmHeight, transparent);
 }
 
 }  // namespace tintrel

@@ -2,20 +2,22 @@
 // messages. And the palette file, read at the first show and written at close.
 #include "app/main_form_win.h"
 
-#include <exception>
-
 #include "app/main_form_layout_win.h"
-#include "persist/file_names.h"
-#include "persist/profile_file.h"
 
 namespace tintrel {
 
 void TFMain::InstallPalletPanelHook() {
     palletHost_.IsShown = [this] { return IsChecked(CommandId::NPallet); };
     palletHost_.SetShown = [this](bool shown) { menu_.SetCheck(CommandId::NPallet, shown); };
-    palletHost_.OnPlaced = [this] { KeepFocusVisible(); };
+    focus_.Attach(hwnd_, formatChoice_.Handle());
+    focus_.OtherWindow = [this] { return palletHost_.ShownFloatWindow(); };
+    focus_.FocusOther = [this] { palletHost_.FocusFloatWindow(); };
+    palletHost_.OnPlaced = [this] { focus_.KeepVisible(); };
     palletHost_.OnPageChange = [this] { PalletTabChange(); };
-    palletHost_.OnDropFiles = [this](HDROP drop) { PalletPanelDropFiles(drop); };
+    palletHost_.OnDropFiles = [this](HDROP drop) {
+        exchange_.Drop(drop);
+        palletHost_.KeepCellsVisible();  // new pages may take the tabs onto another row
+    };
     palletHost_.OnDpiChanged = [this](DpiScale dpi) {
         palletTab_.SetDpi(dpi);
         paintPallet_.SetDpi(dpi);
@@ -38,42 +40,13 @@ LRESULT TFMain::FormHitTest(LPARAM lParam) const {
 
 // ---- The palette file
 
-void TFMain::LoadPallet() {
-    ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    // A file that cannot be read gives the palette of a first start, and is not replaced unless the user
-    // agrees at close.
-    std::exception_ptr unreadable;
-    try {
-        file.CheckRead();
-    } catch (...) {
-        unreadable = std::current_exception();
-    }
-    palletLoaded_ = unreadable == nullptr;
-    PalletFileState state;
-    try {
-        LoadPalletFile(file, state, pallet_);
-    } catch (...) {
-        ApplyPalletState(state);
-        palletAsRead_ = file.TakeDocument();
-        throw;
-    }
-    ApplyPalletState(state);
-    palletTab_.Select(state.Select);
-    paintPallet_.Repaint();
-    palletAsRead_ = file.TakeDocument();
-    palletAtStart_ = PalletBytes();
-    palletStarted_ = ProfileDocument(palletAtStart_);
-    if (unreadable) {
-        std::rethrow_exception(unreadable);
-    }
-}
-
-void TFMain::ApplyPalletState(const PalletFileState& state) {
+void TFMain::ApplyPalletState(const PalletFileState& state, bool complete) {
     palletHost_.SetFloatRect(state.FloatRect);
     palletHost_.SetDocked(state.PalletDocked);
     menu_.SetCheck(CommandId::NPallet, state.View);
     palletTab_.SetPages(state.PageNames);
-    palletTab_.Select(0);
+    palletTab_.Select(complete ? state.Select : 0);
+    paintPallet_.Repaint();
 }
 
 PalletFileState TFMain::CurrentPalletState() const {
@@ -84,13 +57,6 @@ PalletFileState TFMain::CurrentPalletState() const {
     state.Select = palletTab_.Selected();
     state.PageNames = palletTab_.PageNames();
     return state;
-}
-
-void TFMain::SavePallet() {
-    ProfileFile file(SiblingFileName(executablePath_, ".plt"));
-    file.KeepOthersChangesSince(palletAsRead_, palletStarted_);
-    SavePalletFile(file, CurrentPalletState(), pallet_);
-    file.Commit();
 }
 
 }  // namespace tintrel

@@ -1,30 +1,17 @@
 #include "app/main_form_win.h"
 
-#include <commctrl.h>
-#include <windowsx.h>  // GET_X_LPARAM, ComboBox_GetCurSel
-
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "app/main_form_layout_win.h"
-#include "app/resource_ids.h"
-#include "app/version_info.h"
 #include "base/application_title.h"
 #include "color/format_editor_win.h"
 #include "palette/pallet_captions.h"
-#include "palette/pallet_settings_win.h"
-#include "persist/file_io.h"
-#include "persist/file_names.h"
-#include "persist/format_list_file.h"
-#include "persist/profile_file.h"
 #include "sampler/screen_capture_win.h"
-#include "ui/clipboard_win.h"
 #include "ui/drag_source_win.h"
-#include "ui/focus_win.h"
-#include "ui/fonts_win.h"
+#include "ui/hint_window_win.h"
 #include "ui/message_box_win.h"
-#include "ui/modal_form_win.h"
 #include "ui/monitors_win.h"
 #include "ui/screen_cursor_win.h"
 #include "ui/window_text_win.h"
@@ -48,7 +35,10 @@ int ToInt(ControlId id) {
 }  // namespace
 
 TFMain::TFMain(FilePath executablePath, TFFormat& formatEditor, TFPallet& palletDialog)
-    : executablePath_(std::move(executablePath)), formatEditor_(formatEditor), palletDialog_(palletDialog) {}
+    : executablePath_(std::move(executablePath)),
+      formatEditor_(formatEditor),
+      palletDialog_(palletDialog),
+      files_(executablePath_, FileParts()) {}
 
 TFMain::~TFMain() {
     palletHost_.Detach();
@@ -114,7 +104,7 @@ void TFMain::CreatePanels() {
 
     panelP_.Create(hwnd_, ToInt(ControlId::PanelP), layout::kPanelP,
                    Panel::Options{.LoweredBevel = true, .Cursor = LoadCursorW(nullptr, IDC_HAND)});
-    panelP_.OnPaint = [this](HDC dc, const RECT&) { PaintImage1(dc); };
+    panelP_.OnPaint = [this](HDC dc, const RECT&) { image1_.PaintCentred(dc, dpi_(layout::kImage1Centre)); };
 
     panelDef_.Create(hwnd_, ToInt(ControlId::PanelDef), RECT{0, 0, kClientWidth, kPanelDefHeight}, Panel::Options{});
     panelDef_.OnPaint = [this](HDC dc, const RECT&) { PaintBox1Paint(dc); };
@@ -129,30 +119,16 @@ void TFMain::CreatePanels() {
 // ---- Life cycle
 
 void TFMain::FormCreate() {
-    // Saves that were cut off (the program killed midway) left their temporary files beside ours.
-    for (const char* extension : {".ini", ".fmt", ".plt"}) {
-        RemoveLeftoverTemporaryFiles(SiblingFileName(executablePath_, extension));
-    }
+    files_.RemoveLeftovers();
     InstallPalletPanelHook();
-    SetHintTiming();
+    CreatePalletExchange();
+    hintWindow_ = CreateHintWindow(kHintPause, kHintHidePause);
     CreatePaintPallet();
     EnableDoubleBuffering();
     accessibility_.Attach(*this);
-    magnifier_.Create(layout::kPaintBox1Size);
     CreatePick();
     ApplyStayOnTop();
     CreateContrastForm();
-}
-
-void TFMain::SetHintTiming() {
-    // Not owned by the main window: an owned topmost popup keeps some window managers from making the
-    // owner itself stay on top.
-    hintWindow_.Reset(CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr));
-    SendMessageW(hintWindow_.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
-    SendMessageW(hintWindow_.Get(), TTM_SETDELAYTIME, TTDT_RESHOW, kHintPause);
-    SendMessageW(hintWindow_.Get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
 }
 
 void TFMain::CreatePaintPallet() {
@@ -183,8 +159,7 @@ void TFMain::EnableDoubleBuffering() {
 }
 
 void TFMain::ApplyStayOnTop() {
-    const bool stayOnTop = ReadStayOnTop(ProfileFile(SiblingFileName(executablePath_, ".ini")));
-    SetWindowPos(hwnd_, stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(hwnd_, files_.ReadStayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -195,37 +170,26 @@ void TFMain::FormShow() {
     pallet_.SetPalletModified(false);
 }
 
+ProgramFiles::Parts TFMain::FileParts() {
+    return ProgramFiles::Parts{
+        .FormatText = [this] { return formatEditor_.MemoText(); },
+        .SetFormatText = [this](const std::string& text) { formatEditor_.SetMemoText(text); },
+        .CurrentSettings = [this] { return CurrentSettings(); },
+        .ApplySettings = [this](const Settings& settings) { ApplySettings(settings); },
+        .CurrentPalletState = [this] { return CurrentPalletState(); },
+        .ApplyPalletState = [this](const PalletFileState& state, bool complete) { ApplyPalletState(state, complete); },
+        .Store = &pallet_,
+    };
+}
+
 void TFMain::LoadSettings() {
-    // The three files are independent: one that cannot be read is reported in a box of its own, the
-    // others are read all the same, and a file that was not read is written at close only when the user
-    // lets it be kept under another name.
-    formatListLoaded_ = RunGuarded([this] { LoadFormatList(); });
-    if (!formatListLoaded_) {
-        formatListAtStart_ = formatEditor_.MemoText();
-    }
+    files_.LoadFormatList();
     RebuildFormatList();
-    RunGuarded([this] { LoadSettingsFile(); });
-    RunGuarded([this] { LoadPallet(); });
+    files_.LoadSettings();
+    files_.LoadPallet();
     palletHost_.ShowPallet(IsChecked(CommandId::NPallet));
-    RunGuarded([this] { RegisterPickHotKey(); });
-}
-
-void TFMain::LoadFormatList() {
-    if (const auto text = ReadFormatListFile(SiblingFileName(executablePath_, ".fmt"))) {
-        formatEditor_.SetMemoText(*text);
-    }
-}
-
-void TFMain::LoadSettingsFile() {
-    ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-    // A file that cannot be read gives the defaults, which are what the run then starts with.
-    const Settings settings = ReadSettings(file);
-    ApplySettings(settings);
-    settingsAsRead_ = file.TakeDocument();
-    settingsAtStart_ = SettingsBytes(settings);
-    settingsStarted_ = ProfileDocument(settingsAtStart_);
-    file.CheckRead();
-    settingsLoaded_ = true;
+    RunGuarded([this] { pickHost_.SetHotKeyOn(pickHost_.HotKeyOn()); });
+    ShowPickOptions();
 }
 
 void TFMain::ApplySettings(const Settings& settings) {
@@ -240,55 +204,26 @@ void TFMain::ApplySettings(const Settings& settings) {
     if (const auto index = SelectedFormatIndex(settings.SelectedFormat, formatChoice_.Count())) {
         formatChoice_.Select(*index);
     }
-    RECT outer;
-    GetWindowRect(hwnd_, &outer);
-    const RECT placed = PlaceOnMonitor(RECT{settings.Left, settings.Top, settings.Left + (outer.right - outer.left),
-                                            settings.Top + (outer.bottom - outer.top)});
-    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveOntoMonitor(hwnd_, POINT{settings.Left, settings.Top});
     palletHost_.SetPalletHeight(settings.Height);
-    ApplyPickOptions(settings);
-    ApplyContrastSettings(settings);
+    pickHost_.ApplySettings(settings);
+    ShowPickOptions();
+    contrast_.ApplySettings(settings);
+    if (settings.ContrastOpen) {
+        NContrastClick();
+    }
     ShowHistory(settings.History);
 }
 
 bool TFMain::FormClose() {
-    pick_.Cancel();
+    pickHost_.Cancel();
     palletHost_.BeforeClose();
     // A failed save keeps the window open, and the busy cursor goes at once: closing again retries.
-    if (const BusyCursorScope busy; !SaveSettings()) {
+    if (const BusyCursorScope busy; !files_.Save()) {
         return false;
     }
-    magnifier_.Release();
+    pickHost_.Release();
     return true;
-}
-
-bool TFMain::SaveSettings() {
-    // Each file on its own: one that cannot be written is reported and costs the others nothing.
-    bool saved = RunGuarded([this] {
-        if (formatListLoaded_ || ReplaceUnreadable(".fmt", formatEditor_.MemoText() != formatListAtStart_)) {
-            WriteFormatListFile(SiblingFileName(executablePath_, ".fmt"), formatEditor_.MemoText());
-            formatListLoaded_ = true;
-        }
-    });
-    saved =
-        RunGuarded([this] {
-            if (settingsLoaded_ || ReplaceUnreadable(".ini", SettingsBytes(CurrentSettings()) != settingsAtStart_)) {
-                ProfileFile file(SiblingFileName(executablePath_, ".ini"));
-                file.KeepOthersChangesSince(settingsAsRead_, settingsStarted_);
-                WriteSettings(file, CurrentSettings());
-                file.Commit();
-                settingsLoaded_ = true;
-            }
-        }) &&
-        saved;
-    saved = RunGuarded([this] {
-                if (palletLoaded_ || ReplaceUnreadable(".plt", PalletBytes() != palletAtStart_)) {
-                    SavePallet();
-                    palletLoaded_ = true;
-                }
-            }) &&
-            saved;
-    return saved;
 }
 
 Settings TFMain::CurrentSettings() const {
@@ -305,8 +240,8 @@ Settings TFMain::CurrentSettings() const {
     settings.Top = window.top;
     settings.Left = window.left;
     settings.Height = palletHost_.SavedHeight();
-    StorePickOptions(settings);
-    StoreContrastSettings(settings);
+    pickHost_.StoreSettings(settings);
+    contrast_.StoreSettings(settings);
     settings.History = IsChecked(CommandId::NHistory);
     return settings;
 }
@@ -355,23 +290,21 @@ LRESULT TFMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexce
             }
             break;
         case WM_SETCURSOR:
-            if (ApplyScreenCursor()) {
-                return TRUE;
-            }
-            if (reinterpret_cast<HWND>(wParam) != hwnd_) {
-                return FALSE;  // a control under the pointer chooses its own cursor
+            if (const std::optional<LRESULT> result = SetTopLevelCursor(hwnd_, wParam)) {
+                return *result;
             }
             break;
         case WM_ACTIVATE:
-            if (WindowActivate(wParam)) {
+            if (focus_.Activate(wParam)) {
                 return 0;
             }
             break;
         case WM_SETFOCUS:
-            FocusControl();
+            focus_.FocusControl();
             return 0;
         case WM_ENABLE:
-            WindowEnable(wParam != FALSE);
+            // While a dialog or message box disables the main window, the floating palette is disabled too.
+            palletHost_.EnableFloatWindow(wParam != FALSE);
             break;
         case WM_GETMINMAXINFO:
             WindowGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));

@@ -212,11 +212,8 @@ LRESULT TFContrast::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) no
             RunGuarded([&] { FormCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); });
             return 0;
         case WM_SETCURSOR:
-            if (ApplyScreenCursor()) {
-                return TRUE;
-            }
-            if (reinterpret_cast<HWND>(wParam) != hwnd_) {
-                return FALSE;  // a control under the pointer chooses its own cursor
+            if (const std::optional<LRESULT> result = SetTopLevelCursor(hwnd_, wParam)) {
+                return *result;
             }
             break;
         case WM_CLOSE:

@@ -342,16 +342,29 @@ std::optional<POINT> TFContrast::Place() const {
 }
 
 void TFContrast::SetPlace(POINT topLeft) {
-    RECT outer;
-    GetWindowRect(hwnd_, &outer);
-    const RECT placed = PlaceOnMonitor(
-        RECT{topLeft.x, topLeft.y, topLeft.x + (outer.right - outer.left), topLeft.y + (outer.bottom - outer.top)});
-    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveOntoMonitor(hwnd_, topLeft);
     placed_ = true;
 }
 
 std::string TFContrast::Separator() const {
     return DecimalSeparator ? DecimalSeparator() : std::string(".");
+}
+
+void TFContrast::ApplySettings(const Settings& settings) {
+    SetPair(ContrastPair{RgbOf(settings.ContrastText), RgbOf(settings.ContrastBack)});
+    if (settings.ContrastLeft && settings.ContrastTop) {
+        SetPlace(POINT{*settings.ContrastLeft, *settings.ContrastTop});
+    }
+}
+
+void TFContrast::StoreSettings(Settings& settings) const {
+    settings.ContrastText = static_cast<std::int32_t>(RGB(pair_.Text.R, pair_.Text.G, pair_.Text.B));
+    settings.ContrastBack = static_cast<std::int32_t>(RGB(pair_.Back.R, pair_.Back.G, pair_.Back.B));
+    if (const auto place = Place()) {
+        settings.ContrastLeft = place->x;
+        settings.ContrastTop = place->y;
+    }
+    settings.ContrastOpen = IsOpen();
 }
 
 }  // namespace tintrel

@@ -10,6 +10,7 @@
 
 #include "color/contrast.h"
 #include "color/contrast_preview_win.h"
+#include "persist/settings_file.h"
 #include "ui/accessible_win.h"
 #include "ui/base_window_win.h"
 #include "ui/dpi_win.h"
@@ -47,6 +48,10 @@ public:
     // The window's top-left corner, once it has one of its own; nullopt until first shown or placed.
     std::optional<POINT> Place() const;
     void SetPlace(POINT topLeft);
+    // The pair and the place as the settings keep them, with whether the window is open; applying
+    // them opens nothing.
+    void ApplySettings(const Settings& settings);
+    void StoreSettings(Settings& settings) const;
 
     // Keyboard routing for the program's message loop: Tab, mnemonics, Enter and Esc in this window.
     bool PreTranslateMessage(MSG& message);

@@ -3,9 +3,13 @@
 #include <windowsx.h>  // GET_X_LPARAM
 
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "palette/pallet_captions.h"
+#include "palette/pallet_page_names.h"
+#include "palette/pallet_settings_win.h"
 #include "ui/message_box_win.h"
 #include "ui/monitors_win.h"
 #include "ui/window_text_win.h"
@@ -398,6 +402,21 @@ std::int32_t PalletHost::LowestDockedHeight() const {
 
 std::int32_t PalletHost::FormHitTest(std::int32_t defaultCode) const {
     return tintrel::FormHitTest(defaultCode, ShownAndDocked());
+}
+
+void PalletHost::EditSettings(TFPallet& dialog, HWND owner) {
+    const std::int32_t selected = parts_.Tabs->Selected();
+    const bool onHistory = parts_.Tabs->HistorySelected();
+    dialog.SetValues(parts_.Tabs->PageNames(), parts_.Store->XCount(), parts_.Store->YCount());
+    if (dialog.ShowModal(owner) == kModalResultOk) {
+        std::vector<std::string> names = dialog.PageNames();
+        const auto pages = static_cast<std::int32_t>(names.size());
+        parts_.Store->SetPalletSize(dialog.Columns(), dialog.Rows(), pages);
+        parts_.Tabs->SetPages(std::move(names));
+        parts_.Tabs->Select(onHistory ? parts_.Tabs->HistoryTab() : PageAfterSettings(selected, pages));
+        KeepCellsVisible();
+    }
+    parts_.Cells->Repaint();
 }
 
 }  // namespace tintrel

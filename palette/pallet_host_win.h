@@ -20,6 +20,8 @@
 
 namespace tintrel {
 
+class TFPallet;
+
 // The palette's place: hidden, docked below the main window's upper panel, or floating in a window of
 // its own. The main window's height and sizing follow it; the main window hands its sizing messages on.
 class PalletHost {
@@ -29,8 +31,8 @@ public:
         HWND MainWindow = nullptr;
         HWND Panel = nullptr;  // holds the page tabs and moves between the windows
         PalletTabStrip* Tabs = nullptr;
-        const PalletView* Cells = nullptr;
-        const PalletStore* Store = nullptr;
+        PalletView* Cells = nullptr;
+        PalletStore* Store = nullptr;
         // The main window's client height above the docked palette, in design units: its whole height
         // without it.
         int UpperHeight = 0;
@@ -66,6 +68,9 @@ public:
     void ShowPallet(bool show);
     // More rows of tabs or of cells may squeeze the docked cells: the window grows until they show.
     void KeepCellsVisible();
+    // Runs the palette's settings dialog over `owner` and applies what it gives: the grid, the pages and
+    // their names; the selected page stays selected where it is still there.
+    void EditSettings(TFPallet& dialog, HWND owner);
     // Keeps the floating window's place for the palette file before the program closes.
     void BeforeClose();
 

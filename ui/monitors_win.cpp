@@ -27,6 +27,14 @@ RECT PlaceOnMonitor(const RECT& window) {
     return RECT{placed.Left, placed.Top, placed.Right, placed.Bottom};
 }
 
+void MoveOntoMonitor(HWND window, POINT topLeft) {
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const RECT placed = PlaceOnMonitor(
+        RECT{topLeft.x, topLeft.y, topLeft.x + (outer.right - outer.left), topLeft.y + (outer.bottom - outer.top)});
+    SetWindowPos(window, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 RECT PlaceBesideWindow(HWND anchor, int width, int height) {
     RECT outer;
     GetWindowRect(anchor, &outer);

@@ -37,4 +37,14 @@ bool ApplyScreenCursor() {
     return true;
 }
 
+std::optional<LRESULT> SetTopLevelCursor(HWND window, WPARAM wParam) {
+    if (ApplyScreenCursor()) {
+        return TRUE;
+    }
+    if (reinterpret_cast<HWND>(wParam) != window) {
+        return FALSE;
+    }
+    return std::nullopt;
+}
+
 }  // namespace tintrel

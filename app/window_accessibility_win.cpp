@@ -1,4 +1,4 @@
-#include "app/main_form_accessible_win.h"
+#include "app/window_accessibility_win.h"
 
 #include "app/control_names.h"
 #include "app/main_form_win.h"

@@ -39,124 +39,14 @@ using test_support::ReadBytes;
 using test_support::TemporaryDirectory;
 using test_support::WriteBytes;
 
-// A running copy of Tintrel.exe and its main window.
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::filesystem::path& executable,
-                            const std::wstring& arguments = L"",
-                            bool showsWindow = true) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + executable.wstring() + L"\" " + arguments;
-        if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process_)) {
-            ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
-            return;
-        }
-        if (!showsWindow) {
-            return;
-        }
-        // A start takes a few seconds under Wine, and several times that on a busy machine.
-        WaitForInputIdle(process_.hProcess, 30000);
-        for (const ULONGLONG end = GetTickCount64() + 30000; mainWindow_ == nullptr && GetTickCount64() < end;) {
-            EnumWindows(&RunningProgram::FindMainWindow, reinterpret_cast<LPARAM>(this));
-            if (mainWindow_ == nullptr || !IsWindowVisible(mainWindow_)) {
-                mainWindow_ = nullptr;
-                Sleep(50);
-            }
-        }
-        EXPECT_NE(mainWindow_, nullptr) << "the main window did not show";
-    }
-    ~RunningProgram() {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 1);
-            }
-            CloseHandle(process_.hThread);
-            CloseHandle(process_.hProcess);
-        }
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    HWND MainWindow() const { return mainWindow_; }
-    // The main window's outer top-left corner, as "left,top".
-    std::string Position() const {
-        RECT window;
-        GetWindowRect(mainWindow_, &window);
-        return std::to_string(window.left) + "," + std::to_string(window.top);
-    }
-    HWND Child(const wchar_t* className, int index = 0) const {
-        HWND child = nullptr;
-        for (int skipped = 0; skipped <= index; ++skipped) {
-            child = FindWindowExW(mainWindow_, child, className, nullptr);
-        }
-        return child;
-    }
-    // Closes the window as the close box does and waits for the program to end.
-    bool Close() {
-        PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
-    }
-    void Kill() {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 30000);
-    }
-    // Waits for the program to end by itself; false after 30 s.
-    bool Ended() const { return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0; }
-    // A window of the program's of this class, nullptr when none shows.
-    HWND WindowOfClass(const wchar_t* wanted) const {
-        for (HWND window = FindWindowExW(nullptr, nullptr, wanted, nullptr); window != nullptr;
-             window = FindWindowExW(nullptr, window, wanted, nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == process_.dwProcessId && IsWindowVisible(window)) {
-                return window;
-            }
-        }
-        return nullptr;
-    }
-    DWORD ExitCode() const {
-        DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    static BOOL CALLBACK FindMainWindow(HWND window, LPARAM self) {
-        auto* program = reinterpret_cast<RunningProgram*>(self);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
-        if (owner == program->process_.dwProcessId && std::wstring(className) == L"TFMain") {
-            program->mainWindow_ = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION process_{};
-    HWND mainWindow_ = nullptr;
-};
+using testing_win::Eventually;
+using testing_win::RunningProgram;
 
 // A control's text; GetWindowText does not ask the controls of another process.
 std::wstring TextOf(HWND control) {
     wchar_t text[256] = {};
     SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     return text;
-}
-
-// Waits up to 10 s for `done`.
-template <class Condition>
-bool WaitFor(Condition done) {
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        if (done()) {
-            return true;
-        }
-        Sleep(50);
-    }
-    return done();
 }
 
 TEST(RealProgram, PickStartedByAnotherProcessPicksInTheRunningCopyAndAnUnknownArgumentStartsNothing) {
@@ -177,20 +67,20 @@ TEST(RealProgram, PickStartedByAnotherProcessPicksInTheRunningCopyAndAnUnknownAr
     RunningProgram request(executable, L"/pick /frozen", false);
     ASSERT_TRUE(request.Ended());
     EXPECT_EQ(request.ExitCode(), 0u);
-    EXPECT_TRUE(WaitFor([&] { return program.WindowOfClass(L"TintrelPickView") != nullptr; }))
+    EXPECT_TRUE(Eventually([&] { return program.TopWindow(L"TintrelPickView") != nullptr; }))
         << "the running copy shows the frozen screen";
     testing_win::SendMouseAt(at, MOUSEEVENTF_LEFTDOWN);
     testing_win::SendMouseAt(at, MOUSEEVENTF_LEFTUP);
-    EXPECT_TRUE(WaitFor([&] { return program.WindowOfClass(L"TintrelPickView") == nullptr; }));
-    EXPECT_TRUE(WaitFor([&] { return testing_win::ClipboardText() == expectedText; })) << "auto-copy";
+    EXPECT_TRUE(Eventually([&] { return program.TopWindow(L"TintrelPickView") == nullptr; }));
+    EXPECT_TRUE(Eventually([&] { return testing_win::ClipboardText() == expectedText; })) << "auto-copy";
 
     RunningProgram unknown(executable, L"/pick /bogus", false);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = unknown.WindowOfClass(L"#32770")) != nullptr; }));
+    ASSERT_TRUE(Eventually([&] { return (box = unknown.TopWindow(L"#32770")) != nullptr; }));
     const std::wstring told = TextOf(GetDlgItem(box, 0xFFFF));
     EXPECT_NE(told.find(L"/bogus"), std::wstring::npos);
     EXPECT_NE(told.find(L"\u5F15\u6570"), std::wstring::npos) << "in Japanese";  // 引数
-    EXPECT_EQ(program.WindowOfClass(L"TintrelPickView"), nullptr) << "and starts nothing else";
+    EXPECT_EQ(program.TopWindow(L"TintrelPickView"), nullptr) << "and starts nothing else";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(unknown.Ended());
     EXPECT_EQ(unknown.ExitCode(), 2u);
@@ -211,7 +101,7 @@ TEST(RealProgram, AKillDuringAPickLeavesTheCursorsToTheNextStartWhileAnotherCopy
     RunningProgram other(elsewhere / "Tintrel.exe");
     {
         RunningProgram picking(directory / "Tintrel.exe", L"/pick");
-        ASSERT_TRUE(WaitFor(replaced)) << "a live pick from anywhere shows the cross through the system's cursors";
+        ASSERT_TRUE(Eventually(replaced)) << "a live pick from anywhere shows the cross through the system's cursors";
         picking.Kill();
     }
     EXPECT_TRUE(replaced()) << "a killed copy cannot put them back";
@@ -308,7 +198,7 @@ RECT ScreenRect(HWND window, RECT client) {
     return client;
 }
 
-TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryControlAndCell) {
+TEST(RealProgram, TellsAScreenReaderInAnotherProcessEveryControlAndCellAndLetsItOpenTheListAndSelectAPage) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     TemporaryDirectory directory;
     const auto executable = directory / "Tintrel.exe";
@@ -373,7 +263,6 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
         long state;
         std::wstring action;
     } abilities[] = {
-        {control(ControlId::ComboF), STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_FOCUSABLE, WidenCp932(kOpen)},
         {control(ControlId::EditF), kField, L""},
         {control(ControlId::EditR), kField, L""},
         {control(ControlId::EditK), kField, L""},
@@ -393,38 +282,10 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessTheNamesAndValuesOfEveryCont
     const LPARAM at = MAKELPARAM((picked.left + picked.right) / 2, (picked.top + picked.bottom) / 2);
     PostMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(surface, WM_LBUTTONUP, 0, at);
-    std::wstring value;
-    for (const ULONGLONG end = GetTickCount64() + 10000; value != L"#302010" && GetTickCount64() < end; Sleep(10)) {
-        value = Describe(control(ControlId::PanelD)).Value;
-    }
-    EXPECT_EQ(value, L"#302010");
+    EXPECT_TRUE(Eventually([&] { return Describe(control(ControlId::PanelD)).Value == L"#302010"; }))
+        << NarrowCp932(Describe(control(ControlId::PanelD)).Value);
 
-    // The history's tab, last: 履歴, whose page has a part per cell, named by its place.
-    EXPECT_EQ(Describe(tabs, 5).Name, WidenCp932(kHistoryCaption));
-    SendMessageW(tabs, TCM_SETCURSEL, 4, 0);
-    EXPECT_EQ(Describe(surface).Name, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 \x97\x9A\x97\xF0"));
-    EXPECT_EQ(Describe(surface).Parts, 16);
-    EXPECT_EQ(Describe(surface, 1).Name, WidenCp932(HistoryPlaceName(0, 0x0A0B0C)));
-    EXPECT_EQ(Describe(surface, 2).Name, WidenCp932(HistoryPlaceName(1, std::nullopt)));
-    ASSERT_TRUE(program.Close());
-    CoUninitialize();
-}
-
-TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectAPage) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    TemporaryDirectory directory;
-    const auto executable = directory / "Tintrel.exe";
-    std::filesystem::copy_file(TINTREL_EXECUTABLE, executable);
-    WriteBytes(
-        directory / "Tintrel.plt",
-        "[Pallet]\r\nView=1\r\nzCount=3\r\n[Tab1]\r\nNAME=One\r\n[Tab2]\r\nNAME=Two\r\n[Tab3]\r\nNAME=Three\r\n");
-    RunningProgram program(executable);
-    ASSERT_NE(program.MainWindow(), nullptr);
-    const HWND main = program.MainWindow();
-    const HWND combo = GetDlgItem(main, static_cast<int>(ControlId::ComboF));
-    const HWND tabs =
-        GetDlgItem(GetDlgItem(main, static_cast<int>(ControlId::PalletPanel)), static_cast<int>(ControlId::PalletTab));
-    const HWND surface = FindWindowExW(tabs, nullptr, L"TintrelPalletView", nullptr);
+    // What it can do: open the template list and select a page.
     const struct {
         const char* what;
         HWND window;
@@ -434,29 +295,31 @@ TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectA
         bool dropped;  // the template list is open
         long page;     // the selected page tab, from 1
     } steps[] = {
-        {"the list's default action opens it", combo, CHILDID_SELF, 0, S_OK, true, 1},
-        {"and closes it", combo, CHILDID_SELF, 0, S_OK, false, 1},
+        {"the list's default action opens it", control(ControlId::ComboF), CHILDID_SELF, 0, S_OK, true, 1},
+        {"and closes it", control(ControlId::ComboF), CHILDID_SELF, 0, S_OK, false, 1},
         {"a tab's default action selects its page", tabs, 3, 0, S_OK, false, 3},
         {"accSelect takes the selection", tabs, 2, SELFLAG_TAKESELECTION, S_OK, false, 2},
-        {"the history's tab, last, as any", tabs, 4, 0, S_OK, false, 4},
+        {"the history's tab, last, as any", tabs, 5, 0, S_OK, false, 5},
         {"and the focus with it", tabs, 1, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, S_OK, false, 1},
         {"one page at a time", tabs, 3, SELFLAG_ADDSELECTION, E_INVALIDARG, false, 1},
         {"a selection needs a tab", tabs, CHILDID_SELF, SELFLAG_TAKESELECTION, E_INVALIDARG, false, 1},
         {"the tab list has no action", tabs, CHILDID_SELF, 0, DISP_E_MEMBERNOTFOUND, false, 1},
-        {"a read-only field has none", GetDlgItem(main, static_cast<int>(ControlId::EditF)), CHILDID_SELF, 0,
-         DISP_E_MEMBERNOTFOUND, false, 1},
-        {"no tab beyond the last", tabs, 5, 0, E_INVALIDARG, false, 1},
+        {"a read-only field has none", control(ControlId::EditF), CHILDID_SELF, 0, DISP_E_MEMBERNOTFOUND, false, 1},
+        {"no tab beyond the last", tabs, 6, 0, E_INVALIDARG, false, 1},
     };
-    const std::wstring pageNames[] = {L"One", L"Two", L"Three", WidenCp932(kHistoryCaption)};
+    // 色1 to 色4, and the history's
+    const std::wstring pageNames[] = {WidenCp932("\x90\x46\x31"), WidenCp932("\x90\x46\x32"),
+                                      WidenCp932("\x90\x46\x33"), WidenCp932("\x90\x46\x34"),
+                                      WidenCp932(kHistoryCaption)};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         EXPECT_EQ(ActOn(step.window, step.part, step.selectFlags), step.result);
-        const Described list = Describe(combo);
-        EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0, step.dropped);
-        EXPECT_EQ(list.State & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED),
-                  step.dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
+        const Described list = Describe(control(ControlId::ComboF));
+        EXPECT_EQ(SendMessageW(control(ControlId::ComboF), CB_GETDROPPEDSTATE, 0, 0) != 0, step.dropped);
+        EXPECT_EQ(list.State & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_FOCUSABLE),
+                  (step.dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED) | STATE_SYSTEM_FOCUSABLE);
         EXPECT_EQ(list.DefaultAction, WidenCp932(step.dropped ? kClose : kOpen));
-        for (long tab = 1; tab <= 4; ++tab) {
+        for (long tab = 1; tab <= 5; ++tab) {
             const Described described = Describe(tabs, tab);
             EXPECT_EQ(described.State & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE),
                       STATE_SYSTEM_SELECTABLE | (tab == step.page ? STATE_SYSTEM_SELECTED : 0))
@@ -467,6 +330,13 @@ TEST(RealProgram, LetsAScreenReaderInAnotherProcessOpenTheTemplateListAndSelectA
         EXPECT_EQ(Describe(surface).Name, WidenCp932("\x83\x70\x83\x8C\x83\x62\x83\x67 ") + pageNames[step.page - 1]);
     }
     EXPECT_NE(Describe(tabs, 1).State & STATE_SYSTEM_FOCUSED, 0) << "the tab that took the focus has it";
+
+    // The history's tab, last: 履歴, whose page has a part per cell, named by its place.
+    EXPECT_EQ(Describe(tabs, 5).Name, WidenCp932(kHistoryCaption));
+    SendMessageW(tabs, TCM_SETCURSEL, 4, 0);
+    EXPECT_EQ(Describe(surface).Parts, 16);
+    EXPECT_EQ(Describe(surface, 1).Name, WidenCp932(HistoryPlaceName(0, 0x0A0B0C)));
+    EXPECT_EQ(Describe(surface, 2).Name, WidenCp932(HistoryPlaceName(1, std::nullopt)));
     ASSERT_TRUE(program.Close());
     CoUninitialize();
 }

@@ -12,6 +12,15 @@ std::wstring Taken(BSTR text) {
 
 }  // namespace
 
+bool Eventually(const std::function<bool()>& holds, ULONGLONG timeout) {
+    for (const ULONGLONG end = GetTickCount64() + timeout; GetTickCount64() < end; Sleep(10)) {
+        if (holds()) {
+            return true;
+        }
+    }
+    return holds();
+}
+
 Described Describe(HWND window, long part) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),

@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,13 +15,20 @@ namespace tintrel::testing_win {
 // A running copy of Tintrel.exe and its main window.
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::filesystem::path& executable) {
+    // With `showsWindow` false it does not wait for a main window: a copy that hands its request to the
+    // one running, or refuses its arguments, shows none.
+    explicit RunningProgram(const std::filesystem::path& executable,
+                            const std::wstring& arguments = L"",
+                            bool showsWindow = true) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
+        std::wstring commandLine = L"\"" + executable.wstring() + L"\" " + arguments;
         if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &process_)) {
             ADD_FAILURE() << "cannot start " << executable << ", error " << GetLastError();
+            return;
+        }
+        if (!showsWindow) {
             return;
         }
         // A start takes a few seconds under Wine, and several times that on a busy machine.
@@ -67,6 +75,13 @@ public:
         PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
         return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
     }
+    // Ends the program as the task manager does and waits until it has gone.
+    void Kill() {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 30000);
+    }
+    // Waits for the program to end by itself; false after 30 s.
+    bool Ended() const { return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0; }
     DWORD ExitCode() const {
         DWORD code = 0;
         GetExitCodeProcess(process_.hProcess, &code);
@@ -79,6 +94,9 @@ private:
     PROCESS_INFORMATION process_{};
     HWND mainWindow_ = nullptr;
 };
+
+// Polls what another process shows until it holds, for up to `timeout` ms; the program answers in its own time.
+bool Eventually(const std::function<bool()>& holds, ULONGLONG timeout = 10000);
 
 // What a screen reader learns of a window's client object, or of one of its parts.
 struct Described {

@@ -1,18 +1,16 @@
-// The windows at the DPI the test prefix runs at (TINTREL_TEST_DPI, 96 when unset): the sizes of the
-// main window and the dialogs, fonts, text that fits its control, the palette's tabs and cells, the
+// The windows at the DPI the test prefix runs at (TINTREL_TEST_DPI, 96 when unset), beside the main
+// window's layout: the dialogs' sizes, text that fits its control, the palette's tabs and cells, the
 // magnifier's squares and the exact pick, and the window height kept in design units.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "palette/pallet_geometry.h"
 #include "tests/app/main_form_fixture_win.h"
+#include "tests/app/pattern_window_win.h"
 #include "tests/persist/test_support.h"
 #include "ui/dpi_win.h"
 
@@ -21,30 +19,6 @@ namespace tintrel::testing_win {
 namespace {
 
 using WindowDpi = MainFormTest;
-
-std::string Hex(COLORREF color) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "%06lX", static_cast<unsigned long>(color));
-    return text;
-}
-
-TEST_F(WindowDpi, TheWindowIsLaidOutForTheScreensDpi) {
-    ASSERT_EQ(mainForm->Dpi().Dpi(), RequestedDpi().Dpi()) << "the test prefix runs at another DPI";
-    const DpiScale dpi = RequestedDpi();
-    RECT client;
-    GetClientRect(mainForm->Handle(), &client);
-    EXPECT_EQ(client.right, dpi(192));
-    EXPECT_EQ(client.bottom, dpi(270)) << "the default height of 270 design units";
-    MINMAXINFO limits{};
-    SendMessageW(mainForm->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    RECT outer;
-    GetWindowRect(mainForm->Handle(), &outer);
-    EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left);
-    EXPECT_EQ(limits.ptMaxTrackSize.x, outer.right - outer.left);
-    if (dpi.Dpi() == kDesignDpi) {
-        EXPECT_EQ(outer.right - outer.left, 200);
-    }
-}
 
 // The width and height of `text` in the font `control` uses.
 SIZE TextExtent(HWND control, const std::wstring& text) {
@@ -78,13 +52,7 @@ SIZE EditRoom(HWND edit) {
     return SIZE{client.cx - LOWORD(margins) - HIWORD(margins), client.cy};
 }
 
-TEST_F(WindowDpi, FontsAreMadeForTheDpiAndEveryTextFitsItsControl) {
-    const DpiScale dpi = RequestedDpi();
-    for (const ControlId id : {ControlId::EditF, ControlId::EditR, ControlId::ComboF, ControlId::PalletTab}) {
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(mainForm->Control(id), WM_GETFONT, 0, 0)), sizeof(font), &font);
-        EXPECT_EQ(font.lfHeight, -dpi(12)) << "control " << static_cast<int>(id);
-    }
+TEST_F(WindowDpi, EveryTextFitsItsControl) {
     // The widest texts the fields show: a web colour, three digits, a percentage to one decimal.
     ExpectFits(mainForm->Control(ControlId::EditF), L"#FFFFFF", EditRoom(mainForm->Control(ControlId::EditF)), "EditF");
     for (const ControlId id : {ControlId::EditR, ControlId::EditK}) {
@@ -179,69 +147,13 @@ TEST_F(WindowDpi, PaletteCellsAndTheirSpareSquaresScale) {
     EXPECT_EQ(Hex(PixelOf(cells, spareRight, middle)), Hex(GetSysColor(COLOR_BTNFACE)));
 }
 
-// A window of the test's own of one-pixel stripes, so that a square of the wrong size shows.
-class StripeWindow {
-public:
-    static constexpr RECT kBounds{500, 450, 700, 560};
-    static COLORREF ColorAt(int x, int y) {
-        return RGB((x * 7) & 0xFF, (y * 11) & 0xFF, (x + y) % 2 == 0 ? 0x20 : 0xE0);
-    }
-
-    StripeWindow() {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = &StripeWindow::WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"TintrelTestStripes";
-        RegisterClassW(&windowClass);
-        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"TintrelTestStripes", L"",
-                                WS_POPUP | WS_VISIBLE, kBounds.left, kBounds.top, kBounds.right - kBounds.left,
-                                kBounds.bottom - kBounds.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        UpdateWindow(hwnd_);
-    }
-    ~StripeWindow() { DestroyWindow(hwnd_); }
-    StripeWindow(const StripeWindow&) = delete;
-    StripeWindow& operator=(const StripeWindow&) = delete;
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message != WM_PAINT) {
-            return DefWindowProcW(hwnd, message, wParam, lParam);
-        }
-        const int width = kBounds.right - kBounds.left;
-        const int height = kBounds.bottom - kBounds.top;
-        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const COLORREF color = ColorAt(x, y);
-                pixels[static_cast<std::size_t>(y) * width + x] =
-                    (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-            }
-        }
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd, &paint);
-        SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-        EndPaint(hwnd, &paint);
-        return 0;
-    }
-
-    HWND hwnd_ = nullptr;
-};
-
 TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactly) {
-    const StripeWindow stripes;
-    const POINT pointer{StripeWindow::kBounds.left + 100, StripeWindow::kBounds.top + 50};
+    // Every pixel of the pattern differs from its neighbours, so that a square of the wrong size shows.
+    const PatternWindow pattern;
+    const POINT pointer{PatternWindow::kBounds.left + 100, PatternWindow::kBounds.top + 50};
     // The screen shows a new window a moment after it has painted.
     ASSERT_TRUE(PumpUntil([&] {
-        const HDC screen = GetDC(nullptr);
-        const bool shown = GetPixel(screen, pointer.x + 1, pointer.y + 2) == StripeWindow::ColorAt(101, 52);
-        ReleaseDC(nullptr, screen);
-        return shown;
+        return ScreenPixel({pointer.x + 1, pointer.y + 2}) == PatternWindow::ColorAt(101, 52);
     }));
     SetCursorPos(pointer.x, pointer.y);
     ASSERT_TRUE(PumpUntil([&] {
@@ -249,7 +161,7 @@ TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactl
         return GetCursorPos(&at) != FALSE && at.x == pointer.x && at.y == pointer.y;
     })) << "the pointer reaches the stripes";
     mainForm->SampleScreen();
-    EXPECT_EQ(Hex(static_cast<COLORREF>(mainForm->Color().CurColor)), Hex(StripeWindow::ColorAt(100, 50)));
+    EXPECT_EQ(Hex(static_cast<COLORREF>(mainForm->Color().CurColor)), Hex(PatternWindow::ColorAt(100, 50)));
 
     // Four design units a screen pixel at the default factor, the picked pixel's square centred where it
     // is at 96 DPI, two units right of and below the bitmap's centre pixel.
@@ -262,7 +174,7 @@ TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactl
     const HDC dc = GetDC(panel);
     for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -3; dx <= 3; ++dx) {
-            const COLORREF expected = StripeWindow::ColorAt(100 + dx, 50 + dy);
+            const COLORREF expected = PatternWindow::ColorAt(100 + dx, 50 + dy);
             int wrong = 0;
             // The picked pixel's square is framed: its frame lies on the neighbours' squares.
             const int inset = (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1 && (dx != 0 || dy != 0)) ? dpi(1) : 0;
@@ -280,7 +192,7 @@ TEST_F(WindowDpi, TheMagnifierShowsEachScreenPixelAsASharpSquareAndPicksItExactl
 }
 
 TEST_F(WindowDpi, TheStoredHeightIsInDesignUnits) {
-    std::ofstream(SettingsFile(), std::ios::binary) << "[Window]\r\nHeight=300\r\n";
+    test_support::WriteBytes(SettingsFile(), "[Window]\r\nHeight=300\r\n");
     RestartProgram();
     const DpiScale dpi = RequestedDpi();
     RECT client;
@@ -291,8 +203,7 @@ TEST_F(WindowDpi, TheStoredHeightIsInDesignUnits) {
     SetWindowPos(mainForm->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + dpi(20),
                  SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(CloseProgram());
-    std::ifstream file(SettingsFile(), std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text = test_support::ReadBytes(SettingsFile());
     EXPECT_NE(text.find("Height=320\r\n"), std::string::npos) << text;
 }
 

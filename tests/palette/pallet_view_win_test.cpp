@@ -32,7 +32,8 @@ constexpr CellPosition kCell{1, 2};
 constexpr std::int32_t kLastPick = 0x00A0B0C0;
 constexpr std::int32_t kEarlierPick = 0x00405000;
 
-enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader, HistoryCell };
+// HistoryEmpty is the place of kCell on the history's page, where nothing has been picked yet.
+enum class Where { Cell, HandEditedCell, NegativeCell, Gap, Swatch, TabHeader, HistoryCell, HistoryEmpty };
 
 int contextMenusSeen = 0;
 // The parts whose names a screen reader was told changed, with their window.
@@ -260,6 +261,7 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
     constexpr CellColors kept{kCellColor, 0};
     constexpr CellColors swapped{0, kCellColor};
     constexpr CellColors dropped{kCurrent, kCellColor};
+    constexpr CellColors pinned{kEarlierPick, kCellColor};
     const HCURSOR accept = LoadCursorW(nullptr, IDC_ARROW);
     const HCURSOR refuse = LoadCursorW(nullptr, IDC_NO);
     // DragFromHistory starts on the history's page at its second cell and passes over the tab of page B.
@@ -271,78 +273,33 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
         Where where;
         CellColors cell;
         std::vector<std::int32_t> picks;
-        int menus = 0;
+        int renames = 0;               // how often a screen reader hears that the cell's name changed
         HCURSOR dragCursor = nullptr;  // over `where`, before the release
         bool hasColor = true;
+        int menus = 0;
         bool floating = false;
-        int renames = 0;       // how often a screen reader hears that the cell's name changed
-        bool history = false;  // the history's page is shown first
     } rows[] = {
         {"left press picks", Presses, kLeft, Where::Cell, kept, {kCellColor}},
         {"each press of a double click picks", DoubleClick, kLeft, Where::Cell, kept, {kCellColor, kCellColor}},
         {"a hand-edited value is picked unchanged", Presses, kLeft, Where::HandEditedCell, kept, {kHandEdited}},
         {"a negative value is picked as shown", Presses, kLeft, Where::NegativeCell, kept, {0x00405060}},
-        {"right press swaps", Presses, kRight, Where::Cell, swapped, {}, 0, nullptr, true, false, 1},
-        {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}, 0, nullptr, true, false, 1},
-        {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}, 0, nullptr, true, false, 2},
+        {"right press swaps", Presses, kRight, Where::Cell, swapped, {}, 1},
+        {"middle press swaps", Presses, kMiddle, Where::Cell, swapped, {}, 1},
+        {"both presses of a double click swap", DoubleClick, kRight, Where::Cell, kept, {}, 2},
         {"left press in a gap", Presses, kLeft, Where::Gap, kept, {}},
         {"right press in a gap: no menu", Presses, kRight, Where::Gap, kept, {}},
-        {"right press on the tab headers: menu", Presses, kRight, Where::TabHeader, kept, {}, 1},
-        {"drag onto a cell", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, false, 1},
+        {"right press on the tab headers: menu", Presses, kRight, Where::TabHeader, kept, {}, 0, nullptr, true, 1},
+        {"drag onto a cell", Drag, kLeft, Where::Cell, dropped, {}, 1, accept},
         {"drag with no colour current", Drag, kLeft, Where::Cell, kept, {}, 0, refuse, false},
         {"drag onto a gap", Drag, kLeft, Where::Gap, kept, {}, 0, refuse},
         {"drag released on the swatch", Drag, kLeft, Where::Swatch, kept, {}, 0, refuse},
         {"drag cancelled with Esc", DragThenEscape, kLeft, Where::Cell, kept, {}, 0, accept},
-        {"drag onto the floating palette", Drag, kLeft, Where::Cell, dropped, {}, 0, accept, true, true, 1},
-        {"left press on a history cell picks",
-         Presses,
-         kLeft,
-         Where::HistoryCell,
-         kept,
-         {kEarlierPick},
-         0,
-         nullptr,
-         true,
-         false,
-         0,
-         true},
-        {"left press on an empty history place",
-         Presses,
-         kLeft,
-         Where::Cell,
-         kept,
-         {},
-         0,
-         nullptr,
-         true,
-         false,
-         0,
-         true},
-        {"right press on a history cell",
-         Presses,
-         kRight,
-         Where::HistoryCell,
-         kept,
-         {},
-         0,
-         nullptr,
-         true,
-         false,
-         0,
-         true},
-        {"drag onto the history's page", Drag, kLeft, Where::Cell, kept, {}, 0, refuse, true, false, 0, true},
-        {"a history cell dragged over page B's tab onto a cell: pinned",
-         DragFromHistory,
-         kLeft,
-         Where::Cell,
-         {kEarlierPick, kCellColor},
-         {kEarlierPick},
-         0,
-         accept,
-         false,
-         false,
-         1,
-         true},
+        {"drag onto the floating palette", Drag, kLeft, Where::Cell, dropped, {}, 1, accept, true, 0, true},
+        {"left press on a history cell picks", Presses, kLeft, Where::HistoryCell, kept, {kEarlierPick}},
+        {"left press on an empty history place", Presses, kLeft, Where::HistoryEmpty, kept, {}},
+        {"right press on a history cell", Presses, kRight, Where::HistoryCell, kept, {}},
+        {"drag onto the history's page", Drag, kLeft, Where::HistoryEmpty, kept, {}, 0, refuse},
+        {"history cell dropped: pinned", DragFromHistory, kLeft, Where::Cell, pinned, {kEarlierPick}, 1, accept, false},
     };
     // What a screen reader hears when the cell's name changes `times` times.
     const auto heard = [this](int times) {
@@ -355,7 +312,9 @@ TEST_F(PalletViewTest, DropsPicksAndSwapsWhereTheInputMeetsACell) {
             SetParent(tabStrip, floating.Get());
         }
         ResetCells();
-        TabCtrl_SetCurSel(tabStrip, row.history ? 3 : 1);
+        const bool history =
+            row.where == Where::HistoryCell || row.where == Where::HistoryEmpty || row.input == DragFromHistory;
+        TabCtrl_SetCurSel(tabStrip, history ? 3 : 1);
         view->Repaint();
         current = row.hasColor ? std::optional(kCurrent) : std::nullopt;
         const POINT at = ScreenPoint(row.where);
@@ -422,7 +381,7 @@ TEST_F(PalletViewTest, HintNamesBothColoursOverACellAndIsOffOverGaps) {
          now + L"000000" + sparePrefix + L"302010" + contrast(L"1.34"), IDC_HAND, MOUSEEVENTF_RIGHTDOWN},
         {"a gap again", ScreenPoint(Where::Gap), L"", IDC_ARROW},
         {"a history cell: its colour alone", ScreenPoint(Where::HistoryCell), now + L"005040", IDC_HAND, 0, 3},
-        {"an empty history place", ScreenPoint(Where::Cell), L"", IDC_ARROW, 0, 3},
+        {"an empty history place", ScreenPoint(Where::HistoryEmpty), L"", IDC_ARROW, 0, 3},
     };
     const auto tipText = [&] {
         wchar_t buffer[128] = L"";

@@ -52,21 +52,8 @@ std::string Text(ScreenColor color) {
 }
 
 const char* Text(PickEnd end) {
-    switch (end) {
-        case PickEnd::Taken:
-            return "taken";
-        case PickEnd::Cancelled:
-            return "cancelled";
-        case PickEnd::HotKeyAgain:
-            return "hotkey";
-        case PickEnd::InputLost:
-            return "lost";
-        case PickEnd::TimedOut:
-            return "timeout";
-        case PickEnd::Failed:
-            return "failed";
-    }
-    return "?";
+    constexpr const char* kEnds[] = {"taken", "cancelled", "hotkey", "lost", "timeout", "failed"};
+    return kEnds[static_cast<int>(end)];
 }
 
 // Replays `events` and returns the log of what the engine did, one entry a output, and its state at the end.

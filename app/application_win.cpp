@@ -82,9 +82,7 @@ int RunApplication(const FilePath& executablePath, std::span<const std::wstring>
     }
     SetUnhandledExceptionFilter(&RestoreOnCrash);
     std::signal(SIGABRT, &RestoreOnAbort);
-    if (FindWindowW(L"TFMain", nullptr) == nullptr) {
-        ReloadSystemCursors();  // a copy killed during a pick could not put them back itself
-    }
+    RestoreCursorsOfEndedCopies();  // a copy killed during a pick could not put them back itself
     // The accessible objects that screen readers ask the windows for are handed over through COM.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const struct ComScope {

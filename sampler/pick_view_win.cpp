@@ -1,6 +1,7 @@
 #include "sampler/pick_view_win.h"
 
 #include "base/error.h"
+#include "sampler/magnifier_win.h"
 #include "ui/physical_pixels_win.h"
 
 namespace tintrel {
@@ -43,7 +44,11 @@ FrozenScreen::FrozenScreen() {
     if (screen.Get() == nullptr) {
         throw Error(kCannotReadScreen);
     }
-    picture_.Reset(CreateCompatibleBitmap(screen.Get(), bounds_.Right - bounds_.Left, bounds_.Bottom - bounds_.Top));
+    // A section of memory of the process's own, which goes back to the system as soon as the picture
+    // goes: the picture of a large screen runs to many megabytes.
+    std::uint32_t* pixels = nullptr;
+    picture_.Reset(
+        CreatePixelBitmap(screen.Get(), SIZE{bounds_.Right - bounds_.Left, bounds_.Bottom - bounds_.Top}, pixels));
     if (picture_.Get() == nullptr) {
         throw Error(kCannotReadScreen);
     }

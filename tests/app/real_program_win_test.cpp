@@ -19,6 +19,7 @@
 #include "palette/pallet_cell_text.h"
 #include "palette/pallet_geometry.h"
 #include "palette/pick_history.h"
+#include "sampler/system_cursors_win.h"
 #include "tests/app/main_form_fixture_win.h"
 #include "tests/app/running_program_win.h"
 #include "tests/persist/test_support.h"
@@ -84,6 +85,30 @@ TEST(RealProgram, PickStartedByAnotherProcessPicksInTheRunningCopyAndAnUnknownAr
     ASSERT_TRUE(unknown.Ended());
     EXPECT_EQ(unknown.ExitCode(), 2u);
     EXPECT_TRUE(program.Close());
+}
+
+// Wine shows no change of the system's cursors (it keeps them as they are), so the test follows the mark
+// a copy keeps for the logon while it has them replaced.
+TEST(RealProgram, AKillDuringAPickLeavesTheCursorsToTheNextStartWhileAnotherCopyRuns) {
+    TemporaryDirectory directory;
+    TemporaryDirectory elsewhere;
+    for (const auto& folder : {directory.Path(), elsewhere.Path()}) {
+        std::filesystem::copy_file(TINTREL_EXECUTABLE, folder / "Tintrel.exe");
+        WriteBytes(folder / "Tintrel.ini", "[System]\r\nStayOnTop=0\r\n");
+    }
+    const auto replaced = [] { return GlobalFindAtomW(kCursorsReplacedMark) != 0; };
+    ASSERT_FALSE(replaced());
+    RunningProgram other(elsewhere / "Tintrel.exe");
+    {
+        RunningProgram picking(directory / "Tintrel.exe", L"/pick");
+        ASSERT_TRUE(Eventually(replaced)) << "a live pick from anywhere shows the cross through the system's cursors";
+        picking.Kill();
+    }
+    EXPECT_TRUE(replaced()) << "a killed copy cannot put them back";
+    RunningProgram again(directory / "Tintrel.exe");
+    EXPECT_FALSE(replaced()) << "the next start has put them back, though another copy runs";
+    EXPECT_TRUE(again.Close());
+    EXPECT_TRUE(other.Close());
 }
 
 TEST(RealProgram, KeepsItsSettingsAndFormatListAcrossARestart) {

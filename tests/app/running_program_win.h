@@ -75,6 +75,11 @@ public:
         PostMessageW(mainWindow_, WM_SYSCOMMAND, SC_CLOSE, 0);
         return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
     }
+    // Ends the program as the task manager does and waits until it has gone.
+    void Kill() {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 30000);
+    }
     // Waits for the program to end by itself; false after 30 s.
     bool Ended() const { return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0; }
     DWORD ExitCode() const {

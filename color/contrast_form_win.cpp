@@ -9,6 +9,7 @@
 #include "color/contrast_text.h"
 #include "ui/fonts_win.h"
 #include "ui/gdi_handles_win.h"
+#include "ui/hint_window_win.h"
 #include "ui/message_box_win.h"
 #include "ui/monitors_win.h"
 #include "ui/screen_cursor_win.h"
@@ -67,16 +68,6 @@ constexpr std::string_view kRefusalTitle =
 
 std::string WithoutMnemonic(std::string_view caption) {
     return std::string(caption.substr(0, caption.find("(&")));
-}
-
-TOOLINFOW BalloonTool(HWND owner, wchar_t* text) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = owner;
-    tool.uId = 1;
-    tool.lpszText = text;
-    return tool;
 }
 
 // The cross hairs of a pick target, in the text colour of buttons.

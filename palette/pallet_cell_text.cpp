@@ -33,9 +33,12 @@ std::string CellHexText(std::int32_t color) {
     return text;
 }
 
+std::string CurrentColorText(std::int32_t color) {
+    return std::string(kCurrentLabel) + CellHexText(color);
+}
+
 std::string CellHintText(std::int32_t current, std::int32_t spare, std::string_view contrastRatio) {
-    std::string text(kCurrentLabel);
-    text += CellHexText(current);
+    std::string text = CurrentColorText(current);
     text += "\r\n";
     text += kSpareLabel;
     text += CellHexText(spare);

@@ -11,6 +11,9 @@ namespace tintrel {
 // colour it paints.
 std::string CellHexText(std::int32_t color);
 
+// "現在の色：" followed by the colour's CellHexText, in code page 932: a tool-tip's first line.
+std::string CurrentColorText(std::int32_t color);
+
 // The tool-tip of a cell, in code page 932: "現在の色：" current CR LF "予備の色：" spare CR LF
 // "コントラスト比：" followed by `contrastRatio` (the two colours' contrast, as text) and ":1".
 std::string CellHintText(std::int32_t current, std::int32_t spare, std::string_view contrastRatio);

@@ -11,6 +11,7 @@
 #include "palette/pallet_page_names.h"
 #include "ui/fonts_win.h"
 #include "ui/gdi_handles_win.h"
+#include "ui/hint_window_win.h"
 #include "ui/message_box_win.h"
 #include "ui/window_text_win.h"
 
@@ -90,16 +91,6 @@ HWND CreateButton(HWND parent, int id, const std::wstring& caption) {
 }
 
 constexpr int kBalloonWidth = 320;
-
-TOOLINFOW BalloonTool(HWND dialog, wchar_t* text) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = dialog;
-    tool.uId = 1;
-    tool.lpszText = text;
-    return tool;
-}
 
 }  // namespace
 

@@ -12,8 +12,6 @@ namespace {
 constexpr std::string_view kHistoryWord = "\x97\x9A\x97\xF0";
 constexpr std::string_view kOrdinal = "\x94\xD4\x96\xDA";
 constexpr std::string_view kNone = "\x82\xC8\x82\xB5";
-// "現在の色："
-constexpr std::string_view kCurrentLabel = "\x8C\xBB\x8D\xDD\x82\xCC\x90\x46\x81\x46";
 
 constexpr std::int32_t kLargestColor = 0x00FFFFFF;
 
@@ -92,7 +90,7 @@ std::string HistoryPlaceName(std::size_t index, std::optional<std::int32_t> colo
 }
 
 std::string HistoryHintText(std::int32_t color) {
-    return std::string(kCurrentLabel) + CellHexText(color);
+    return CurrentColorText(color);
 }
 
 }  // namespace tintrel

@@ -18,4 +18,14 @@ OwnedWindow CreateHintWindow(int pause, int hidePause) {
     return hint;
 }
 
+TOOLINFOW BalloonTool(HWND owner, wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = owner;
+    tool.uId = 1;
+    tool.lpszText = text;
+    return tool;
+}
+
 }  // namespace tintrel

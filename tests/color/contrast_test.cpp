@@ -11,16 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/color/packed_rgb.h"
+
 namespace tintrel {
 namespace {
 
-Rgb8 Channels(std::uint32_t rgb) {
-    return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8), static_cast<std::uint8_t>(rgb)};
-}
-
-std::uint32_t Packed(Rgb8 c) {
-    return static_cast<std::uint32_t>(c.R) << 16 | static_cast<std::uint32_t>(c.G) << 8 | c.B;
-}
+using test_support::Channels;
+using test_support::Packed;
 
 TEST(RatioText, CutsNeverRoundsUp) {
     const struct {

@@ -27,7 +27,6 @@ TEST(CommandForShortcut, MatchesKeyAndModifiersExactly) {
     EXPECT_EQ(CommandForShortcut(Shortcut{'S', true, true}), CommandId::NExport);
     EXPECT_EQ(CommandForShortcut(Shortcut{'O', true, true}), CommandId::NImport);
     EXPECT_EQ(CommandForShortcut(Shortcut{'K', true, true}), CommandId::NContrast);
-    EXPECT_EQ(CommandForShortcut(Shortcut{'K', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'S', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'F', false, true}), std::nullopt);
     EXPECT_EQ(CommandForShortcut(Shortcut{'P', false, false}), std::nullopt);

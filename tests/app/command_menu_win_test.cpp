@@ -75,7 +75,6 @@ TEST_F(CommandMenu, ShowsEveryItemWithItsCaptionAndShortcut) {
     EXPECT_EQ(ItemText(menu, CommandId::Simulate0), WidenCp932("\x82\xC8\x82\xB5(&N)"));
     EXPECT_EQ(ItemText(menu, CommandId::Simulate4), WidenCp932("1\x90"
                                                                "F\x8Ao(&A)"));
-    EXPECT_TRUE(ItemType(menu, CommandId::Simulate2) & MFT_RADIOCHECK);
     EXPECT_TRUE(ItemType(menu, CommandId::Sample3) & MFT_RADIOCHECK);
     // The three submenus hold the options and the two notation groups.
     EXPECT_EQ(GetMenuItemCount(settings), 15);

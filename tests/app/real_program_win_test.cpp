@@ -264,8 +264,6 @@ TEST(RealProgram, TellsAScreenReaderInAnotherProcessEveryControlAndCellAndLetsIt
         std::wstring action;
     } abilities[] = {
         {control(ControlId::EditF), kField, L""},
-        {control(ControlId::EditR), kField, L""},
-        {control(ControlId::EditK), kField, L""},
         {control(ControlId::PanelD), STATE_SYSTEM_READONLY, L""},
     };
     for (const auto& expected : abilities) {

@@ -37,12 +37,6 @@ TEST(SettingsFile, NoFileGivesTheFirstStartDefaults) {
     EXPECT_FALSE(settings.PickFrozen);
     EXPECT_EQ(settings.Zoom, 4);
     EXPECT_EQ(settings.Sample, 1);
-    EXPECT_EQ(settings.Simulate, 0);
-    EXPECT_EQ(settings.ContrastText, 0x000000);
-    EXPECT_EQ(settings.ContrastBack, 0xFFFFFF);
-    EXPECT_EQ(settings.ContrastLeft, std::nullopt);
-    EXPECT_FALSE(settings.ContrastOpen);
-    EXPECT_TRUE(settings.History);
 }
 
 TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {

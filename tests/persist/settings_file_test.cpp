@@ -1,5 +1,7 @@
 #include "persist/settings_file.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "tests/persist/test_support.h"
@@ -90,11 +92,10 @@ TEST(SettingsFile, HandEditedValuesReadByTheIntegerRules) {
     };
     for (const auto& row : contrast) {
         const Settings read = ReadFrom(directory, std::string("[Contrast]\r\n") + row.section + "\r\n");
-        EXPECT_EQ(read.ContrastText, row.text) << row.section;
-        EXPECT_EQ(read.ContrastBack, row.back) << row.section;
-        EXPECT_EQ(read.ContrastLeft, row.left) << row.section;
-        EXPECT_EQ(read.ContrastTop, row.top) << row.section;
-        EXPECT_EQ(read.ContrastOpen, row.open) << row.section;
+        EXPECT_EQ(
+            std::tuple(read.ContrastText, read.ContrastBack, read.ContrastLeft, read.ContrastTop, read.ContrastOpen),
+            std::tuple(row.text, row.back, row.left, row.top, row.open))
+            << row.section;
     }
 }
 

@@ -123,7 +123,7 @@ void PickHost::StoreSettings(Settings& settings) const {
     settings.PickFrozen = startsFrozen_;
     settings.Zoom = magnifier_.Zoom();
     settings.Sample = magnifier_.SampleSize();
-    settings.Simulate = static_cast<std::int32_t>(vision_);
+    settings.Simulate = static_cast<std::int32_t>(magnifier_.Vision());
 }
 
 std::string PickHost::HotKeyText() const {
@@ -153,7 +153,6 @@ void PickHost::SetSampleSize(int size) {
 }
 
 void PickHost::SetVision(ColorVision vision) {
-    vision_ = vision;
     magnifier_.SetVision(vision);
     Repaint();
 }

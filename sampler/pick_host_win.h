@@ -58,7 +58,7 @@ public:
     void SetStartsFrozen(bool frozen) { startsFrozen_ = frozen; }
     int SampleSize() const { return magnifier_.SampleSize(); }
     void SetSampleSize(int size);
-    ColorVision Vision() const { return vision_; }
+    ColorVision Vision() const { return magnifier_.Vision(); }
     void SetVision(ColorVision vision);
 
     // A mouse message of a pick target; a press starts a pick whose colours go to `receiver`, which must
@@ -106,7 +106,6 @@ private:
     HotKey hotKeyInForce_ = kDefaultPickHotKey;
     bool hotKeyOn_ = true;
     bool startsFrozen_ = false;
-    ColorVision vision_ = ColorVision::Normal;
     int wheelRemainder_ = 0;
 };
 

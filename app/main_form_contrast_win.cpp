@@ -4,18 +4,6 @@
 
 namespace tintrel {
 
-namespace {
-
-COLORREF ToColorRef(Rgb8 color) {
-    return RGB(color.R, color.G, color.B);
-}
-
-Rgb8 ToRgb(COLORREF color) {
-    return RgbOf(static_cast<std::int32_t>(color));
-}
-
-}  // namespace
-
 void TFMain::CreateContrastForm() {
     contrast_.Create();
     contrast_.CurrentColor = [this]() -> std::optional<Rgb8> {
@@ -24,14 +12,16 @@ void TFMain::CreateContrastForm() {
     contrast_.DecimalSeparator = [this] { return decimalSeparator_; };
     contrast_.OnPairChange = [this] { UpdateReadout(); };
     // A pick for either colour runs on the main window's pick and ends in the pair, not the current colour.
-    contrast_.OnPickMouse = [this](TFContrast::Side side, UINT message, HWND target) {
-        const PickReceiver receiver = PickReceiver::ForColor(
+    for (const auto side : {TFContrast::Side::Text, TFContrast::Side::Back}) {
+        contrastPicks_[static_cast<std::size_t>(side)] = PickReceiver::ForColor(
             [this, side] {
-                return ToColorRef(side == TFContrast::Side::Text ? contrast_.Pair().Text : contrast_.Pair().Back);
+                return ColorRefOf(side == TFContrast::Side::Text ? contrast_.Pair().Text : contrast_.Pair().Back);
             },
-            [this, side](COLORREF color) { contrast_.SetSideColor(side, ToRgb(color)); },
+            [this, side](COLORREF color) { contrast_.SetSideColor(side, RgbOf(static_cast<std::int32_t>(color))); },
             [this](COLORREF color) { RecordPick(static_cast<ColorRef>(color)); });
-        pickHost_.TargetMouse(target, message, &receiver);
+    }
+    contrast_.OnPickMouse = [this](TFContrast::Side side, UINT message, HWND target) {
+        pickHost_.TargetMouse(target, message, &contrastPicks_[static_cast<std::size_t>(side)]);
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>  // HDROP
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -170,6 +171,7 @@ private:
     CommandMenu menu_;
     PickHost pickHost_{MainPickReceiver()};
     TFContrast contrast_;
+    std::array<PickReceiver, 2> contrastPicks_;  // where picks for the pair's text and background go
     FormatChoice formatChoice_;
     ReadoutFields readout_;
     Panel panelDef_;

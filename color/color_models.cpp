@@ -140,6 +140,11 @@ Rgb8 RgbOf(std::int32_t colorRef) {
             static_cast<std::uint8_t>((bits >> 16) & 0xFF)};
 }
 
+std::uint32_t ColorRefOf(Rgb8 color) {
+    return static_cast<std::uint32_t>(color.R) | static_cast<std::uint32_t>(color.G) << 8 |
+           static_cast<std::uint32_t>(color.B) << 16;
+}
+
 Components HslOf(Rgb8 color) {
     const HueRange range = HueRangeOf(color);
     const int sum = range.Max + range.Min;

@@ -17,6 +17,8 @@ struct Rgb8 {
 
 // The three low bytes of a 0x00BBGGRR value.
 Rgb8 RgbOf(std::int32_t colorRef);
+// The colour as a 0x00BBGGRR value.
+std::uint32_t ColorRefOf(Rgb8 color);
 
 // Three components in the order the model names them (h, s, l; L, a, b; ...).
 using Components = std::array<double, 3>;

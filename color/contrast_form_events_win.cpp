@@ -15,10 +15,6 @@ namespace {
 
 namespace layout = contrast_layout;
 
-COLORREF ColorRefOf(Rgb8 color) {
-    return RGB(color.R, color.G, color.B);
-}
-
 }  // namespace
 
 bool TFContrast::SwatchDrop::DragOver(POINT) {

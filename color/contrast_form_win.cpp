@@ -349,8 +349,8 @@ void TFContrast::ApplySettings(const Settings& settings) {
 }
 
 void TFContrast::StoreSettings(Settings& settings) const {
-    settings.ContrastText = static_cast<std::int32_t>(RGB(pair_.Text.R, pair_.Text.G, pair_.Text.B));
-    settings.ContrastBack = static_cast<std::int32_t>(RGB(pair_.Back.R, pair_.Back.G, pair_.Back.B));
+    settings.ContrastText = static_cast<std::int32_t>(ColorRefOf(pair_.Text));
+    settings.ContrastBack = static_cast<std::int32_t>(ColorRefOf(pair_.Back));
     if (const auto place = Place()) {
         settings.ContrastLeft = place->x;
         settings.ContrastTop = place->y;

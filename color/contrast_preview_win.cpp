@@ -11,10 +11,6 @@ namespace {
 // 見本 Aa 0123: short enough for the narrow previews at the large size
 constexpr std::string_view kSampleText = "\x8C\xA9\x96{ Aa 0123";
 
-COLORREF ColorRefOf(Rgb8 color) {
-    return RGB(color.R, color.G, color.B);
-}
-
 }  // namespace
 
 void ContrastPreview::Create(HWND parent,

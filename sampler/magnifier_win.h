@@ -60,6 +60,7 @@ public:
     void ShowZoomLabel(bool shown);
     // Shows the screen as seen with `vision`, named in the lower corner; a pick keeps the true colour.
     void SetVision(ColorVision vision);
+    ColorVision Vision() const { return vision_; }
     // Keeps what the box shows now, to put it back when a pick is cancelled.
     void Keep();
     void PutBack();

@@ -79,15 +79,15 @@ ScreenPickClient PickHost::Client() {
         .Show =
             [this](COLORREF color) {
                 Repaint();
-                active_.Show(color);
+                active_->Show(color);
             },
         .PutBack =
             [this](std::optional<COLORREF> before) {
-                active_.PutBack(before);
+                active_->PutBack(before);
                 magnifier_.PutBack();
                 Repaint();
             },
-        .Taken = [this](COLORREF color) { active_.Taken(color); },
+        .Taken = [this](COLORREF color) { active_->Taken(color); },
         .Wheel = [this](int delta) { ZoomBy(delta); },
         .Window = [this] { return window_; },
     };
@@ -123,7 +123,7 @@ void PickHost::StoreSettings(Settings& settings) const {
     settings.PickFrozen = startsFrozen_;
     settings.Zoom = magnifier_.Zoom();
     settings.Sample = magnifier_.SampleSize();
-    settings.Simulate = static_cast<std::int32_t>(vision_);
+    settings.Simulate = static_cast<std::int32_t>(magnifier_.Vision());
 }
 
 std::string PickHost::HotKeyText() const {
@@ -153,7 +153,6 @@ void PickHost::SetSampleSize(int size) {
 }
 
 void PickHost::SetVision(ColorVision vision) {
-    vision_ = vision;
     magnifier_.SetVision(vision);
     Repaint();
 }
@@ -162,18 +161,19 @@ void PickHost::SetVision(ColorVision vision) {
 
 void PickHost::TargetMouse(HWND target, UINT message, const PickReceiver* receiver) {
     if (IsPress(message) && !IsPicking()) {
-        active_ = receiver != nullptr ? *receiver : main_;
+        active_ = receiver != nullptr ? receiver : &main_;
         activeTarget_ = target;
     }
     if (target != activeTarget_) {
         return;
     }
-    pick_.TargetMouse(target, message, active_.Current());
+    // What a cancel puts back is read once, when the press starts the pick.
+    pick_.TargetMouse(target, message, IsPress(message) ? active_->Current() : std::nullopt);
 }
 
 void PickHost::StartAnywhere(bool frozen) {
     if (IsWindowEnabled(window_) && !IsPicking()) {
-        active_ = main_;
+        active_ = &main_;
         activeTarget_ = nullptr;
         pick_.StartAnywhere(main_.Current(), frozen || startsFrozen_);
     }

@@ -58,11 +58,12 @@ public:
     void SetStartsFrozen(bool frozen) { startsFrozen_ = frozen; }
     int SampleSize() const { return magnifier_.SampleSize(); }
     void SetSampleSize(int size);
-    ColorVision Vision() const { return vision_; }
+    ColorVision Vision() const { return magnifier_.Vision(); }
     void SetVision(ColorVision vision);
 
-    // A mouse message of a pick target; a press starts a pick whose colours go to `receiver`, the main
-    // receiver when none is given. Messages of other targets than the one whose pick runs are ignored.
+    // A mouse message of a pick target; a press starts a pick whose colours go to `receiver`, which must
+    // outlive the pick, or to the main receiver when none is given. Messages of other targets than the
+    // one whose pick runs are ignored.
     void TargetMouse(HWND target, UINT message, const PickReceiver* receiver = nullptr);
     // A pick from anywhere for the main receiver, frozen when `frozen` or the option says so; nothing
     // while a dialog or message box holds the window.
@@ -92,7 +93,7 @@ private:
 
     PickReceiver main_;
     // The receiver and the target of the pick that runs.
-    PickReceiver active_;
+    const PickReceiver* active_ = &main_;
     HWND activeTarget_ = nullptr;
     HWND window_ = nullptr;
     HWND panel_ = nullptr;
@@ -105,7 +106,6 @@ private:
     HotKey hotKeyInForce_ = kDefaultPickHotKey;
     bool hotKeyOn_ = true;
     bool startsFrozen_ = false;
-    ColorVision vision_ = ColorVision::Normal;
     int wheelRemainder_ = 0;
 };
 

@@ -28,6 +28,8 @@ template <typename Convert>
 void ExpectVectors(const char* model, const char* source, Convert convert, std::initializer_list<Vector> vectors) {
     for (const Vector& v : vectors) {
         const Components actual = convert(Channels(v.rgb));
+        EXPECT_EQ(ColorRefOf(Channels(v.rgb)), (v.rgb & 0xFF) << 16 | (v.rgb & 0xFF00) | v.rgb >> 16)
+            << std::hex << v.rgb;
         for (std::size_t i = 0; i < 3; ++i) {
             EXPECT_NEAR(actual[i], v.expected[i], i == 2 && v.thirdTolerance > 0 ? v.thirdTolerance : v.tolerance)
                 << model << " of #" << std::hex << v.rgb << std::dec << ", component " << i << " (" << source << ")";
